@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks photoalbum-make to do.
+struct MakeOptions {
+    QString folder;
+    QString name;
+    bool thumbnails = false;  // the settings window's thumbnail option
+    bool typedTitles = false; // titles and comments are not taken from the file names
+    bool rename = false;      // the source folder itself becomes the album
+    int red = 255, green = 255, blue = 255;
+    QString description;
+    bool quiet = false;
+};
+
+struct ParsedCommandLine {
+    enum class Action { Make, Help, Version, UsageError } action = Action::Make;
+    MakeOptions options;
+    QString error; // for UsageError
+};
+
+// Reads the arguments (without the program name).
+ParsedCommandLine parseCommandLine(const QStringList& arguments);
+
+QString usageText();
+QString versionText();

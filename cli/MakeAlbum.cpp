@@ -1,0 +1,118 @@
+#include "MakeAlbum.h"
+
+#include "generator/GenerateAlbum.h"
+#include "platform/MessageSink.h"
+#include "steps/ConfigureAlbum.h"
+#include "steps/FolderChange.h"
+#include "steps/PrepareAlbumFolder.h"
+#include "steps/ThumbnailScan.h"
+#include "steps/TitlesFromNames.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr int ExitRefused = 1;
+constexpr int ExitUsage = 2;
+
+// Messages the wizard shows in boxes go to standard error; the only question,
+// about the default album name, is answered "No": keep the name.
+class StderrMessages : public MessageSink {
+public:
+    explicit StderrMessages(QTextStream& err) : err_(err) {}
+    void inform(const QString& text) override { err_ << "photoalbum-make: " << text << Qt::endl; }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+
+private:
+    QTextStream& err_;
+};
+
+class StderrProgress : public ProgressSink {
+public:
+    explicit StderrProgress(QTextStream& err) : err_(err) {}
+    void caption(const QString& text, int) override {
+        QString line = text;
+        line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        err_ << line << Qt::endl;
+    }
+
+private:
+    QTextStream& err_;
+};
+
+} // namespace
+
+int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStream& out,
+              QTextStream& err) {
+    StderrMessages messages(err);
+    AlbumState state;
+    applyStartupDefaults(state, QDir::currentPath());
+
+    const QFileInfo folder(options.folder);
+    if (!folder.isDir()) {
+        messages.inform(QStringLiteral("«%1» не является папкой.").arg(options.folder));
+        return ExitRefused;
+    }
+    const FolderChangeResult changed =
+        changeFolder(state, QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (!changed.ok) {
+        messages.inform(changed.error);
+        return ExitRefused;
+    }
+    if (!configureAlbum(state, options.name, messages))
+        return ExitRefused;
+
+    applySettingsDefaults(state);
+    state.UseFileNameAsComment = toFlag(!options.typedTitles);
+    state.KeepSourceFolder = toFlag(!options.rename);
+    if (options.thumbnails && scanThumbnails(state, messages) != ThumbnailScanOutcome::Paired)
+        return ExitRefused;
+
+    if (prepareAlbumFolder(state, messages) != PrepareOutcome::Ready)
+        return ExitRefused;
+    if (isParseMode(state) && !loadTitlesFromNames(state, messages))
+        return ExitRefused;
+
+    state.BackRed = options.red;
+    state.BackGreen = options.green;
+    state.BackBlue = options.blue;
+    state.AlbumDescription = options.description;
+
+    StderrProgress progress(err);
+    GenerationContext context;
+    context.typedAlbumName = options.name;
+    context.programFolder = programFolder;
+    context.progress = options.quiet ? nullptr : &progress;
+    const GenerationResult result = GenerateAlbum(state, context);
+    if (!result.ok) {
+        messages.inform(result.message);
+        return ExitRefused;
+    }
+    out << state.AlbumFolder << Qt::endl;
+    return 0;
+}
+
+int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
+                   QTextStream& err) {
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    switch (parsed.action) {
+    case ParsedCommandLine::Action::Help:
+        out << usageText();
+        return 0;
+    case ParsedCommandLine::Action::Version:
+        out << versionText();
+        return 0;
+    case ParsedCommandLine::Action::UsageError:
+        err << "photoalbum-make: " << parsed.error << "\n"
+            << "Try 'photoalbum-make --help' for more information." << Qt::endl;
+        return ExitUsage;
+    case ParsedCommandLine::Action::Make:
+        break;
+    }
+    try {
+        return makeAlbum(parsed.options, programFolder, out, err);
+    } catch (const std::exception& e) {
+        err << "photoalbum-make: " << e.what() << Qt::endl;
+        return ExitRefused;
+    }
+}

@@ -1,0 +1,60 @@
+#include "generator/AlbumChecks.h"
+
+#include "steps/AlbumName.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString missingFile(const QString& what, const QString& path) {
+    if (!QFileInfo(path).exists())
+        return QStringLiteral("%1 «%2» не найден. Альбом не создан, ничего не изменено.")
+            .arg(what, path);
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("%1 «%2» не является обычным файлом. Альбом не создан, ничего не "
+                              "изменено.")
+            .arg(what, path);
+    if (!QFileInfo(path).isReadable())
+        return QStringLiteral("Нет прав на чтение: %1 «%2». Альбом не создан, ничего не изменено.")
+            .arg(what.toLower(), path);
+    return {};
+}
+
+} // namespace
+
+QString checkBeforeGeneration(const AlbumState& state, const GenerationContext& context) {
+    if (const QString problem = albumNameProblem(state.AlbumName); !problem.isEmpty())
+        return problem;
+    const bool withThumbnails = state.NoThumbnails == FlagFalse;
+    if (state.ImageCount < 0 || state.ImageCount > MaxPhotos)
+        return QStringLiteral("Программа может обработать только 40 изображений");
+    if (withThumbnails && state.ImageCount > MaxPhotosWithThumbnails)
+        return QStringLiteral("Альбом с миниатюрами может содержать не более 20 фотографий, а в "
+                              "нём %1. Вернитесь в окно «Настройка» и снова отметьте "
+                              "«С миниатюрами» или снимите эту отметку.")
+            .arg(state.ImageCount);
+
+    for (int k = 1; k <= state.ImageCount; ++k) {
+        if (QString p = missingFile(QStringLiteral("Файл фотографии"), state.FileNames[k]);
+            !p.isEmpty())
+            return p;
+        if (withThumbnails) {
+            if (QString p = missingFile(QStringLiteral("Файл миниатюры"), state.ThumbNames[k]);
+                !p.isEmpty())
+                return p;
+        }
+    }
+    for (const QString& name : navigationImageNames()) {
+        const QString path = withTrailingSeparator(context.programFolder, context.separator) + name;
+        if (QString p = missingFile(QStringLiteral("Файл кнопки навигации"), path); !p.isEmpty())
+            return p;
+    }
+    if (state.KeepSourceFolder != FlagFalse) {
+        const QString folder = state.SourceFolder + state.AlbumName;
+        if (!QFileInfo(folder).isDir())
+            return QStringLiteral("Папка альбома «%1» не найдена. Нажмите «Подготовить» в окне "
+                                  "настройки, чтобы создать её.")
+                .arg(folder);
+    }
+    return {};
+}

@@ -1,0 +1,154 @@
+#include "generator/GenerateAlbum.h"
+
+#include "generator/AlbumChecks.h"
+#include "generator/FolderOfPath.h"
+#include "generator/IndexPage.h"
+#include "generator/PhotoPage.h"
+#include "generator/RenamePlan.h"
+#include "steps/AlbumName.h"
+
+#include <exception>
+
+namespace {
+
+QString numbered(const QString& text, int k) {
+    // Numbers in captions carry one leading blank.
+    return text + QStringLiteral(" ") + QString::number(k);
+}
+
+class AlbumGenerator {
+public:
+    AlbumGenerator(AlbumState& state, const GenerationContext& context)
+        : state_(state), context_(context),
+          files_(context.files ? *context.files : realFileOps()), sep_(context.separator) {}
+
+    GenerationResult run() {
+        const QString problem = checkBeforeGeneration(state_, context_);
+        if (!problem.isEmpty())
+            return {false, problem};
+        return state_.KeepSourceFolder != FlagFalse ? runCopyMode() : runRenameMode();
+    }
+
+private:
+    bool withThumbnails() const { return state_.NoThumbnails == FlagFalse; }
+
+    void progress(const QString& text, int pauseMs) {
+        if (context_.progress)
+            context_.progress->caption(text, pauseMs);
+    }
+
+    GenerationResult failed(const QString& what, const QString& path, const OpResult& result) {
+        return {false, QStringLiteral("%1 «%2»: %3.").arg(what, path, result.reason)};
+    }
+
+    GenerationResult runCopyMode() {
+        state_.AlbumFolder = state_.SourceFolder + state_.AlbumName + sep_;
+        const int count = state_.ImageCount;
+        for (int k = 1; k <= count; ++k) {
+            const QString target = state_.AlbumFolder + QStringLiteral("n%1.jpg").arg(k);
+            OpResult copied = files_.copyFile(state_.FileNames[k], target);
+            if (!copied)
+                return failed(QStringLiteral("Не удалось скопировать фотографию"),
+                              state_.FileNames[k], copied);
+            if (withThumbnails()) {
+                const QString thumbTarget = state_.AlbumFolder + QStringLiteral("n%1-m.jpg").arg(k);
+                copied = files_.copyFile(state_.ThumbNames[k], thumbTarget);
+                if (!copied)
+                    return failed(QStringLiteral("Не удалось скопировать миниатюру"),
+                                  state_.ThumbNames[k], copied);
+            }
+            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.FileNames[k],
+                     300);
+        }
+        if (GenerationResult r = copyNavigationImages(state_.AlbumFolder); !r.ok)
+            return r;
+        return writePages(state_.AlbumFolder);
+    }
+
+    GenerationResult runRenameMode() {
+        const QString folder = state_.SourceFolder;
+        const RenamePlan plan = planPhotoRenames(state_, sep_);
+        if (!plan.problem.isEmpty())
+            return {false, plan.problem};
+
+        if (GenerationResult r = writePages(folder); !r.ok)
+            return r;
+        const RenameOutcome renamed = carryOutRenames(plan, files_);
+        if (!renamed.ok)
+            return {false, renamed.message};
+        if (GenerationResult r = copyNavigationImages(folder); !r.ok)
+            return r;
+
+        const QString parent = FolderOfPath(folder, sep_);
+        const QString oldPath = folder.left(folder.size() - 1);
+        const QString newPath = parent + state_.AlbumName;
+        if (newPath != oldPath) {
+            const OpResult moved = files_.renameNoReplace(oldPath, newPath);
+            if (!moved)
+                return {false, QStringLiteral("Альбом готов в папке «%1», но дать ей имя «%2» не "
+                                              "удалось: %3.")
+                                   .arg(folder, newPath, moved.reason)};
+        }
+        state_.AlbumFolder = newPath + sep_;
+        return {};
+    }
+
+    GenerationResult copyNavigationImages(const QString& folder) {
+        for (const QString& name : navigationImageNames()) {
+            const QString source = withTrailingSeparator(context_.programFolder, sep_) + name;
+            const OpResult copied = files_.copyFile(source, folder + name);
+            if (!copied)
+                return failed(QStringLiteral("Не удалось скопировать кнопку навигации"),
+                              folder + name, copied);
+        }
+        return {};
+    }
+
+    GenerationResult writePages(const QString& folder) {
+        const int count = state_.ImageCount;
+        PageText index;
+        WriteIndexHead(index, state_, context_.typedAlbumName);
+        for (int k = 1; k <= count; ++k) {
+            WriteIndexRow(index, state_, k);
+            progress(numbered(QStringLiteral("Добавка указателя на изображение: "), k), 200);
+        }
+        WriteIndexClosing(index);
+        const QString indexPath = folder + QStringLiteral("start.htm");
+        if (const OpResult written = files_.writeFile(indexPath, index.bytes()); !written)
+            return failed(QStringLiteral("Не удалось записать страницу"), indexPath, written);
+
+        for (int k = 1; k <= count; ++k) {
+            PageText page;
+            WritePhotoPage(page, state_, k, context_.typedAlbumName);
+            const QString pagePath = folder + QStringLiteral("n%1.htm").arg(k);
+            if (const OpResult written = files_.writeFile(pagePath, page.bytes()); !written)
+                return failed(QStringLiteral("Не удалось записать страницу"), pagePath, written);
+            progress(numbered(QStringLiteral("Страница для изображения: "), k), 300);
+        }
+        return {};
+    }
+
+    AlbumState& state_;
+    const GenerationContext& context_;
+    FileOps& files_;
+    QChar sep_;
+};
+
+} // namespace
+
+const QStringList& navigationImageNames() {
+    static const QStringList names = {QStringLiteral("back-bt.gif"), QStringLiteral("for-bt.gif"),
+                                      QStringLiteral("ish-bt.gif")};
+    return names;
+}
+
+GenerationResult GenerateAlbum(AlbumState& state, const GenerationContext& context) {
+    try {
+        return AlbumGenerator(state, context).run();
+    } catch (const std::exception& e) {
+        return {false, QStringLiteral("Внутренняя ошибка генерации: %1")
+                           .arg(QString::fromLocal8Bit(e.what()))};
+    } catch (...) {
+        return {false, QStringLiteral("Внутренняя ошибка генерации.")};
+    }
+}

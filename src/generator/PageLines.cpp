@@ -1,0 +1,25 @@
+#include "generator/PageLines.h"
+
+#include "generator/PageText.h"
+
+namespace {
+const QString q = QStringLiteral("\"");
+
+QString quoted(const QString& value) { return q + value + q; }
+} // namespace
+
+QString bodyLine(const AlbumState& state) {
+    return QStringLiteral("<body bgcolor=") +
+           quoted(colourString(state.BackRed, state.BackGreen, state.BackBlue)) +
+           QStringLiteral(" marginwidth = ") + quoted(QStringLiteral("0")) +
+           QStringLiteral(" marginheight = ") + quoted(QStringLiteral("0")) +
+           QStringLiteral(" leftmargin = ") + quoted(QStringLiteral(" 0; ")) +
+           QStringLiteral(" topmargin = ") + quoted(QStringLiteral("0")) + QStringLiteral(" >");
+}
+
+QString charsetLine() {
+    return QStringLiteral("<meta http-equiv=") + quoted(QStringLiteral("Content-Type")) +
+           QStringLiteral(" content=") + quoted(QStringLiteral("text/html; charset=windows-1251")) +
+           QStringLiteral(">");
+}
+

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// One page being written: lines of markup, each followed by CR LF, in the
+// Windows-1251 code page the pages declare.
+class PageText {
+public:
+    // Appends a line. Line breaks inside the text become lines of their own.
+    void line(const QString& text);
+
+    const QByteArray& bytes() const { return bytes_; }
+    // The lines written so far, decoded again (for tests and checks).
+    int lineCount() const { return lines_; }
+
+private:
+    QByteArray bytes_;
+    int lines_ = 0;
+};
+
+// Text inserted into a page (a title, the album name, the description) made safe
+// for HTML, in text and in attribute values.
+QString html(const QString& text);
+
+// The text in Windows-1251; a character the code page cannot hold becomes a
+// decimal character reference such as "&#128512;".
+QByteArray toWindows1251(const QString& text);
+
+// "#RRGGBB" with two upper-case hexadecimal digits per component.
+QString colourString(int red, int green, int blue);

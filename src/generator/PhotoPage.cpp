@@ -1,0 +1,72 @@
+#include "generator/PhotoPage.h"
+
+#include "generator/PageLines.h"
+
+namespace {
+
+QString homeLine() {
+    return QStringLiteral("<a href=\"start.htm\"><img SRC=\"ish-bt.gif\"BORDER=\"0\" "
+                          "alt=\"На исходную\"></a><br>");
+}
+
+QString backLine(int k) {
+    return QStringLiteral("<a href=\"n") + QString::number(k - 1) +
+           QStringLiteral(".htm\"><img SRC=\"back-bt.gif\"BORDER=\"0\"alt=\"Назад\"></a>");
+}
+
+QString forwardLine(int k) {
+    return QStringLiteral("<a href=\"n") + QString::number(k + 1) +
+           QStringLiteral(".htm\"><img SRC=\"for-bt.gif\"BORDER=\"0\" alt=\"Вперед\"></a>");
+}
+
+} // namespace
+
+void WritePhotoPage(PageText& page, const AlbumState& state, int k,
+                    const QString& typedAlbumName) {
+    const QString number = QString::number(k);
+    page.line(QStringLiteral("<html><head>"));
+    page.line(charsetLine());
+    page.line(QStringLiteral("<title>"));
+    page.line(html(state.OrdinalNames[k]));
+    page.line(QStringLiteral("</title></head>"));
+    page.line(bodyLine(state));
+    page.line(QStringLiteral("<TABLE BORDER=1  height=\"7%\"width=\"100%\" >"));
+    page.line(QStringLiteral("<TR><TD  width=\"803\">"));
+    page.line(QStringLiteral("<H3 align=\"center\"> <font color=\"#800000\">"));
+    page.line(html(typedAlbumName) + QStringLiteral("</font>"));
+    page.line(QStringLiteral(" "));
+    page.line(QStringLiteral("</TD> </TABLE>"));
+    page.line(QStringLiteral(" "));
+    page.line(QStringLiteral("<TABLE BORDER=1  height=\"90%\"width=\"100%\" >"));
+    page.line(QStringLiteral("<TR>"));
+    page.line(QStringLiteral("<TD  width=\"167\" valign=\"top\"height=\"289\"> "));
+    page.line(QStringLiteral("<H3 align=\"center\"><font color=\"#000080\">"));
+    const QString title = html(state.PhotoTitles[k]);
+    page.line(title + QStringLiteral("<br></font>"));
+    page.line(QStringLiteral("<h4 align=\"center\" >"));
+    page.line(html(state.PhotoComments[k]) + QStringLiteral("<br>&nbsp;</h4>"));
+    page.line(QStringLiteral("</H3>"));
+    page.line(QStringLiteral("<br><br>&nbsp;</TD> <TD rowspan=\"2\" align=\"center\">"));
+    if (state.NoThumbnails == FlagFalse)
+        page.line(QStringLiteral("<img src=n") + number +
+                  QStringLiteral(".jpg height=\"100%\" width=\"100%\" alt=\"") + title +
+                  QStringLiteral("\">"));
+    else
+        page.line(QStringLiteral("<img src=n") + number +
+                  QStringLiteral(".jpg height=\"410\" width=\"600\" alt=\"") + title +
+                  QStringLiteral("\"> "));
+    page.line(QStringLiteral("</TD> </TR>"));
+    page.line(QStringLiteral("<TR><TD  width=\"167\"align=\"center\"> "));
+
+    // The only page of a one-photo album has nowhere to go but home.
+    page.line(homeLine());
+    if (k > 1)
+        page.line(backLine(k));
+    if (k < state.ImageCount)
+        page.line(forwardLine(k));
+
+    page.line(QStringLiteral(" "));
+    page.line(QStringLiteral("</TD></TR></TABLE>"));
+    page.line(QStringLiteral(" "));
+    page.line(QStringLiteral("</body></html>"));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Where generation shows its progress: the generation window's status label
+// (with a pause so the caption can be read), standard error in the command-line tool.
+class ProgressSink {
+public:
+    virtual ~ProgressSink() = default;
+    virtual void caption(const QString& text, int pauseMs) = 0;
+};
+
+// Shows nothing.
+class SilentProgress : public ProgressSink {
+public:
+    void caption(const QString&, int) override {}
+};

@@ -1,0 +1,171 @@
+#include "generator/RenamePlan.h"
+
+#include "generator/FolderOfPath.h"
+#include "generator/GenerateAlbum.h"
+#include "platform/FolderListing.h"
+#include "platform/FsPath.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+
+QString nameKey(const QString& name) { return name.toUpper(); }
+
+QString refused(const QString& why) {
+    return why + QStringLiteral(" Альбом не создан, ничего не изменено.");
+}
+
+} // namespace
+
+QString temporaryNameSuffix() { return QStringLiteral(".photoalbum-tmp"); }
+
+RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
+    RenamePlan plan;
+    const QString folder = state.SourceFolder;
+    plan.folder = folder;
+
+    QString parent;
+    try {
+        parent = FolderOfPath(folder, separator);
+    } catch (const InvalidPathArgument&) {
+        plan.problem = refused(QStringLiteral("Папка «%1» — корень диска: у неё нет папки выше, и "
+                                              "переименовать её в альбом нельзя. Оставьте папку "
+                                              "без изменений (альбом будет создан внутри неё).")
+                                   .arg(folder));
+        return plan;
+    }
+    const QString ownName = bareName(folder.left(folder.size() - 1), separator);
+
+    const FolderEntries here = listFolderEntries(folder);
+    if (!here.ok) {
+        plan.problem = refused(here.error + QLatin1Char('.'));
+        return plan;
+    }
+    const FolderEntries beside = listFolderEntries(parent);
+    if (!beside.ok) {
+        plan.problem = refused(beside.error + QLatin1Char('.'));
+        return plan;
+    }
+    for (const FolderEntry& entry : beside.entries) {
+        if (entry.name != ownName && sameNameIgnoringCase(entry.name, state.AlbumName)) {
+            plan.problem = refused(QStringLiteral("Рядом с исходной папкой уже есть «%1»: папке "
+                                                  "альбома нельзя дать это имя.")
+                                       .arg(parent + entry.name));
+            return plan;
+        }
+    }
+    for (const QString& place : {folder, parent}) {
+        if (!QFileInfo(place).isWritable()) {
+            plan.problem = refused(QStringLiteral("Нет прав на запись в папку «%1».").arg(place));
+            return plan;
+        }
+    }
+
+    for (int k = 1; k <= state.ImageCount; ++k) {
+        plan.renames.append(
+            {state.FileNames[k], FolderOfPath(state.FileNames[k], separator) +
+                                     QStringLiteral("n%1.jpg").arg(k),
+             {}});
+        if (state.NoThumbnails == FlagFalse)
+            plan.renames.append({state.ThumbNames[k], folder + QStringLiteral("n%1-m.jpg").arg(k), {}});
+    }
+
+    // Names the album writes beside the photos: they must not belong to anyone else.
+    QSet<QString> sources;
+    QSet<QString> targets;
+    for (const PhotoRename& r : plan.renames) {
+        if (FolderOfPath(r.from, separator) != folder) {
+            plan.problem = refused(QStringLiteral("Фотография «%1» лежит не в папке «%2».")
+                                       .arg(r.from, folder));
+            return plan;
+        }
+        if (sources.contains(r.from)) {
+            plan.problem = refused(QStringLiteral("Фотография «%1» стоит в альбоме дважды.")
+                                       .arg(r.from));
+            return plan;
+        }
+        sources.insert(r.from);
+        targets.insert(nameKey(bareName(r.to, separator)));
+    }
+    QSet<QString> pageNames = {nameKey(QStringLiteral("start.htm"))};
+    for (int k = 1; k <= state.ImageCount; ++k)
+        pageNames.insert(nameKey(QStringLiteral("n%1.htm").arg(k)));
+    for (const QString& image : navigationImageNames())
+        pageNames.insert(nameKey(image));
+
+    for (const FolderEntry& entry : here.entries) {
+        const QString path = folder + entry.name;
+        if (entry.name.endsWith(temporaryNameSuffix())) {
+            plan.problem = refused(
+                QStringLiteral("В папке остался файл «%1» от прерванного прошлого запуска. Верните "
+                               "ему прежнее имя (без окончания «%2») и повторите.")
+                    .arg(path, temporaryNameSuffix()));
+            return plan;
+        }
+        const QString key = nameKey(entry.name);
+        if (pageNames.contains(key)) {
+            plan.problem = refused(QStringLiteral("В исходной папке уже есть «%1»: программа не "
+                                                  "перезаписывает чужие файлы.")
+                                       .arg(path));
+            return plan;
+        }
+        if (targets.contains(key) && (entry.isFolder || !sources.contains(path))) {
+            plan.problem = refused(QStringLiteral("В исходной папке уже есть «%1», не входящий в "
+                                                  "альбом, а это имя нужно одной из фотографий. "
+                                                  "Переименуйте его.")
+                                       .arg(path));
+            return plan;
+        }
+    }
+
+    // A photo whose present name is wanted by the album steps aside first.
+    QList<PhotoRename> planned;
+    for (PhotoRename r : plan.renames) {
+        if (r.from == r.to)
+            continue;
+        if (targets.contains(nameKey(bareName(r.from, separator))))
+            r.temporary = r.from + temporaryNameSuffix();
+        planned.append(r);
+    }
+    plan.renames = planned;
+    return plan;
+}
+
+RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files) {
+    const int total = static_cast<int>(plan.renames.size());
+    int done = 0;
+    int aside = 0;
+    auto stopped = [&](const QString& from, const QString& to, const OpResult& result) {
+        QString message = QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. Новые имена "
+                                         "получили %4 из %5 файлов; остальные остались в папке "
+                                         "«%6» под прежними именами")
+                              .arg(from, to, result.reason)
+                              .arg(done)
+                              .arg(total)
+                              .arg(plan.folder);
+        if (aside > 0)
+            message += QStringLiteral(" или под временными именами с окончанием «%1» (прежнее имя "
+                                      "сохранено в начале)")
+                           .arg(temporaryNameSuffix());
+        message += QStringLiteral(". Ни одна фотография не потеряна.");
+        return RenameOutcome{false, message};
+    };
+
+    for (const PhotoRename& r : plan.renames) {
+        if (r.temporary.isEmpty())
+            continue;
+        if (const OpResult moved = files.renameNoReplace(r.from, r.temporary); !moved)
+            return stopped(r.from, r.temporary, moved);
+        ++aside;
+    }
+    for (const PhotoRename& r : plan.renames) {
+        const QString from = r.temporary.isEmpty() ? r.from : r.temporary;
+        if (const OpResult moved = files.renameNoReplace(from, r.to); !moved)
+            return stopped(from, r.to, moved);
+        ++done;
+        if (!r.temporary.isEmpty())
+            --aside;
+    }
+    return {};
+}

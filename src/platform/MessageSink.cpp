@@ -1,0 +1,3 @@
+#include "platform/MessageSink.h"
+
+QString applicationTitle() { return QStringLiteral("Генератор фотоальбома"); }

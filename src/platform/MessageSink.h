@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Where the wizard's steps send their messages: message boxes in the windows,
+// standard error in the command-line tool, a script in the tests.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // An OK-only message carrying the application's title.
+    virtual void inform(const QString& text) = 0;
+    // A titled Yes/No question; true when the answer is Yes.
+    virtual bool askYesNo(const QString& text, const QString& title) = 0;
+};
+
+// The application's title on message boxes that have none of their own.
+QString applicationTitle();

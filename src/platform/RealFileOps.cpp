@@ -1,0 +1,113 @@
+#include "platform/RealFileOps.h"
+
+#include "platform/ErrorText.h"
+#include "platform/FsPath.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+OpResult fromErrorCode(const std::error_code& ec) {
+    return ec ? OpResult::failure(describeError(ec)) : OpResult::success();
+}
+
+#ifndef _WIN32
+OpResult fromErrno(int value) { return OpResult::failure(describeErrno(value)); }
+
+bool entryExists(const QByteArray& path) {
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0;
+}
+#endif
+
+} // namespace
+
+FileOps& realFileOps() {
+    static RealFileOps ops;
+    return ops;
+}
+
+OpResult RealFileOps::makeFolder(const QString& path) {
+    std::error_code ec;
+    if (fs::create_directory(toFsPath(path), ec))
+        return OpResult::success();
+    if (!ec)
+        return OpResult::failure(describeErrno(EEXIST));
+    return fromErrorCode(ec);
+}
+
+OpResult RealFileOps::copyFile(const QString& from, const QString& to) {
+    std::error_code ec;
+    fs::copy_file(toFsPath(from), toFsPath(to), fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+        std::error_code ignored;
+        if (!fs::equivalent(toFsPath(from), toFsPath(to), ignored))
+            fs::remove(toFsPath(to), ignored);
+    }
+    return fromErrorCode(ec);
+}
+
+OpResult RealFileOps::renameNoReplace(const QString& from, const QString& to) {
+#ifdef _WIN32
+    if (MoveFileExW(reinterpret_cast<LPCWSTR>(from.utf16()), reinterpret_cast<LPCWSTR>(to.utf16()),
+                    0))
+        return OpResult::success();
+    return fromErrorCode(std::error_code(static_cast<int>(GetLastError()), std::system_category()));
+#else
+    const QByteArray source = toFsPath(from).native().c_str();
+    const QByteArray target = toFsPath(to).native().c_str();
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
+                    RENAME_NOREPLACE) == 0)
+        return OpResult::success();
+    const int error = errno;
+    if (error != EINVAL && error != ENOSYS)
+        return fromErrno(error);
+    // Some file systems (FUSE ntfs, exFAT) do not know the no-replace flag:
+    // look before renaming instead.
+    if (entryExists(target))
+        return fromErrno(EEXIST);
+    if (::rename(source.constData(), target.constData()) == 0)
+        return OpResult::success();
+    return fromErrno(errno);
+#endif
+}
+
+OpResult RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
+    const fs::path target = toFsPath(path);
+    std::FILE* file = nullptr;
+#ifdef _WIN32
+    file = _wfopen(target.c_str(), L"wb");
+#else
+    file = std::fopen(target.c_str(), "wb");
+#endif
+    if (!file)
+        return fromErrorCode(std::error_code(errno, std::generic_category()));
+    const std::size_t written = std::fwrite(bytes.constData(), 1, bytes.size(), file);
+    int error = written == static_cast<std::size_t>(bytes.size()) ? 0 : errno;
+    if (std::fclose(file) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        return OpResult::success();
+    std::error_code ignored;
+    fs::remove(target, ignored);
+    return fromErrorCode(std::error_code(error ? error : EIO, std::generic_category()));
+}
+
+OpResult RealFileOps::removeFile(const QString& path) {
+    std::error_code ec;
+    fs::remove(toFsPath(path), ec);
+    return fromErrorCode(ec);
+}

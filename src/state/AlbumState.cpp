@@ -1,0 +1,46 @@
+#include "state/AlbumState.h"
+
+#include <array>
+
+namespace {
+
+const std::array<const char*, MaxPhotos> ordinalWords = {
+    "Первая",         "Вторая",          "Третья",          "Четвертая",
+    "Пятая",          "Шестая",          "Седьмая",         "Восьмая",
+    "Девятая",        "Десятая",         "Одинадцатая",     "Двенадцатая",
+    "Тринадцатая",    "Четырнадцатая",   "Пятнадцатая",     "Шестнадцатая",
+    "Семнадцатая",    "Восемнадцатая",   "Девятнадцатая",   "Двадцатая",
+    "Двадцатьпервая", "Двадцатьвторая",  "Двадцатьтретяя",  "Двадцатьчетвертая",
+    "Двадцатьпятая",  "Двадцатьшестая",  "Двадцатьседьмая", "Двадцатьвосьмая",
+    "Двадцатьдевятая", "Тридцатая",      "Тридцатьпервая",  "Тридцатьвторая",
+    "Тридцатьтретяя", "Тридцатьчетвертая", "Тридцатьпятая", "Тридцатьшестая",
+    "Тридцатьседьмая", "Тридцатьвосьмая", "Тридцатьдевятая", "Сороковая",
+};
+
+} // namespace
+
+QString defaultAlbumDescription() {
+    return QStringLiteral("Этот альбом показывает и рассказывает о ...");
+}
+
+QString ordinalWord(int k) {
+    if (k < 1 || k > MaxPhotos)
+        throw SubscriptOutOfRange(k, MaxPhotos + 1);
+    return QString::fromUtf8(ordinalWords[static_cast<std::size_t>(k - 1)]);
+}
+
+void applyStartupDefaults(AlbumState& state, const QString& startFolder) {
+    state.SourceFolder = startFolder;
+    state.ImageCount = 0;
+    state.KeepSourceFolder = FlagTrue;
+    state.AlbumDescription = defaultAlbumDescription();
+    state.BackRed = state.BackGreen = state.BackBlue = 255;
+    for (int k = 1; k <= MaxPhotos; ++k)
+        state.OrdinalNames[k] = ordinalWord(k);
+}
+
+void applySettingsDefaults(AlbumState& state) {
+    state.NoThumbnails = FlagTrue;
+    state.UseFileNameAsComment = FlagTrue;
+    state.KeepSourceFolder = FlagTrue;
+}

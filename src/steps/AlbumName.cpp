@@ -1,0 +1,22 @@
+#include "steps/AlbumName.h"
+
+namespace {
+// Longest folder name most file systems accept, in bytes of the name's encoding.
+constexpr qsizetype MaxFolderNameBytes = 255;
+} // namespace
+
+QString albumNameProblem(const QString& name) {
+    const QString rules = QStringLiteral(
+        "Имя альбома станет именем папки: оно не может быть пустым, равным «.» или «..», "
+        "содержать знаки / \\ : * ? \" < > | и управляющие символы.");
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("Недопустимое имя альбома. ") + rules;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
+            return QStringLiteral("Недопустимое имя альбома. ") + rules;
+    }
+    if (name.toUtf8().size() > MaxFolderNameBytes)
+        return QStringLiteral("Слишком длинное имя альбома: имя папки не может быть длиннее "
+                              "255 байт.");
+    return {};
+}

@@ -1,0 +1,54 @@
+#include "steps/ConfigureAlbum.h"
+
+#include "platform/FolderListing.h"
+#include "steps/AlbumName.h"
+
+QString defaultTypedAlbumName() { return QStringLiteral("Мой фотоальбом"); }
+
+namespace {
+
+QString noPhotosMessage() { return QStringLiteral("В выбранной папке нет файлов изображений"); }
+
+} // namespace
+
+bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages) {
+    if (state.ImageCount == 0) {
+        messages.inform(noPhotosMessage());
+        return false;
+    }
+    if (typedName == defaultTypedAlbumName()) {
+        const QString question =
+            QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться "
+                           "и изменит его?");
+        if (messages.askYesNo(question, QStringLiteral("Внимание!")))
+            return false;
+    }
+    const QString problem = albumNameProblem(typedName);
+    if (!problem.isEmpty()) {
+        messages.inform(problem);
+        return false;
+    }
+    const FolderListing listing = listPhotoFiles(state.SourceFolder);
+    if (!listing.ok) {
+        messages.inform(listing.error);
+        return false;
+    }
+    if (listing.names.isEmpty()) {
+        // The folder was emptied after it was chosen.
+        state.ImageCount = 0;
+        messages.inform(noPhotosMessage());
+        return false;
+    }
+
+    state.AlbumName = typedName;
+    state.ImageCount = 0;
+    for (const QString& name : listing.names) {
+        if (state.ImageCount + 1 > MaxPhotos) {
+            messages.inform(QStringLiteral("Программа может обработать только 40 изображений"));
+            break;
+        }
+        ++state.ImageCount;
+        state.FileNames[state.ImageCount] = state.SourceFolder + name;
+    }
+    return true;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/MessageSink.h"
+#include "state/AlbumState.h"
+
+// The selection window's "Настроить": refuses an empty folder, questions the
+// default name, refuses a name that cannot name a folder, then takes the name
+// and lists up to 40 photos into FileNames. True when the wizard goes on to the
+// settings window.
+bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages);
+
+// The album name the name box starts with, and which "Настроить" questions.
+QString defaultTypedAlbumName();

@@ -1,0 +1,18 @@
+#include "steps/FolderChange.h"
+
+#include "platform/FolderListing.h"
+#include "platform/FsPath.h"
+
+#include <limits>
+
+FolderChangeResult changeFolder(AlbumState& state, const QString& folder) {
+    const QString source = withTrailingSeparator(folder);
+    const FolderListing listing = listPhotoFiles(source);
+    if (!listing.ok)
+        return {false, listing.error};
+    state.SourceFolder = source;
+    // The count has no limit of its own, but it is a 16-bit number.
+    const qsizetype maxCount = std::numeric_limits<Count>::max();
+    state.ImageCount = static_cast<Count>(std::min(listing.names.size(), maxCount));
+    return {};
+}

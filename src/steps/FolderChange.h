@@ -1,0 +1,15 @@
+#pragma once
+
+#include "state/AlbumState.h"
+
+#include <QString>
+
+// The selection window's folder change: SourceFolder becomes the folder with its
+// trailing separator and ImageCount the number of JPEG files in it, thumbnails
+// included and without limit. A folder that cannot be listed leaves the state as
+// it was; the result then holds the reason.
+struct FolderChangeResult {
+    bool ok = true;
+    QString error;
+};
+FolderChangeResult changeFolder(AlbumState& state, const QString& folder);

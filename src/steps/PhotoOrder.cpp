@@ -1,0 +1,31 @@
+#include "steps/PhotoOrder.h"
+
+namespace {
+
+bool hasThumbnailSlot(int k) { return k >= 1 && k <= MaxPhotosWithThumbnails; }
+
+void swapPositions(AlbumState& state, int a, int b) {
+    state.FileNames.swapEntries(a, b);
+    state.PhotoTitles.swapEntries(a, b);
+    state.PhotoComments.swapEntries(a, b);
+    if (hasThumbnailSlot(a) && hasThumbnailSlot(b))
+        state.ThumbNames.swapEntries(a, b);
+}
+
+} // namespace
+
+int movePhotoUp(AlbumState& state, int line) {
+    if (line <= 0 || line >= state.ImageCount)
+        return line;
+    const int k = line + 1;
+    swapPositions(state, k, k - 1);
+    return line - 1;
+}
+
+int movePhotoDown(AlbumState& state, int line) {
+    if (line < 0 || line + 1 >= state.ImageCount)
+        return line;
+    const int k = line + 1;
+    swapPositions(state, k, k + 1);
+    return line + 1;
+}

@@ -1,0 +1,38 @@
+#include "steps/PrepareAlbumFolder.h"
+
+#include "platform/FolderListing.h"
+#include "steps/AlbumName.h"
+
+PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages, FileOps& files) {
+    if (state.KeepSourceFolder == FlagFalse)
+        return PrepareOutcome::Ready;
+
+    const QString problem = albumNameProblem(state.AlbumName);
+    if (!problem.isEmpty()) {
+        messages.inform(problem);
+        return PrepareOutcome::Failed;
+    }
+    const FolderEntries listing = listFolderEntries(state.SourceFolder);
+    if (!listing.ok) {
+        messages.inform(listing.error);
+        return PrepareOutcome::Failed;
+    }
+    for (const FolderEntry& entry : listing.entries) {
+        // A folder that differs only in letter case is the same folder on the
+        // disks albums are usually carried on (FAT, exFAT, NTFS).
+        if (entry.isFolder && sameNameIgnoringCase(entry.name, state.AlbumName)) {
+            messages.inform(QStringLiteral(
+                "Фотоальбом с таким именем уже существует. Программа не позволяет "
+                "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "));
+            return PrepareOutcome::AlbumExists;
+        }
+    }
+    const QString folder = state.SourceFolder + state.AlbumName;
+    const OpResult made = files.makeFolder(folder);
+    if (!made) {
+        messages.inform(QStringLiteral("Не удалось создать папку альбома «%1»: %2.")
+                            .arg(folder, made.reason));
+        return PrepareOutcome::Failed;
+    }
+    return PrepareOutcome::Ready;
+}

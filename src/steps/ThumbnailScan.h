@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/MessageSink.h"
+#include "state/AlbumState.h"
+
+enum class ThumbnailScanOutcome {
+    Paired,            // counts agree: every photo has its thumbnail slot, option stays on
+    CountsDiffer,      // message shown, NoThumbnails is -1: the option must be switched off
+    TooManyThumbnails, // more than 20 thumbnails: message shown, option stays on
+    ListingFailed,     // the folder could not be read: message shown, NoThumbnails is -1
+};
+
+// The settings window's thumbnail option being ticked: separates photos from
+// thumbnails (names with "-m" just before the first dot), keeps the limits of 20
+// and pairs each photo with its thumbnail.
+ThumbnailScanOutcome scanThumbnails(AlbumState& state, MessageSink& messages);
+
+// True for a file name the scan takes as a thumbnail.
+bool isThumbnailName(const QString& name);

@@ -1,0 +1,58 @@
+#include "steps/TitlesFromNames.h"
+
+#include "platform/FolderListing.h"
+#include "platform/FsPath.h"
+
+#include <QSet>
+
+bool isParseMode(const AlbumState& state) {
+    return state.UseFileNameAsComment != FlagFalse && state.NoThumbnails != FlagFalse;
+}
+
+void titleAndCommentFromName(const QString& name, const QString& ordinal, QString& title,
+                             QString& comment) {
+    const qsizetype hash = name.indexOf(QLatin1Char('#'));
+    if (hash >= 0) {
+        title = name.left(hash);
+        comment = name.mid(hash + 1, std::max<qsizetype>(0, name.size() - hash - 1 - 4));
+    } else {
+        title = ordinal;
+        comment = name.left(std::max<qsizetype>(0, name.size() - 4));
+    }
+}
+
+bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
+    const FolderListing listing = listPhotoFiles(state.SourceFolder);
+    if (!listing.ok) {
+        messages.inform(listing.error);
+        return false;
+    }
+    QStringList listed = listing.names;
+    if (listed.size() > MaxPhotos) {
+        messages.inform(QStringLiteral("Программа может обработать только 40 изображений"));
+        listed = listed.mid(0, MaxPhotos);
+    }
+    const int count = static_cast<int>(listed.size());
+
+    // When the album already holds exactly these photos (perhaps in a new order),
+    // each keeps the title and comment of its own name; otherwise the album takes
+    // the photos in listing order.
+    QSet<QString> inAlbum;
+    for (int k = 1; k <= std::min<int>(state.ImageCount, MaxPhotos); ++k)
+        inAlbum.insert(state.FileNames[k]);
+    QSet<QString> onDisk;
+    for (const QString& name : listed)
+        onDisk.insert(state.SourceFolder + name);
+    const bool sameSet = state.ImageCount == count && inAlbum == onDisk;
+
+    state.ImageCount = static_cast<Count>(count);
+    for (int k = 1; k <= count; ++k) {
+        if (!sameSet)
+            state.FileNames[k] = state.SourceFolder + listed[k - 1];
+        const QString name = bareName(state.FileNames[k]);
+        const int listedPosition = static_cast<int>(listed.indexOf(name)) + 1;
+        titleAndCommentFromName(name, state.OrdinalNames[listedPosition], state.PhotoTitles[k],
+                                state.PhotoComments[k]);
+    }
+    return true;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/MessageSink.h"
+#include "state/AlbumState.h"
+
+// Titles and comments come from the file names when that option is on and the
+// album has no thumbnails.
+bool isParseMode(const AlbumState& state);
+
+// "Название#Комментарий.jpg": the title before the first "#", the comment after
+// it without the last four characters. Without "#" the title is the ordinal word
+// of the position and the comment the name without its last four characters.
+void titleAndCommentFromName(const QString& name, const QString& ordinal, QString& title,
+                             QString& comment);
+
+// The preparation window's load in parse mode: counts the folder's photos again
+// (at most 40) and fills every title and comment from the photo's own file name,
+// so that titles stay with their photos after the order has been changed.
+// Returns false when the folder could not be read (message shown).
+bool loadTitlesFromNames(AlbumState& state, MessageSink& messages);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A temporary folder that disappears with the test, with helpers to build the
+// source folders the album is made from.
+class TestFolder {
+public:
+    TestFolder();
+
+    // The folder's path without a trailing separator.
+    QString path() const;
+    // The folder's path with the platform's trailing separator.
+    QString withSeparator() const;
+    QString filePath(const QString& name) const;
+
+    // Makes a sub-folder (and its parents) and returns its path.
+    QString makeFolder(const QString& relative) const;
+    void writeFile(const QString& relative, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& relative) const;
+    bool exists(const QString& relative) const;
+    // Visible entries of a sub-folder ("" for the folder itself), sorted.
+    QStringList entries(const QString& relative = QString()) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The folder holding the built programs and the navigation images.
+QString programFolder();

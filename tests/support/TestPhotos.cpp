@@ -1,0 +1,25 @@
+#include "TestPhotos.h"
+
+#include "TestFolder.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QStringList>
+
+QByteArray makeJpeg(int seed, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv((seed * 37) % 360, 160, 220));
+    for (int x = 0; x < width; ++x)
+        image.setPixel(x, (seed * 7 + x) % height, qRgb(seed % 256, x % 256, 0));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 80);
+    return bytes;
+}
+
+void writePhotos(const TestFolder& folder, const QStringList& names) {
+    int seed = 1;
+    for (const QString& name : names)
+        folder.writeFile(name, makeJpeg(seed++));
+}
