@@ -114,7 +114,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                 return usageError(QStringLiteral("option --background needs a value"));
             if (!parseColour(colour, options))
                 return usageError(
-                    QStringLiteral("--background wants six hexadecimal digits, not '%1'").arg(colour));
+                    QStringLiteral("--background wants six hexadecimal digits, not '%1'")
+                        .arg(colour));
         } else if (arg == QLatin1String("--description") ||
                    arg.startsWith(QLatin1String("--description="))) {
             if (arg.contains(QLatin1Char('=')))

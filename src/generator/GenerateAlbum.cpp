@@ -19,8 +19,8 @@ QString numbered(const QString& text, int k) {
 class AlbumGenerator {
 public:
     AlbumGenerator(AlbumState& state, const GenerationContext& context)
-        : state_(state), context_(context),
-          files_(context.files ? *context.files : realFileOps()), sep_(context.separator) {}
+        : state_(state), context_(context), files_(context.files ? *context.files : realFileOps()),
+          sep_(context.separator) {}
 
     GenerationResult run() {
         const QString problem = checkBeforeGeneration(state_, context_);
@@ -57,8 +57,7 @@ private:
                     return failed(QStringLiteral("Не удалось скопировать миниатюру"),
                                   state_.ThumbNames[k], copied);
             }
-            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.FileNames[k],
-                     300);
+            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.FileNames[k], 300);
         }
         if (GenerationResult r = copyNavigationImages(state_.AlbumFolder); !r.ok)
             return r;

@@ -7,7 +7,9 @@ const QString AuthorSiteAddress = QStringLiteral("https://photoalbum.example.org
 namespace {
 const QString q = QStringLiteral("\"");
 
-QString quoted(const QString& value) { return q + value + q; }
+QString quoted(const QString& value) {
+    return q + value + q;
+}
 } // namespace
 
 void WriteIndexHead(PageText& page, const AlbumState& state, const QString& typedAlbumName) {
@@ -70,4 +72,6 @@ void WriteIndexRow(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral(" "));
 }
 
-void WriteIndexClosing(PageText& page) { page.line(QStringLiteral("</table></body></html>")); }
+void WriteIndexClosing(PageText& page) {
+    page.line(QStringLiteral("</table></body></html>"));
+}

@@ -5,7 +5,9 @@
 namespace {
 const QString q = QStringLiteral("\"");
 
-QString quoted(const QString& value) { return q + value + q; }
+QString quoted(const QString& value) {
+    return q + value + q;
+}
 } // namespace
 
 QString bodyLine(const AlbumState& state) {
@@ -22,4 +24,3 @@ QString charsetLine() {
            QStringLiteral(" content=") + quoted(QStringLiteral("text/html; charset=windows-1251")) +
            QStringLiteral(">");
 }
-

@@ -16,10 +16,10 @@ QByteArray encodeCharByChar(const QString& text) {
     QByteArray out;
     QStringEncoder& enc = encoder();
     for (qsizetype i = 0; i < text.size();) {
-        const char32_t code = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-                                      text.at(i + 1).isLowSurrogate()
-                                  ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
-                                  : text.at(i).unicode();
+        const char32_t code =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
+                : text.at(i).unicode();
         const qsizetype width = code > 0xFFFF ? 2 : 1;
         enc.resetState();
         const QByteArray piece = enc.encode(QStringView(text).mid(i, width));
@@ -44,7 +44,9 @@ QByteArray toWindows1251(const QString& text) {
     return encodeCharByChar(text);
 }
 
-QString html(const QString& text) { return text.toHtmlEscaped(); }
+QString html(const QString& text) {
+    return text.toHtmlEscaped();
+}
 
 QString colourString(int red, int green, int blue) {
     auto hex = [](int value) {

@@ -21,8 +21,7 @@ QString forwardLine(int k) {
 
 } // namespace
 
-void WritePhotoPage(PageText& page, const AlbumState& state, int k,
-                    const QString& typedAlbumName) {
+void WritePhotoPage(PageText& page, const AlbumState& state, int k, const QString& typedAlbumName) {
     const QString number = QString::number(k);
     page.line(QStringLiteral("<html><head>"));
     page.line(charsetLine());

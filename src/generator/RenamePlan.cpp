@@ -10,7 +10,9 @@
 
 namespace {
 
-QString nameKey(const QString& name) { return name.toUpper(); }
+QString nameKey(const QString& name) {
+    return name.toUpper();
+}
 
 QString refused(const QString& why) {
     return why + QStringLiteral(" Альбом не создан, ничего не изменено.");
@@ -18,7 +20,9 @@ QString refused(const QString& why) {
 
 } // namespace
 
-QString temporaryNameSuffix() { return QStringLiteral(".photoalbum-tmp"); }
+QString temporaryNameSuffix() {
+    return QStringLiteral(".photoalbum-tmp");
+}
 
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     RenamePlan plan;
@@ -64,11 +68,12 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
 
     for (int k = 1; k <= state.ImageCount; ++k) {
         plan.renames.append(
-            {state.FileNames[k], FolderOfPath(state.FileNames[k], separator) +
-                                     QStringLiteral("n%1.jpg").arg(k),
+            {state.FileNames[k],
+             FolderOfPath(state.FileNames[k], separator) + QStringLiteral("n%1.jpg").arg(k),
              {}});
         if (state.NoThumbnails == FlagFalse)
-            plan.renames.append({state.ThumbNames[k], folder + QStringLiteral("n%1-m.jpg").arg(k), {}});
+            plan.renames.append(
+                {state.ThumbNames[k], folder + QStringLiteral("n%1-m.jpg").arg(k), {}});
     }
 
     // Names the album writes beside the photos: they must not belong to anyone else.
@@ -76,13 +81,13 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     QSet<QString> targets;
     for (const PhotoRename& r : plan.renames) {
         if (FolderOfPath(r.from, separator) != folder) {
-            plan.problem = refused(QStringLiteral("Фотография «%1» лежит не в папке «%2».")
-                                       .arg(r.from, folder));
+            plan.problem = refused(
+                QStringLiteral("Фотография «%1» лежит не в папке «%2».").arg(r.from, folder));
             return plan;
         }
         if (sources.contains(r.from)) {
-            plan.problem = refused(QStringLiteral("Фотография «%1» стоит в альбоме дважды.")
-                                       .arg(r.from));
+            plan.problem =
+                refused(QStringLiteral("Фотография «%1» стоит в альбоме дважды.").arg(r.from));
             return plan;
         }
         sources.insert(r.from);

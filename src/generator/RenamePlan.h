@@ -4,7 +4,6 @@
 #include "state/AlbumState.h"
 
 #include <QList>
-#include "state/AlbumState.h"
 
 // How rename mode gives the photos their album names without ever replacing a
 // file: photos whose present name another photo needs first step aside under a

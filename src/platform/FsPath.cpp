@@ -19,7 +19,9 @@ QString fromFsPath(const std::filesystem::path& path) {
 #endif
 }
 
-QChar nativeSeparator() { return QDir::separator(); }
+QChar nativeSeparator() {
+    return QDir::separator();
+}
 
 QString withTrailingSeparator(const QString& folder, QChar separator) {
     if (folder.endsWith(separator))

@@ -1,3 +1,5 @@
 #include "platform/MessageSink.h"
 
-QString applicationTitle() { return QStringLiteral("Генератор фотоальбома"); }
+QString applicationTitle() {
+    return QStringLiteral("Генератор фотоальбома");
+}

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <filesystem>
 
-
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -25,7 +24,9 @@ OpResult fromErrorCode(const std::error_code& ec) {
 }
 
 #ifndef _WIN32
-OpResult fromErrno(int value) { return OpResult::failure(describeErrno(value)); }
+OpResult fromErrno(int value) {
+    return OpResult::failure(describeErrno(value));
+}
 
 bool entryExists(const QByteArray& path) {
     struct stat info {};
@@ -69,8 +70,8 @@ OpResult RealFileOps::renameNoReplace(const QString& from, const QString& to) {
 #else
     const QByteArray source = toFsPath(from).native().c_str();
     const QByteArray target = toFsPath(to).native().c_str();
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
-                    RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
         return OpResult::success();
     const int error = errno;
     if (error != EINVAL && error != ENOSYS)

@@ -9,7 +9,9 @@
 using Flag = std::int16_t;
 inline constexpr Flag FlagTrue = -1;
 inline constexpr Flag FlagFalse = 0;
-inline constexpr Flag toFlag(bool value) { return value ? FlagTrue : FlagFalse; }
+inline constexpr Flag toFlag(bool value) {
+    return value ? FlagTrue : FlagFalse;
+}
 
 using Count = std::int16_t;
 using ColourComponent = std::int32_t;

@@ -3,11 +3,15 @@
 #include "platform/FolderListing.h"
 #include "steps/AlbumName.h"
 
-QString defaultTypedAlbumName() { return QStringLiteral("Мой фотоальбом"); }
+QString defaultTypedAlbumName() {
+    return QStringLiteral("Мой фотоальбом");
+}
 
 namespace {
 
-QString noPhotosMessage() { return QStringLiteral("В выбранной папке нет файлов изображений"); }
+QString noPhotosMessage() {
+    return QStringLiteral("В выбранной папке нет файлов изображений");
+}
 
 } // namespace
 

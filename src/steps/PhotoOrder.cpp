@@ -2,7 +2,9 @@
 
 namespace {
 
-bool hasThumbnailSlot(int k) { return k >= 1 && k <= MaxPhotosWithThumbnails; }
+bool hasThumbnailSlot(int k) {
+    return k >= 1 && k <= MaxPhotosWithThumbnails;
+}
 
 void swapPositions(AlbumState& state, int a, int b) {
     state.FileNames.swapEntries(a, b);

@@ -21,17 +21,17 @@ PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages, File
         // A folder that differs only in letter case is the same folder on the
         // disks albums are usually carried on (FAT, exFAT, NTFS).
         if (entry.isFolder && sameNameIgnoringCase(entry.name, state.AlbumName)) {
-            messages.inform(QStringLiteral(
-                "Фотоальбом с таким именем уже существует. Программа не позволяет "
-                "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "));
+            messages.inform(
+                QStringLiteral("Фотоальбом с таким именем уже существует. Программа не позволяет "
+                               "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "));
             return PrepareOutcome::AlbumExists;
         }
     }
     const QString folder = state.SourceFolder + state.AlbumName;
     const OpResult made = files.makeFolder(folder);
     if (!made) {
-        messages.inform(QStringLiteral("Не удалось создать папку альбома «%1»: %2.")
-                            .arg(folder, made.reason));
+        messages.inform(
+            QStringLiteral("Не удалось создать папку альбома «%1»: %2.").arg(folder, made.reason));
         return PrepareOutcome::Failed;
     }
     return PrepareOutcome::Ready;

@@ -7,7 +7,9 @@ namespace {
 // The shortest thumbnail name is one character followed by "-m.jpg".
 constexpr qsizetype ShortestThumbnailName = 7;
 
-QString withoutExtension(const QString& path) { return path.left(path.size() - 4); }
+QString withoutExtension(const QString& path) {
+    return path.left(path.size() - 4);
+}
 
 void pairThumbnails(AlbumState& state) {
     for (int i = 1; i <= state.ImageCount; ++i) {
@@ -19,7 +21,9 @@ void pairThumbnails(AlbumState& state) {
     }
 }
 
-QString number(int value) { return QStringLiteral(" ") + QString::number(value); }
+QString number(int value) {
+    return QStringLiteral(" ") + QString::number(value);
+}
 
 } // namespace
 

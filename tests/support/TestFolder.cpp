@@ -8,9 +8,13 @@ TestFolder::TestFolder() : dir_(QDir::tempPath() + QStringLiteral("/photoalbum-t
     EXPECT_TRUE(dir_.isValid());
 }
 
-QString TestFolder::path() const { return QDir::toNativeSeparators(dir_.path()); }
+QString TestFolder::path() const {
+    return QDir::toNativeSeparators(dir_.path());
+}
 
-QString TestFolder::withSeparator() const { return path() + QDir::separator(); }
+QString TestFolder::withSeparator() const {
+    return path() + QDir::separator();
+}
 
 QString TestFolder::filePath(const QString& name) const {
     return QDir::toNativeSeparators(dir_.filePath(name));
@@ -44,4 +48,6 @@ QStringList TestFolder::entries(const QString& relative) const {
     return names;
 }
 
-QString programFolder() { return QString::fromUtf8(PHOTOALBUM_BIN_DIR); }
+QString programFolder() {
+    return QString::fromUtf8(PHOTOALBUM_BIN_DIR);
+}
