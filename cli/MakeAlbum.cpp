@@ -16,15 +16,22 @@ constexpr int ExitRefused = 1;
 constexpr int ExitUsage = 2;
 
 // Messages the wizard shows in boxes go to standard error; the only question,
-// about the default album name, is answered "No": keep the name.
+// about the default album name, is answered "No": keep the name. A warning the
+// wizard shows again in a later window (the 40-photo limit) is printed once.
 class StderrMessages : public MessageSink {
 public:
     explicit StderrMessages(QTextStream& err) : err_(err) {}
-    void inform(const QString& text) override { err_ << "photoalbum-make: " << text << Qt::endl; }
+    void inform(const QString& text) override {
+        if (shown_.contains(text))
+            return;
+        shown_.append(text);
+        err_ << "photoalbum-make: " << text << Qt::endl;
+    }
     bool askYesNo(const QString&, const QString&) override { return false; }
 
 private:
     QTextStream& err_;
+    QStringList shown_;
 };
 
 class StderrProgress : public ProgressSink {
@@ -85,6 +92,10 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     context.progress = options.quiet ? nullptr : &progress;
     const GenerationResult result = GenerateAlbum(state, context);
     if (!result.ok) {
+        // The album folder made above goes again when nothing was put into it,
+        // so that a second run after the cause is fixed is not refused.
+        if (state.KeepSourceFolder != FlagFalse)
+            QDir().rmdir(state.SourceFolder + state.AlbumName);
         messages.inform(result.message);
         return ExitRefused;
     }

@@ -1,0 +1,83 @@
+#include "CliRun.h"
+
+#include "MakeAlbum.h"
+#include "TestFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTextStream>
+
+QString CliRun::lastOutLine() const {
+    const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last();
+}
+
+CliRun runInProcess(const QStringList& arguments, const QString& programDir) {
+    CliRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.exitCode = runCommandLine(arguments, programDir, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+CliRun runInProcess(const QStringList& arguments) {
+    return runInProcess(arguments, programFolder());
+}
+
+CliRun runProcess(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    CliRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        run.err = QStringLiteral("did not run to the end: ") + process.errorString();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QString builtTool() {
+    return programFolder() + QStringLiteral("/photoalbum-make");
+}
+
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QDir root(folder);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        const QString relative = root.relativeFilePath(info.filePath());
+        if (info.isDir() && !info.isSymLink()) {
+            files.insert(relative + QLatin1Char('/'), {});
+        } else if (info.isSymLink()) {
+            files.insert(relative, "-> " + info.symLinkTarget().toUtf8());
+        } else {
+            QFile file(info.filePath());
+            files.insert(relative, file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
+        }
+    }
+    return files;
+}
+
+QStringList changes(const QMap<QString, QByteArray>& before,
+                    const QMap<QString, QByteArray>& after) {
+    QStringList result;
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        if (!after.contains(it.key()))
+            result << QLatin1Char('-') + it.key();
+        else if (after.value(it.key()) != it.value())
+            result << QLatin1Char('~') + it.key();
+    }
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        if (!before.contains(it.key()))
+            result << QLatin1Char('+') + it.key();
+    }
+    return result;
+}

@@ -1,0 +1,211 @@
+#include "CliRun.h"
+#include "TestFolder.h"
+#include "TestPhotos.h"
+
+#include <QFile>
+#include <functional>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+const QString Tool = QStringLiteral("photoalbum-make: ");
+
+QString noPhotos() {
+    return QStringLiteral("В выбранной папке нет файлов изображений");
+}
+
+QString albumExists() {
+    return QStringLiteral("Фотоальбом с таким именем уже существует. Программа не позволяет "
+                          "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. ");
+}
+
+// A refused run prints one message on standard error, nothing on standard
+// output, and leaves the folder (and what lies beside it) exactly as it was.
+struct RefusalCase {
+    const char* label;
+    std::function<void(const TestFolder&)> prepare; // fills "photos" inside the test folder
+    QStringList options;                            // before the folder
+    QString message;                                // exact, or the start of it
+    bool exact = true;
+};
+
+QList<RefusalCase> refusals() {
+    const auto threePhotos = [](const TestFolder& dir) {
+        writePhotos(dir, {"photos/a.jpg", "photos/b.jpg", "photos/c.jpg"});
+    };
+    const QString badName = QStringLiteral("Недопустимое имя альбома. ");
+    QList<RefusalCase> cases = {
+        {"empty folder", [](const TestFolder&) {}, {"-n", "Альбом"}, noPhotos()},
+        {"no JPEG among the files",
+         [](const TestFolder& dir) {
+             dir.writeFile("photos/a.png", makeJpeg(1));
+             dir.writeFile("photos/.hidden.jpg", makeJpeg(2));
+             dir.writeFile("photos/jpg", makeJpeg(3));
+             dir.makeFolder("photos/folder.jpg");
+         },
+         {"-n", "Альбом"},
+         noPhotos()},
+        {"only a dangling link",
+         [](const TestFolder& dir) {
+             QFile::link(dir.filePath("gone.jpg"), dir.filePath("photos/x.jpg"));
+         },
+         {"-n", "Альбом"},
+         noPhotos()},
+        {"fewer thumbnails than photos",
+         [](const TestFolder& dir) {
+             writePhotos(dir, {"photos/a.jpg", "photos/b.jpg", "photos/c.jpg", "photos/a-m.jpg",
+                               "photos/b-m.jpg"});
+         },
+         {"--thumbnails", "-n", "Альбом"},
+         QStringLiteral("Проверьте наличие миниатюр и их соответствие главным изображениям в "
+                        "выбранной папке. Найдено:  3 -  2")},
+        {"thumbnails without photos",
+         [](const TestFolder& dir) {
+             writePhotos(dir, {"photos/a-m.jpg", "photos/b-m.jpg"});
+         },
+         {"--thumbnails", "-n", "Альбом"},
+         QStringLiteral("Проверьте наличие миниатюр и их соответствие главным изображениям в "
+                        "выбранной папке. Найдено:  0 -  2")},
+        {"album folder exists",
+         [=](const TestFolder& dir) {
+             threePhotos(dir);
+             dir.makeFolder("photos/Альбом");
+             dir.writeFile("photos/Альбом/keep.txt", "mine");
+         },
+         {"-n", "Альбом"},
+         albumExists()},
+        {"album folder exists in other letter case",
+         [=](const TestFolder& dir) {
+             threePhotos(dir);
+             dir.makeFolder("photos/альбом");
+         },
+         {"-n", "АЛЬБОМ"},
+         albumExists()},
+    };
+    for (const QString& name : {QStringLiteral(".."), QStringLiteral("."), QStringLiteral("a/b"),
+                                QString(), QStringLiteral("a:b"), QStringLiteral("a\\b"),
+                                QStringLiteral("a*b"), QStringLiteral("a\tb")}) {
+        for (const bool rename : {false, true}) {
+            QStringList options = {"-n", name};
+            if (rename)
+                options.prepend("--rename");
+            cases.append({rename ? "invalid name, rename mode" : "invalid name", threePhotos,
+                          options, badName, false});
+        }
+    }
+    return cases;
+}
+
+TEST(Refusals, ExitOneWithTheMessageAndChangeNothing) {
+    for (const RefusalCase& c : refusals()) {
+        SCOPED_TRACE(std::string(c.label) + ": " + c.options.join(' ').toStdString());
+        TestFolder dir;
+        dir.makeFolder("photos");
+        c.prepare(dir);
+        const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+        const CliRun run = runInProcess(QStringList(c.options) << dir.filePath("photos"));
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        const QString expected = Tool + c.message;
+        if (c.exact)
+            EXPECT_EQ(run.err, expected + QLatin1Char('\n'));
+        else
+            EXPECT_TRUE(run.err.startsWith(expected)) << run.err.toStdString();
+        EXPECT_EQ(changes(before, snapshot(dir.path())), QStringList());
+    }
+}
+
+TEST(Refusals, FolderThatIsNoFolder) {
+    TestFolder dir;
+    writePhotos(dir, {"a.jpg"});
+    for (const QString& path : {dir.filePath("a.jpg"), dir.filePath("missing")}) {
+        const CliRun run = runInProcess({"-n", "Альбом", path});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
+    }
+    EXPECT_EQ(dir.entries(), QStringList{"a.jpg"});
+}
+
+TEST(Refusals, RenameModeRefusesNamesTakenBesideOrInside) {
+    struct Case {
+        const char* label;
+        QString takenPath; // relative to the test folder
+        bool folder;
+    };
+    const QList<Case> cases = {
+        {"album name taken beside the folder", "Лето", false},
+        {"photo name taken by a folder", "Отпуск/n2.jpg", true},
+        {"page name taken by a file", "Отпуск/start.htm", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TestFolder dir;
+        dir.makeFolder("Отпуск");
+        writePhotos(dir, {"Отпуск/a.jpg", "Отпуск/b.jpg"});
+        if (c.folder)
+            dir.makeFolder(c.takenPath);
+        else
+            dir.writeFile(c.takenPath, "not ours");
+        const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+        const CliRun run = runInProcess({"--rename", "-n", "Лето", dir.filePath("Отпуск")});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.contains(dir.filePath(c.takenPath))) << run.err.toStdString();
+        EXPECT_EQ(changes(before, snapshot(dir.path())), QStringList());
+    }
+}
+
+// A program folder without the navigation images: the copy fails before any
+// photo is copied, the message names the missing file, no album is left behind.
+TEST(FailedFileOperations, MissingNavigationImageIsNamed) {
+    TestFolder dir;
+    dir.makeFolder("photos");
+    writePhotos(dir, {"photos/a.jpg", "photos/b.jpg"});
+    const QString emptyProgramFolder = dir.makeFolder("program");
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+    for (const bool rename : {false, true}) {
+        SCOPED_TRACE(rename ? "rename mode" : "copy mode");
+        QStringList arguments = {"-q", "-n", "Альбом", dir.filePath("photos")};
+        if (rename)
+            arguments.prepend("--rename");
+        const CliRun run = runInProcess(arguments, emptyProgramFolder);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.contains(emptyProgramFolder + "/back-bt.gif")) << run.err.toStdString();
+        EXPECT_EQ(changes(before, snapshot(dir.path())), QStringList());
+    }
+}
+
+TEST(FailedFileOperations, BuiltProgramAwayFromItsImages) {
+    TestFolder dir;
+    dir.makeFolder("photos");
+    writePhotos(dir, {"photos/a.jpg"});
+    const QString program = dir.makeFolder("bin") + "/photoalbum-make";
+    ASSERT_TRUE(QFile::copy(builtTool(), program));
+    const CliRun run = runProcess(program, {"-n", "Альбом", dir.filePath("photos")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(dir.filePath("bin/back-bt.gif"))) << run.err.toStdString();
+    EXPECT_EQ(dir.entries("photos"), QStringList{"a.jpg"});
+}
+
+TEST(FailedFileOperations, UnreadablePhotoIsNamed) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the super-user reads every file";
+    TestFolder dir;
+    dir.makeFolder("photos");
+    writePhotos(dir, {"photos/a.jpg", "photos/b.jpg"});
+    QFile::setPermissions(dir.filePath("photos/b.jpg"), QFileDevice::WriteOwner);
+    const CliRun run = runInProcess({"-n", "Альбом", dir.filePath("photos")});
+    QFile::setPermissions(dir.filePath("photos/b.jpg"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(dir.filePath("photos/b.jpg"))) << run.err.toStdString();
+    EXPECT_EQ(dir.entries("photos"), (QStringList{"a.jpg", "b.jpg"}));
+}
+
+} // namespace
