@@ -50,7 +50,8 @@ private:
 } // namespace
 
 int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStream& out,
-              QTextStream& err) {
+              QTextStream& err, FileOps* files) {
+    FileOps& disk = files ? *files : realFileOps();
     StderrMessages messages(err);
     AlbumState state;
     applyStartupDefaults(state, QDir::currentPath());
@@ -75,10 +76,17 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     if (options.thumbnails && scanThumbnails(state, messages) != ThumbnailScanOutcome::Paired)
         return ExitRefused;
 
-    if (prepareAlbumFolder(state, messages) != PrepareOutcome::Ready)
+    if (prepareAlbumFolder(state, messages, disk) != PrepareOutcome::Ready)
         return ExitRefused;
+    // From here on a refusal takes away the album folder just made when nothing
+    // was put into it, so that a second run after the cause is fixed is not refused.
+    auto refuse = [&] {
+        if (state.KeepSourceFolder != FlagFalse)
+            disk.removeEmptyFolder(state.SourceFolder + state.AlbumName);
+        return ExitRefused;
+    };
     if (isParseMode(state) && !loadTitlesFromNames(state, messages))
-        return ExitRefused;
+        return refuse();
 
     state.BackRed = options.red;
     state.BackGreen = options.green;
@@ -90,21 +98,18 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     context.typedAlbumName = options.name;
     context.programFolder = programFolder;
     context.progress = options.quiet ? nullptr : &progress;
+    context.files = &disk;
     const GenerationResult result = GenerateAlbum(state, context);
     if (!result.ok) {
-        // The album folder made above goes again when nothing was put into it,
-        // so that a second run after the cause is fixed is not refused.
-        if (state.KeepSourceFolder != FlagFalse)
-            QDir().rmdir(state.SourceFolder + state.AlbumName);
         messages.inform(result.message);
-        return ExitRefused;
+        return refuse();
     }
     out << state.AlbumFolder << Qt::endl;
     return 0;
 }
 
 int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
-                   QTextStream& err) {
+                   QTextStream& err, FileOps* files) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     switch (parsed.action) {
     case ParsedCommandLine::Action::Help:
@@ -121,7 +126,7 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
         break;
     }
     try {
-        return makeAlbum(parsed.options, programFolder, out, err);
+        return makeAlbum(parsed.options, programFolder, out, err, files);
     } catch (const std::exception& e) {
         err << "photoalbum-make: " << e.what() << Qt::endl;
         return ExitRefused;

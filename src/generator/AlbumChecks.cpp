@@ -1,6 +1,7 @@
 #include "generator/AlbumChecks.h"
 
 #include "steps/AlbumName.h"
+#include "steps/ThumbnailLimit.h"
 
 #include <QFileInfo>
 
@@ -28,11 +29,8 @@ QString checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
     const bool withThumbnails = state.NoThumbnails == FlagFalse;
     if (state.ImageCount < 0 || state.ImageCount > MaxPhotos)
         return QStringLiteral("Программа может обработать только 40 изображений");
-    if (withThumbnails && state.ImageCount > MaxPhotosWithThumbnails)
-        return QStringLiteral("Альбом с миниатюрами может содержать не более 20 фотографий, а в "
-                              "нём %1. Вернитесь в окно «Настройка» и снова отметьте "
-                              "«С миниатюрами» или снимите эту отметку.")
-            .arg(state.ImageCount);
+    if (const QString problem = thumbnailLimitProblem(state); !problem.isEmpty())
+        return problem;
 
     for (int k = 1; k <= state.ImageCount; ++k) {
         if (QString p = missingFile(QStringLiteral("Файл фотографии"), state.FileNames[k]);

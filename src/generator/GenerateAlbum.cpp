@@ -43,40 +43,59 @@ private:
 
     GenerationResult runCopyMode() {
         state_.AlbumFolder = state_.SourceFolder + state_.AlbumName + sep_;
-        const int count = state_.ImageCount;
-        for (int k = 1; k <= count; ++k) {
-            const QString target = state_.AlbumFolder + QStringLiteral("n%1.jpg").arg(k);
-            OpResult copied = files_.copyFile(state_.FileNames[k], target);
-            if (!copied)
+        GenerationResult result = copyPhotos(state_.AlbumFolder);
+        if (result.ok)
+            result = copyNavigationImages(state_.AlbumFolder);
+        if (result.ok)
+            result = writePages(state_.AlbumFolder);
+        if (!result.ok)
+            result.message += removeCreatedFiles() +
+                              QStringLiteral(" Исходные фотографии не изменены.");
+        return result;
+    }
+
+    GenerationResult copyPhotos(const QString& folder) {
+        for (int k = 1; k <= state_.ImageCount; ++k) {
+            const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
+            if (const OpResult copied = copy(state_.FileNames[k], target); !copied)
                 return failed(QStringLiteral("Не удалось скопировать фотографию"),
                               state_.FileNames[k], copied);
             if (withThumbnails()) {
-                const QString thumbTarget = state_.AlbumFolder + QStringLiteral("n%1-m.jpg").arg(k);
-                copied = files_.copyFile(state_.ThumbNames[k], thumbTarget);
-                if (!copied)
+                const QString thumbTarget = folder + QStringLiteral("n%1-m.jpg").arg(k);
+                if (const OpResult copied = copy(state_.ThumbNames[k], thumbTarget); !copied)
                     return failed(QStringLiteral("Не удалось скопировать миниатюру"),
                                   state_.ThumbNames[k], copied);
             }
-            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.FileNames[k], 300);
+            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.FileNames[k],
+                     300);
         }
-        if (GenerationResult r = copyNavigationImages(state_.AlbumFolder); !r.ok)
-            return r;
-        return writePages(state_.AlbumFolder);
+        return {};
     }
 
+    // Rename mode writes every new file before it renames the first photo, so
+    // that a failure up to then leaves the folder exactly as it was.
     GenerationResult runRenameMode() {
         const QString folder = state_.SourceFolder;
         const RenamePlan plan = planPhotoRenames(state_, sep_);
         if (!plan.problem.isEmpty())
             return {false, plan.problem};
 
-        if (GenerationResult r = writePages(folder); !r.ok)
-            return r;
+        GenerationResult written = writePages(folder);
+        if (written.ok)
+            written = copyNavigationImages(folder);
+        if (!written.ok) {
+            written.message += removeCreatedFiles() +
+                               QStringLiteral(" Фотографии не переименованы, папка «%1» осталась "
+                                              "без изменений.")
+                                   .arg(folder);
+            return written;
+        }
         const RenameOutcome renamed = carryOutRenames(plan, files_);
-        if (!renamed.ok)
-            return {false, renamed.message};
-        if (GenerationResult r = copyNavigationImages(folder); !r.ok)
-            return r;
+        if (!renamed.ok) {
+            if (renamed.renamedAny)
+                return {false, renamed.message};
+            return {false, renamed.message + removeCreatedFiles()};
+        }
 
         const QString parent = FolderOfPath(folder, sep_);
         const QString oldPath = folder.left(folder.size() - 1);
@@ -95,7 +114,7 @@ private:
     GenerationResult copyNavigationImages(const QString& folder) {
         for (const QString& name : navigationImageNames()) {
             const QString source = withTrailingSeparator(context_.programFolder, sep_) + name;
-            const OpResult copied = files_.copyFile(source, folder + name);
+            const OpResult copied = copy(source, folder + name);
             if (!copied)
                 return failed(QStringLiteral("Не удалось скопировать кнопку навигации"),
                               folder + name, copied);
@@ -113,24 +132,56 @@ private:
         }
         WriteIndexClosing(index);
         const QString indexPath = folder + QStringLiteral("start.htm");
-        if (const OpResult written = files_.writeFile(indexPath, index.bytes()); !written)
+        if (const OpResult written = write(indexPath, index.bytes()); !written)
             return failed(QStringLiteral("Не удалось записать страницу"), indexPath, written);
 
         for (int k = 1; k <= count; ++k) {
             PageText page;
             WritePhotoPage(page, state_, k, context_.typedAlbumName);
             const QString pagePath = folder + QStringLiteral("n%1.htm").arg(k);
-            if (const OpResult written = files_.writeFile(pagePath, page.bytes()); !written)
+            if (const OpResult written = write(pagePath, page.bytes()); !written)
                 return failed(QStringLiteral("Не удалось записать страницу"), pagePath, written);
             progress(numbered(QStringLiteral("Страница для изображения: "), k), 300);
         }
         return {};
     }
 
+    // Copies and writes remember their targets, so that a failed run can take
+    // away what it made.
+    OpResult copy(const QString& from, const QString& to) {
+        const OpResult result = files_.copyFile(from, to);
+        if (result)
+            created_.append(to);
+        return result;
+    }
+
+    OpResult write(const QString& path, const QByteArray& bytes) {
+        const OpResult result = files_.writeFile(path, bytes);
+        if (result)
+            created_.append(path);
+        return result;
+    }
+
+    // Removes the files this run made, newest first; returns a sentence naming
+    // those that stay, or an empty string.
+    QString removeCreatedFiles() {
+        QStringList left;
+        while (!created_.isEmpty()) {
+            const QString path = created_.takeLast();
+            if (!files_.removeFile(path))
+                left.append(QStringLiteral("«%1»").arg(path));
+        }
+        if (left.isEmpty())
+            return {};
+        return QStringLiteral(" Не удалось убрать созданные файлы: %1.")
+            .arg(left.join(QStringLiteral(", ")));
+    }
+
     AlbumState& state_;
     const GenerationContext& context_;
     FileOps& files_;
     QChar sep_;
+    QStringList created_;
 };
 
 } // namespace

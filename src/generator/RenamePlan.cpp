@@ -18,10 +18,26 @@ QString refused(const QString& why) {
     return why + QStringLiteral(" Альбом не создан, ничего не изменено.");
 }
 
+QString leftoverIn(const QString& folder, const FolderEntries& listing) {
+    for (const FolderEntry& entry : listing.entries) {
+        if (entry.name.endsWith(temporaryNameSuffix(), Qt::CaseInsensitive))
+            return refused(
+                QStringLiteral("В папке остался файл «%1» от прерванного прошлого запуска. Верните "
+                               "ему прежнее имя (без окончания «%2») и повторите.")
+                    .arg(folder + entry.name, temporaryNameSuffix()));
+    }
+    return {};
+}
+
 } // namespace
 
 QString temporaryNameSuffix() {
     return QStringLiteral(".photoalbum-tmp");
+}
+
+QString leftoverFromInterruptedRun(const QString& folder) {
+    const FolderEntries listing = listFolderEntries(folder);
+    return listing.ok ? leftoverIn(folder, listing) : QString();
 }
 
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
@@ -99,19 +115,18 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     for (const QString& image : navigationImageNames())
         pageNames.insert(nameKey(image));
 
+    // Temporary names first: they tell the most about what happened here.
+    plan.problem = leftoverIn(folder, here);
+    if (!plan.problem.isEmpty())
+        return plan;
     for (const FolderEntry& entry : here.entries) {
         const QString path = folder + entry.name;
-        if (entry.name.endsWith(temporaryNameSuffix())) {
-            plan.problem = refused(
-                QStringLiteral("В папке остался файл «%1» от прерванного прошлого запуска. Верните "
-                               "ему прежнее имя (без окончания «%2») и повторите.")
-                    .arg(path, temporaryNameSuffix()));
-            return plan;
-        }
         const QString key = nameKey(entry.name);
         if (pageNames.contains(key)) {
             plan.problem = refused(QStringLiteral("В исходной папке уже есть «%1»: программа не "
-                                                  "перезаписывает чужие файлы.")
+                                                  "перезаписывает чужие файлы. Если это след "
+                                                  "прерванного прошлого запуска, уберите его и "
+                                                  "повторите.")
                                        .arg(path));
             return plan;
         }
@@ -141,7 +156,15 @@ RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files) {
     const int total = static_cast<int>(plan.renames.size());
     int done = 0;
     int aside = 0;
+    bool renamedAny = false;
     auto stopped = [&](const QString& from, const QString& to, const OpResult& result) {
+        if (!renamedAny)
+            return RenameOutcome{false,
+                                 QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. "
+                                                "Фотографии не переименованы, папка «%4» "
+                                                "осталась без изменений.")
+                                     .arg(from, to, result.reason, plan.folder),
+                                 false};
         QString message = QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. Новые имена "
                                          "получили %4 из %5 файлов; остальные остались в папке "
                                          "«%6» под прежними именами")
@@ -154,7 +177,7 @@ RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files) {
                                       "сохранено в начале)")
                            .arg(temporaryNameSuffix());
         message += QStringLiteral(". Ни одна фотография не потеряна.");
-        return RenameOutcome{false, message};
+        return RenameOutcome{false, message, true};
     };
 
     for (const PhotoRename& r : plan.renames) {
@@ -163,14 +186,16 @@ RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files) {
         if (const OpResult moved = files.renameNoReplace(r.from, r.temporary); !moved)
             return stopped(r.from, r.temporary, moved);
         ++aside;
+        renamedAny = true;
     }
     for (const PhotoRename& r : plan.renames) {
         const QString from = r.temporary.isEmpty() ? r.from : r.temporary;
         if (const OpResult moved = files.renameNoReplace(from, r.to); !moved)
             return stopped(from, r.to, moved);
         ++done;
+        renamedAny = true;
         if (!r.temporary.isEmpty())
             --aside;
     }
-    return {};
+    return {true, {}, renamedAny};
 }

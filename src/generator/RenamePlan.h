@@ -24,11 +24,16 @@ struct RenamePlan {
 // by an interrupted run.
 QString temporaryNameSuffix();
 
+// When the folder still holds a photo under a temporary name, the message that
+// says so and how to put it right; otherwise an empty string.
+QString leftoverFromInterruptedRun(const QString& folder);
+
 // Checks the source folder and plans the renames; changes nothing on disk.
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator);
 
 struct RenameOutcome {
     bool ok = true;
     QString message;
+    bool renamedAny = false; // false: every photo still has its old name
 };
 RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files);

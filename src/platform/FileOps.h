@@ -29,6 +29,8 @@ public:
     // Creates or empties a file and writes the bytes; removes it again on failure.
     virtual OpResult writeFile(const QString& path, const QByteArray& bytes) = 0;
     virtual OpResult removeFile(const QString& path) = 0;
+    // Removes a folder only when it is empty.
+    virtual OpResult removeEmptyFolder(const QString& path) = 0;
 };
 
 // The real file system.

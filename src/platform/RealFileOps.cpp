@@ -32,6 +32,18 @@ bool entryExists(const QByteArray& path) {
     struct stat info {};
     return ::lstat(path.constData(), &info) == 0;
 }
+
+// On a disk that ignores letter case (FAT, exFAT, NTFS, casefolded ext4) two
+// names that differ only in case are one entry: renaming it changes the case and
+// replaces nothing. A second hard link to a file is a different name, not this.
+bool sameEntry(const QByteArray& source, const QByteArray& target) {
+    struct stat from {};
+    struct stat to {};
+    if (::lstat(source.constData(), &from) != 0 || ::lstat(target.constData(), &to) != 0)
+        return false;
+    return from.st_dev == to.st_dev && from.st_ino == to.st_ino &&
+           (S_ISDIR(from.st_mode) || from.st_nlink == 1);
+}
 #endif
 
 } // namespace
@@ -54,8 +66,10 @@ OpResult RealFileOps::copyFile(const QString& from, const QString& to) {
     std::error_code ec;
     fs::copy_file(toFsPath(from), toFsPath(to), fs::copy_options::overwrite_existing, ec);
     if (ec) {
+        // Only a partial copy is removed, never the source or a folder.
         std::error_code ignored;
-        if (!fs::equivalent(toFsPath(from), toFsPath(to), ignored))
+        if (!fs::equivalent(toFsPath(from), toFsPath(to), ignored) &&
+            fs::is_regular_file(fs::symlink_status(toFsPath(to), ignored)))
             fs::remove(toFsPath(to), ignored);
     }
     return fromErrorCode(ec);
@@ -74,11 +88,14 @@ OpResult RealFileOps::renameNoReplace(const QString& from, const QString& to) {
         0)
         return OpResult::success();
     const int error = errno;
+    if (error == EEXIST && sameEntry(source, target))
+        return ::rename(source.constData(), target.constData()) == 0 ? OpResult::success()
+                                                                     : fromErrno(errno);
     if (error != EINVAL && error != ENOSYS)
         return fromErrno(error);
     // Some file systems (FUSE ntfs, exFAT) do not know the no-replace flag:
     // look before renaming instead.
-    if (entryExists(target))
+    if (entryExists(target) && !sameEntry(source, target))
         return fromErrno(EEXIST);
     if (::rename(source.constData(), target.constData()) == 0)
         return OpResult::success();
@@ -105,6 +122,18 @@ OpResult RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
     std::error_code ignored;
     fs::remove(target, ignored);
     return fromErrorCode(std::error_code(error ? error : EIO, std::generic_category()));
+}
+
+OpResult RealFileOps::removeEmptyFolder(const QString& path) {
+#ifdef _WIN32
+    if (RemoveDirectoryW(reinterpret_cast<LPCWSTR>(path.utf16())))
+        return OpResult::success();
+    return fromErrorCode(std::error_code(static_cast<int>(GetLastError()), std::system_category()));
+#else
+    if (::rmdir(toFsPath(path).c_str()) == 0)
+        return OpResult::success();
+    return fromErrno(errno);
+#endif
 }
 
 OpResult RealFileOps::removeFile(const QString& path) {

@@ -9,4 +9,5 @@ public:
     OpResult renameNoReplace(const QString& from, const QString& to) override;
     OpResult writeFile(const QString& path, const QByteArray& bytes) override;
     OpResult removeFile(const QString& path) override;
+    OpResult removeEmptyFolder(const QString& path) override;
 };

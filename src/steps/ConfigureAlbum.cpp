@@ -1,5 +1,6 @@
 #include "steps/ConfigureAlbum.h"
 
+#include "generator/RenamePlan.h"
 #include "platform/FolderListing.h"
 #include "steps/AlbumName.h"
 
@@ -35,6 +36,13 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
     const FolderListing listing = listPhotoFiles(state.SourceFolder);
     if (!listing.ok) {
         messages.inform(listing.error);
+        return false;
+    }
+    // Photos still under the temporary names of an interrupted rename are not
+    // listed: taking the others would leave them out of the album.
+    if (const QString leftover = leftoverFromInterruptedRun(state.SourceFolder);
+        !leftover.isEmpty()) {
+        messages.inform(leftover);
         return false;
     }
     if (listing.names.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "steps/PhotoOrder.h"
 
+#include <algorithm>
+
 namespace {
 
 bool hasThumbnailSlot(int k) {
@@ -14,10 +16,14 @@ void swapPositions(AlbumState& state, int a, int b) {
         state.ThumbNames.swapEntries(a, b);
 }
 
+// The list never shows more than 40 places, even when a later folder change has
+// counted more photos than that.
+int placeCount(const AlbumState& state) { return std::min<int>(state.ImageCount, MaxPhotos); }
+
 } // namespace
 
 int movePhotoUp(AlbumState& state, int line) {
-    if (line <= 0 || line >= state.ImageCount)
+    if (line <= 0 || line >= placeCount(state))
         return line;
     const int k = line + 1;
     swapPositions(state, k, k - 1);
@@ -25,7 +31,7 @@ int movePhotoUp(AlbumState& state, int line) {
 }
 
 int movePhotoDown(AlbumState& state, int line) {
-    if (line < 0 || line + 1 >= state.ImageCount)
+    if (line < 0 || line + 1 >= placeCount(state))
         return line;
     const int k = line + 1;
     swapPositions(state, k, k + 1);

@@ -1,0 +1,53 @@
+#include "wizard/DriveList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+
+namespace {
+
+QString rootOf(const QStorageInfo& volume) {
+    return QDir::toNativeSeparators(volume.rootPath());
+}
+
+} // namespace
+
+DriveList::DriveList(QWidget* parent, const char* name) : QComboBox(parent) {
+    setObjectName(QString::fromLatin1(name));
+    // Long mount paths must not widen the window.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(12);
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        // Single files mounted into a container are no drives to browse.
+        if (!QFileInfo(volume.rootPath()).isDir())
+            continue;
+        const QString root = rootOf(volume);
+        if (!roots.contains(root))
+            roots.append(root);
+    }
+    roots.sort();
+    for (const QString& root : roots) {
+        const QString label = QStorageInfo(root).displayName();
+        addItem(label.isEmpty() || label == root
+                    ? root
+                    : root + QStringLiteral(" [") + label + QStringLiteral("]"),
+                root);
+    }
+}
+
+QString DriveList::selectedRoot() const {
+    return currentData().toString();
+}
+
+void DriveList::showDriveOf(const QString& folder) {
+    const QString root = rootOf(QStorageInfo(folder));
+    const QSignalBlocker quiet(this);
+    int at = findData(root);
+    if (at < 0) {
+        addItem(root, root);
+        at = count() - 1;
+    }
+    setCurrentIndex(at);
+}

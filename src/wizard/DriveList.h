@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QComboBox>
+
+// The drive list: the mounted volumes, each by the folder it is mounted at
+// (the drive letters on Windows).
+class DriveList : public QComboBox {
+    Q_OBJECT
+public:
+    DriveList(QWidget* parent, const char* name);
+
+    // The root folder of the chosen drive.
+    QString selectedRoot() const;
+    // Shows the drive that holds the folder, without announcing a change.
+    void showDriveOf(const QString& folder);
+};

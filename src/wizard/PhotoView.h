@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+// An image control: shows a JPEG stretched to the control. The file is decoded
+// straight at the control's size, which keeps large photos quick to preview,
+// and turned upright by its EXIF orientation.
+class PhotoView : public QLabel {
+    Q_OBJECT
+public:
+    PhotoView(QWidget* parent, const char* name, QSize size);
+
+    // Shows the picture in the file. A file that cannot be read as a picture
+    // leaves the previous picture in place and returns false.
+    bool showFile(const QString& path);
+    void clearPicture();
+    bool hasPicture() const;
+    // The file of the picture now shown; empty when there is none.
+    const QString& shownFile() const { return shownFile_; }
+
+private:
+    QString shownFile_;
+};
+
+// Decodes a picture at the given size, upright; a null image when it cannot be read.
+QImage decodeScaled(const QString& path, QSize size);

@@ -1,0 +1,60 @@
+#include "wizard/QtDesktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
+#include <QUrl>
+#include <cstdio>
+
+namespace {
+
+// The buttons speak the interface's language whatever translations are installed.
+void russianButtonTexts(QMessageBox& box) {
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(QStringLiteral("Да"));
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText(QStringLiteral("Нет"));
+}
+
+} // namespace
+
+void QtDesktop::inform(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool QtDesktop::askYesNo(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    russianButtonTexts(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDesktop::openAlbumPage(const QString& startPagePath) {
+    // The path travels as one argument and never through a shell, so blanks and
+    // quotes in folder names are harmless.
+#ifdef Q_OS_WIN
+    QProcess::startDetached(QStringLiteral("explorer.exe"),
+                            {QDir::toNativeSeparators(startPagePath)});
+#else
+    QDesktopServices::openUrl(QUrl::fromLocalFile(startPagePath));
+#endif
+}
+
+void QtDesktop::pause(int milliseconds) {
+    if (milliseconds > 0)
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtDesktop::endProgram() {
+    std::fflush(nullptr);
+    // exit() leaves the event loop without asking any window to close; the
+    // windows are then destroyed with the wizard, so no close handling runs.
+    QCoreApplication::exit(0);
+}

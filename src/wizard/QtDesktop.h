@@ -1,0 +1,13 @@
+#pragma once
+
+#include "wizard/Desktop.h"
+
+// Message boxes, the page viewer and the program end of a real Qt session.
+class QtDesktop : public Desktop {
+public:
+    void inform(const QString& text) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    void openAlbumPage(const QString& startPagePath) override;
+    void pause(int milliseconds) override;
+    void endProgram() override;
+};

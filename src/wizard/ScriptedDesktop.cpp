@@ -1,0 +1,47 @@
+#include "wizard/ScriptedDesktop.h"
+
+void ScriptedDesktop::inform(const QString& text) {
+    const Shown box{false, text, applicationTitle()};
+    shown_.append(box);
+    if (onShown)
+        onShown(box);
+}
+
+bool ScriptedDesktop::askYesNo(const QString& text, const QString& title) {
+    const Shown box{true, text, title};
+    shown_.append(box);
+    if (onShown)
+        onShown(box);
+    if (answers_.isEmpty()) {
+        ++unanswered_;
+        return false;
+    }
+    return answers_.dequeue();
+}
+
+void ScriptedDesktop::openAlbumPage(const QString& startPagePath) {
+    openedPages_.append(startPagePath);
+}
+
+void ScriptedDesktop::pause(int milliseconds) {
+    pauses_.append(milliseconds);
+}
+
+void ScriptedDesktop::endProgram() {
+    ++programEnds_;
+}
+
+QStringList ScriptedDesktop::texts() const {
+    QStringList result;
+    for (const Shown& box : shown_)
+        result.append(box.text);
+    return result;
+}
+
+void ScriptedDesktop::clear() {
+    shown_.clear();
+    openedPages_.clear();
+    pauses_.clear();
+    programEnds_ = 0;
+    unanswered_ = 0;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "wizard/Desktop.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <functional>
+
+// A desktop that plays back prepared answers and records what the windows asked
+// of it, for tests and for unattended runs.
+class ScriptedDesktop : public Desktop {
+public:
+    struct Shown {
+        bool question = false;
+        QString text;
+        QString title;
+    };
+
+    void inform(const QString& text) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    void openAlbumPage(const QString& startPagePath) override;
+    void pause(int milliseconds) override;
+    void endProgram() override;
+
+    // The answers to the next questions, in order; an unscripted question gets No.
+    void answer(bool yes) { answers_.enqueue(yes); }
+    int unansweredQuestions() const { return unanswered_; }
+
+    // Runs whenever a box would be shown, before it is recorded as answered.
+    std::function<void(const Shown&)> onShown;
+
+    const QList<Shown>& shown() const { return shown_; }
+    QStringList texts() const;
+    const QStringList& openedPages() const { return openedPages_; }
+    const QList<int>& pauses() const { return pauses_; }
+    int programEnds() const { return programEnds_; }
+    void clear();
+
+private:
+    QQueue<bool> answers_;
+    int unanswered_ = 0;
+    QList<Shown> shown_;
+    QStringList openedPages_;
+    QList<int> pauses_;
+    int programEnds_ = 0;
+};

@@ -1,0 +1,685 @@
+// What real folders hold: awkward names, files that are not what they claim,
+// links, permissions, crowds, and names the album cannot take. Each row runs
+// once inside the test process and once through the built photoalbum-make, and
+// either makes a correct album or refuses with a clear message and status 1;
+// in every case each source photo's bytes are still on disk afterwards.
+
+#include "FaultyFileOps.h"
+#include "MakeAlbum.h"
+#include "TestFolder.h"
+#include "TestPhotos.h"
+#include "generator/GenerateAlbum.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <QTextStream>
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <tuple>
+#include <unistd.h>
+
+namespace {
+
+using Kind = FaultyFileOps::Kind;
+
+enum class Expect { Made, Refused };
+enum class Via { Core, Process };
+
+bool superUser() {
+    return ::geteuid() == 0;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray windows1251(const QString& text) {
+    QStringEncoder encoder("windows-1251");
+    return encoder.encode(text);
+}
+
+// Every entry under a folder, without following links: a file's bytes, a
+// link's target, "/" for a folder.
+QMap<QString, QByteArray> tree(const QString& folder) {
+    QMap<QString, QByteArray> entries;
+    const QDir base(folder);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        QByteArray value;
+        if (info.isSymLink())
+            value = "-> " + QFile::encodeName(info.symLinkTarget());
+        else if (info.isDir())
+            value = "/";
+        else
+            value = bytesOf(info.filePath());
+        entries.insert(base.relativeFilePath(info.filePath()), value);
+    }
+    return entries;
+}
+
+// One row's folders and what the run should leave behind.
+class Case {
+public:
+    Case() { source = root.makeFolder(QStringLiteral("Поездка")); }
+
+    // A photo whose bytes must survive; `order` is its place in the album (0: none).
+    void photo(const QString& name, const QByteArray& bytes, int order = 0) {
+        root.writeFile(relative(name), bytes);
+        photos.insert(name, bytes);
+        if (order > 0) {
+            if (albumOrder.size() < order)
+                albumOrder.resize(order);
+            albumOrder[order - 1] = bytes;
+        }
+    }
+    void photo(const QString& name, int order = 0) { photo(name, makeJpeg(++seed_), order); }
+    QString path(const QString& name) const { return source + QLatin1Char('/') + name; }
+    // Lets a process without privileges into every folder made so far.
+    void openToEveryone() const {
+        QDirIterator it(root.path(), QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        ::chmod(QFile::encodeName(root.path()).constData(), 0777);
+        while (it.hasNext())
+            ::chmod(QFile::encodeName(it.next()).constData(), 0777);
+    }
+
+    QString albumFolder() const { return rename ? root.filePath(albumName) : path(albumName); }
+
+    QStringList arguments() const {
+        QStringList args = {QStringLiteral("-q"), QStringLiteral("-n"), albumName};
+        if (rename)
+            args << QStringLiteral("--rename");
+        args << extraArguments;
+        return args << source;
+    }
+
+    TestFolder root;
+    QString source;
+    QString albumName = QStringLiteral("Альбом");
+    bool rename = false;
+    QStringList extraArguments;
+    QMap<QString, QByteArray> photos; // name in the source folder -> bytes
+    QList<QByteArray> albumOrder;     // bytes of n1.jpg, n2.jpg, ...
+    QStringList expectedTexts;        // in the message (refusals) or on standard error
+    bool mayChangeTree = false;       // a refusal after which the folders may differ
+    bool needsPermissions = false;    // relies on permissions that stop only ordinary users
+    bool atFileSystemRoot = false;    // the source folder is made the root of a chroot
+    QString noProcessReason;          // why the built program cannot run this row
+    QString noCoreReason;             // why the test process cannot run this row
+    std::function<void(FaultyFileOps&)> superUserFaults;  // in place of permissions, as root
+    std::function<void(FaultyFileOps&)> faults;           // always, in the test process
+    std::function<void()> restore;                        // puts permissions back
+    std::function<void(const Case&, QStringList&)> check; // more checks of a made album
+    FaultyFileOps ops;                                    // the test process's disk operations
+
+private:
+    QString relative(const QString& name) const { return QStringLiteral("Поездка/") + name; }
+    int seed_ = 0;
+};
+
+struct Row {
+    const char* name;
+    Expect expect;
+    std::function<void(Case&)> prepare;
+};
+
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+struct Result {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QString skip;
+};
+
+Result runCore(Case& c) {
+    if (c.faults)
+        c.faults(c.ops);
+    if (superUser() && c.superUserFaults)
+        c.superUserFaults(c.ops);
+    Result result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.exitCode = runCommandLine(c.arguments(), programFolder(), out, err, &c.ops);
+    out.flush();
+    err.flush();
+    return result;
+}
+
+// The album made with the source folder as "/": a forked child is shut into
+// the folder (chroot), inside a private user namespace when not the super-user.
+Result runCoreAtRoot(const Case& c) {
+    const QString images = c.source + QStringLiteral("/программа");
+    QDir().mkpath(images);
+    for (const QString& image : navigationImageNames())
+        QFile::copy(programFolder() + QLatin1Char('/') + image, images + QLatin1Char('/') + image);
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return {-1, {}, {}, QStringLiteral("no pipe")};
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        auto report = [&](const QByteArray& text, int status) {
+            (void)!::write(pipeEnds[1], text.constData(), text.size());
+            std::_Exit(status);
+        };
+        if (!superUser()) {
+            const QByteArray uid = "0 " + QByteArray::number(::geteuid()) + " 1";
+            const QByteArray gid = "0 " + QByteArray::number(::getegid()) + " 1";
+            if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+                report("user namespaces are not allowed here", 77);
+            auto put = [](const char* file, const QByteArray& text) {
+                const int fd = ::open(file, O_WRONLY);
+                const bool ok = fd >= 0 && ::write(fd, text.constData(), text.size()) > 0;
+                if (fd >= 0)
+                    ::close(fd);
+                return ok;
+            };
+            put("/proc/self/setgroups", "deny");
+            if (!put("/proc/self/uid_map", uid) || !put("/proc/self/gid_map", gid))
+                report("the user namespace cannot be mapped", 77);
+        }
+        if (::chroot(QFile::encodeName(c.source).constData()) != 0 || ::chdir("/") != 0)
+            report("chroot is not allowed here", 77);
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        const int status =
+            runCommandLine(c.arguments().mid(0, c.arguments().size() - 1) << QStringLiteral("/"),
+                           QStringLiteral("/программа"), outStream, errStream);
+        errStream.flush();
+        report(err.toUtf8(), status);
+    }
+    ::close(pipeEnds[1]);
+    QByteArray text;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, n);
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QDir(images).removeRecursively();
+    if (!WIFEXITED(status))
+        return {-1, {}, QStringLiteral("the child did not finish"), {}};
+    if (WEXITSTATUS(status) == 77)
+        return {-1, {}, {}, QString::fromUtf8(text)};
+    return {WEXITSTATUS(status), {}, QString::fromUtf8(text), {}};
+}
+
+Result runProcess(const Case& c) {
+    QString program = programFolder() + QStringLiteral("/photoalbum-make");
+    QStringList args = c.arguments();
+    if (superUser() && c.needsPermissions) {
+        // The super-user reads and writes everything: the program runs as nobody.
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            return {-1, {}, {}, QStringLiteral("setpriv is needed to drop privileges")};
+        args = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                           QStringLiteral("--clear-groups"), QStringLiteral("--"), program} +
+               args;
+        program = QStringLiteral("setpriv");
+    }
+    QProcess process;
+    process.start(program, args);
+    Result result;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        result.err = QStringLiteral("did not run to the end: ") + process.errorString();
+        return result;
+    }
+    result.exitCode = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+// Names of the photos whose bytes are found nowhere under the folder.
+QStringList lostPhotos(const QString& folder, const QMap<QString, QByteArray>& photos) {
+    QMap<QByteArray, int> present;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        ++present[bytesOf(it.next())];
+    QStringList lost;
+    for (auto p = photos.begin(); p != photos.end(); ++p) {
+        if (present.value(p.value()) > 0)
+            --present[p.value()];
+        else
+            lost.append(p.key());
+    }
+    return lost;
+}
+
+QStringList albumProblems(const Case& c, const Result& result) {
+    QStringList problems;
+    const QString album = c.albumFolder() + QLatin1Char('/');
+    const QStringList outLines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (outLines.isEmpty() || outLines.last() != album)
+        problems << QStringLiteral("the last line on standard output is not ") + album;
+    const int count = static_cast<int>(c.albumOrder.size());
+    QStringList wanted = {QStringLiteral("start.htm")};
+    for (int k = 1; k <= count; ++k) {
+        const QString photo = QStringLiteral("n%1.jpg").arg(k);
+        if (bytesOf(album + photo) != c.albumOrder[k - 1])
+            problems << photo + QStringLiteral(" does not hold the photo expected there");
+        wanted << photo << QStringLiteral("n%1.htm").arg(k);
+        if (!bytesOf(album + QStringLiteral("n%1.htm").arg(k)).endsWith("</body></html>\r\n"))
+            problems << QStringLiteral("n%1.htm is missing or cut short").arg(k);
+    }
+    if (!bytesOf(album + QStringLiteral("start.htm")).endsWith("</table></body></html>\r\n"))
+        problems << QStringLiteral("start.htm is missing or cut short");
+    if (QFileInfo::exists(album + QStringLiteral("n%1.htm").arg(count + 1)))
+        problems << QStringLiteral("a page for a photo that is not in the album");
+    for (const QString& image : navigationImageNames()) {
+        wanted << image;
+        if (bytesOf(album + image) != bytesOf(programFolder() + QLatin1Char('/') + image))
+            problems << image + QStringLiteral(" is not the program's image");
+    }
+    // Rename mode turns the folder into the album and nothing else.
+    if (c.rename) {
+        QStringList present = QDir(album).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                    QDir::Hidden | QDir::System);
+        std::sort(present.begin(), present.end());
+        std::sort(wanted.begin(), wanted.end());
+        if (present != wanted)
+            problems << QStringLiteral("the album folder holds ") +
+                            present.join(QStringLiteral(", "));
+    }
+    if (c.check)
+        c.check(c, problems);
+    return problems;
+}
+
+// Every page of the album as it is on disk.
+QByteArray allPages(const Case& c) {
+    QByteArray pages;
+    for (const QString& name : QDir(c.albumFolder()).entryList({QStringLiteral("*.htm")}))
+        pages += bytesOf(c.albumFolder() + QLatin1Char('/') + name);
+    return pages;
+}
+
+void pagesContain(const Case& c, QStringList& problems, const QStringList& texts) {
+    const QByteArray pages = allPages(c);
+    for (const QString& text : texts)
+        if (!pages.contains(windows1251(text)))
+            problems << QStringLiteral("no page holds ") + text;
+}
+
+void fortyPhotosAndOneMore(Case& c, const QString& extra) {
+    c.rename = true;
+    for (int k = 1; k <= 40; ++k)
+        c.photo(QStringLiteral("a%1.jpg").arg(k, 2, 10, QLatin1Char('0')), k);
+    c.photo(extra);
+    c.expectedTexts = {c.path(extra), QStringLiteral("не входящий в альбом")};
+}
+
+// The photo disappears just before the program's first call of that kind.
+void deleteBefore(Case& c, const QString& name, Kind kind) {
+    c.faults = [&c, name, kind](FaultyFileOps& ops) {
+        ops.beforeFirst([kind](const auto& call) { return call.kind == kind; },
+                        [&c, name] {
+                            QFile::remove(c.path(name));
+                            c.photos.remove(name);
+                        });
+    };
+    c.mayChangeTree = true;
+    c.noProcessReason = QStringLiteral("only the test process can pause the program halfway");
+}
+
+bool callIsIn(const FaultyFileOps::Call& call, const QString& folder) {
+    return call.changedFolder() == QDir::cleanPath(folder);
+}
+
+const Row rows[] = {
+    {"QuotesAnglesAmpersand", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("Сад \"Эдем\" <1>#A & B > C.jpg"), 1);
+         c.check = [](const Case& c, QStringList& problems) {
+             pagesContain(c, problems,
+                          {QStringLiteral("Сад &quot;Эдем&quot; &lt;1&gt;<br>"),
+                           QStringLiteral("alt=\"Сад &quot;Эдем&quot; &lt;1&gt;\""),
+                           QStringLiteral("A &amp; B &gt; C<br>")});
+         };
+     }},
+    {"HashFirstOrLast", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("#Только комментарий.jpg"), 1);
+         c.photo(QStringLiteral("Заголовок#.jpg"), 2);
+         c.check = [](const Case& c, QStringList& problems) {
+             pagesContain(
+                 c, problems,
+                 {QStringLiteral("Только комментарий<br>"), QStringLiteral("Заголовок<br>")});
+         };
+     }},
+    {"Emoji", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("Кот 😺#Улыбка 😀.jpg"), 1);
+         c.albumName = QStringLiteral("Смайлы 🎉");
+         c.check = [](const Case& c, QStringList& problems) {
+             pagesContain(c, problems,
+                          {QStringLiteral("Кот &#128570;"), QStringLiteral("Улыбка &#128512;"),
+                           QStringLiteral("Смайлы &#127881;")});
+         };
+     }},
+    {"NameOf255Bytes", Expect::Made,
+     [](Case& c) {
+         c.rename = true;
+         const QString name = QString(125, QChar(0x0416)) + QStringLiteral("x.jpg");
+         EXPECT_EQ(QFile::encodeName(name).size(), 255);
+         c.photo(QStringLiteral("b.jpg"), 1);
+         c.photo(name, 2);
+     }},
+    {"LineBreakInName", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("строка\nвторая#ком\nментарий.jpg"), 2);
+         c.photo(QStringLiteral("обычная.jpg"), 1);
+     }},
+    {"LeadingDash", Expect::Made,
+     [](Case& c) {
+         c.albumName = QStringLiteral("-альбом");
+         c.photo(QStringLiteral("--.jpg"), 1);
+         c.photo(QStringLiteral("-фото#-комментарий.jpg"), 2);
+     }},
+    {"OnlyCyrillicNames", Expect::Made,
+     [](Case& c) {
+         c.rename = true;
+         c.albumName = QStringLiteral("Ёлки-палки");
+         c.photo(QStringLiteral("Ёлка.jpg"), 1);
+         c.photo(QStringLiteral("жук.JPG"), 2);
+         c.photo(QStringLiteral("Щука#Река.Jpg"), 3);
+     }},
+    {"NotAJpegAndEmpty", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("пусто.jpg"), QByteArray(), 1);
+         c.photo(QStringLiteral("текст.jpg"), QByteArray("это не JPEG\n"), 2);
+         c.photo(QStringLiteral("фото.jpg"), 3);
+     }},
+    {"UnreadablePhoto", Expect::Refused,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"));
+         c.photo(QStringLiteral("b.jpg"));
+         c.openToEveryone();
+         const QString unreadable = c.path(QStringLiteral("b.jpg"));
+         ::chmod(QFile::encodeName(unreadable).constData(), 0);
+         c.restore = [unreadable] { ::chmod(QFile::encodeName(unreadable).constData(), 0644); };
+         c.needsPermissions = true;
+         c.superUserFaults = [unreadable](FaultyFileOps& ops) {
+             ops.failWhen([unreadable](const auto& call) { return call.path == unreadable; },
+                          EACCES);
+         };
+         c.expectedTexts = {unreadable, QStringLiteral("нет прав")};
+     }},
+    {"UnreadableFolder", Expect::Refused,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"));
+         c.openToEveryone();
+         const QString folder = c.source;
+         ::chmod(QFile::encodeName(folder).constData(), 0);
+         c.restore = [folder] { ::chmod(QFile::encodeName(folder).constData(), 0755); };
+         c.needsPermissions = true;
+         if (superUser())
+             c.noCoreReason = QStringLiteral(
+                 "the super-user lists every folder, and listing changes nothing on disk");
+         c.expectedTexts = {folder};
+     }},
+    {"TenThousandFilesFiveHundredPhotos", Expect::Made,
+     [](Case& c) {
+         const QByteArray jpeg = makeJpeg(1);
+         for (int k = 1; k <= 500; ++k)
+             c.photo(QStringLiteral("p%1.jpg").arg(k, 3, 10, QLatin1Char('0')),
+                     jpeg + QByteArray::number(k), k <= 40 ? k : 0);
+         for (int k = 1; k <= 9500; ++k) {
+             const QByteArray name =
+                 QFile::encodeName(c.path(QStringLiteral("заметка%1.txt").arg(k)));
+             const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+             ASSERT_GE(fd, 0);
+             ::close(fd);
+         }
+         c.expectedTexts = {QStringLiteral("только 40")};
+     }},
+    {"SymlinkToAPhoto", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("а.jpg"), 1);
+         const QByteArray elsewhere = makeJpeg(99);
+         c.root.makeFolder(QStringLiteral("где-то"));
+         c.root.writeFile(QStringLiteral("где-то/настоящая.jpg"), elsewhere);
+         c.photos.insert(QStringLiteral("../где-то/настоящая.jpg"), elsewhere);
+         c.albumOrder.append(elsewhere);
+         QFile::link(QStringLiteral("../где-то/настоящая.jpg"),
+                     c.path(QStringLiteral("ссылка.jpg")));
+     }},
+    {"SymlinkLoop", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("фото.jpg"), 1);
+         QFile::link(QStringLiteral("петля.jpg"), c.path(QStringLiteral("петля.jpg")));
+     }},
+    // The album folder is made after the scan: the photo goes just before.
+    {"PhotoDeletedBetweenScanAndGeneration", Expect::Refused,
+     [](Case& c) {
+         c.extraArguments = {QStringLiteral("--typed-titles")};
+         c.photo(QStringLiteral("a.jpg"));
+         c.photo(QStringLiteral("b.jpg"));
+         deleteBefore(c, QStringLiteral("b.jpg"), Kind::MakeFolder);
+         c.expectedTexts = {c.path(QStringLiteral("b.jpg")), QStringLiteral("не найден")};
+     }},
+    // Titles from the file names list the folder again: the album takes what is there.
+    {"PhotoDeletedBeforeTitlesAreRead", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"), 1);
+         c.photo(QStringLiteral("b.jpg"));
+         deleteBefore(c, QStringLiteral("b.jpg"), Kind::MakeFolder);
+     }},
+    {"PhotoDeletedWhileCopying", Expect::Refused,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"));
+         c.photo(QStringLiteral("b.jpg"));
+         deleteBefore(c, QStringLiteral("b.jpg"), Kind::Copy);
+         c.expectedTexts = {c.path(QStringLiteral("b.jpg")), QStringLiteral("не найдены")};
+     }},
+    {"PhotoDeletedDuringRenames", Expect::Refused,
+     [](Case& c) {
+         c.rename = true;
+         for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+             c.photo(QString::fromUtf8(name));
+         deleteBefore(c, QStringLiteral("c.jpg"), Kind::Rename);
+         c.expectedTexts = {c.path(QStringLiteral("c.jpg")), QStringLiteral("2 из 3")};
+     }},
+    {"ReadOnlyAlbumFolderInRenameMode", Expect::Refused,
+     [](Case& c) {
+         c.rename = true;
+         c.photo(QStringLiteral("a.jpg"));
+         c.openToEveryone();
+         const QString folder = c.source;
+         ::chmod(QFile::encodeName(folder).constData(), 0555);
+         c.restore = [folder] { ::chmod(QFile::encodeName(folder).constData(), 0755); };
+         c.needsPermissions = true;
+         c.superUserFaults = [folder](FaultyFileOps& ops) {
+             ops.failWhen([folder](const auto& call) { return callIsIn(call, folder); }, EACCES);
+         };
+         c.expectedTexts = {folder, QStringLiteral("нет прав")};
+     }},
+    {"ReadOnlySourceInCopyMode", Expect::Refused,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"));
+         c.openToEveryone();
+         const QString folder = c.source;
+         ::chmod(QFile::encodeName(folder).constData(), 0555);
+         c.restore = [folder] { ::chmod(QFile::encodeName(folder).constData(), 0755); };
+         c.needsPermissions = true;
+         c.superUserFaults = [folder](FaultyFileOps& ops) {
+             ops.failWhen([folder](const auto& call) { return callIsIn(call, folder); }, EACCES);
+         };
+         c.expectedTexts = {folder, QStringLiteral("нет прав")};
+     }},
+    {"N1IsAnotherPhoto", Expect::Made,
+     [](Case& c) {
+         c.rename = true;
+         c.photo(QStringLiteral("a.jpg"), 1);
+         c.photo(QStringLiteral("n1.jpg"), 2);
+     }},
+    {"UpperCaseN1IsAnotherPhoto", Expect::Made,
+     [](Case& c) {
+         c.rename = true;
+         c.photo(QStringLiteral("a.jpg"), 1);
+         c.photo(QStringLiteral("N1.JPG"), 2);
+         // On a disk that ignores case, a.jpg -> n1.jpg would meet N1.JPG: it
+         // has to step aside before anything takes its name.
+         c.check = [](const Case& c, QStringList& problems) {
+             const auto& calls = c.ops.calls();
+             if (calls.isEmpty())
+                 return; // the built program's calls are not seen
+             const auto first = std::find_if(calls.begin(), calls.end(), [](const auto& call) {
+                 return call.kind == Kind::Rename;
+             });
+             if (first == calls.end() || !first->path.endsWith(QStringLiteral("/N1.JPG")))
+                 problems << QStringLiteral("N1.JPG did not step aside first");
+         };
+     }},
+    {"N1PresentButNotInAlbum", Expect::Refused,
+     [](Case& c) { fortyPhotosAndOneMore(c, QStringLiteral("n1.jpg")); }},
+    {"UpperCaseN1PresentButNotInAlbum", Expect::Refused,
+     [](Case& c) { fortyPhotosAndOneMore(c, QStringLiteral("N1.JPG")); }},
+    {"AlbumNameTakenBesideSource", Expect::Refused,
+     [](Case& c) {
+         c.rename = true;
+         c.photo(QStringLiteral("a.jpg"));
+         c.expectedTexts = {c.root.makeFolder(QStringLiteral("Альбом"))};
+     }},
+    {"AlbumNameTakenBesideSourceInOtherCase", Expect::Refused,
+     [](Case& c) {
+         c.rename = true;
+         c.photo(QStringLiteral("a.jpg"));
+         c.expectedTexts = {c.root.makeFolder(QStringLiteral("АЛЬБОМ"))};
+     }},
+    {"AlbumNameTakenInsideInOtherCase", Expect::Refused,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"));
+         c.root.makeFolder(QStringLiteral("Поездка/альбом"));
+         c.expectedTexts = {QStringLiteral("уже существует")};
+     }},
+    {"SourceAtFileSystemRoot", Expect::Refused,
+     [](Case& c) {
+         c.rename = true;
+         c.photo(QStringLiteral("a.jpg"));
+         c.atFileSystemRoot = true;
+         c.noProcessReason =
+             QStringLiteral("the built program needs its libraries inside the new root");
+         c.expectedTexts = {QStringLiteral("корень")};
+     }},
+    {"AlbumNameDotDot", Expect::Refused,
+     [](Case& c) {
+         c.rename = true;
+         c.albumName = QStringLiteral("..");
+         c.photo(QStringLiteral("a.jpg"));
+         c.expectedTexts = {QStringLiteral("имя альбома")};
+     }},
+    {"AlbumNameWithSlash", Expect::Refused,
+     [](Case& c) {
+         c.albumName = QStringLiteral("a/b");
+         c.photo(QStringLiteral("a.jpg"));
+         c.expectedTexts = {QStringLiteral("имя альбома")};
+     }},
+    {"AlbumNameEmpty", Expect::Refused,
+     [](Case& c) {
+         c.albumName = QString();
+         c.photo(QStringLiteral("a.jpg"));
+         c.expectedTexts = {QStringLiteral("имя альбома")};
+     }},
+    {"AlbumNameWithLineBreak", Expect::Refused,
+     [](Case& c) {
+         c.albumName = QStringLiteral("Лето\nОсень");
+         c.photo(QStringLiteral("a.jpg"));
+         c.expectedTexts = {QStringLiteral("имя альбома")};
+     }},
+    {"AlbumNameOf300Characters", Expect::Refused,
+     [](Case& c) {
+         c.rename = true;
+         c.albumName = QString(300, QLatin1Char('x'));
+         c.photo(QStringLiteral("a.jpg"));
+         c.expectedTexts = {QStringLiteral("имя альбома")};
+     }},
+};
+
+class HostileInputs : public ::testing::TestWithParam<std::tuple<Row, Via>> {};
+
+TEST_P(HostileInputs, AlbumMadeOrClearRefusalAndNothingLost) {
+    const Row& row = std::get<0>(GetParam());
+    const Via via = std::get<1>(GetParam());
+    Case c;
+    row.prepare(c);
+    if (via == Via::Process && !c.noProcessReason.isEmpty())
+        GTEST_SKIP() << c.noProcessReason.toStdString();
+    if (via == Via::Core && !c.noCoreReason.isEmpty())
+        GTEST_SKIP() << c.noCoreReason.toStdString();
+
+    const QMap<QString, QByteArray> before = tree(c.root.path());
+    Result result;
+    if (via == Via::Process)
+        result = runProcess(c);
+    else if (c.atFileSystemRoot)
+        result = runCoreAtRoot(c);
+    else
+        result = runCore(c);
+    if (c.restore)
+        c.restore();
+    if (!result.skip.isEmpty())
+        GTEST_SKIP() << result.skip.toStdString();
+    const std::string output = (result.out + result.err).toStdString();
+
+    const QStringList lost = lostPhotos(c.root.path(), c.photos);
+    EXPECT_TRUE(lost.isEmpty()) << "lost: " << lost.join(QStringLiteral(", ")).toStdString() << "\n"
+                                << output;
+    for (const QString& text : c.expectedTexts)
+        EXPECT_TRUE(result.err.contains(text, Qt::CaseInsensitive))
+            << "no \"" << text.toStdString() << "\" in:\n"
+            << output;
+    if (row.expect == Expect::Made) {
+        ASSERT_EQ(result.exitCode, 0) << output;
+        const QStringList problems = albumProblems(c, result);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString() << "\n"
+                                        << output;
+        if (!c.rename && !c.mayChangeTree) {
+            // Copy mode only reads the source folder: all that is new is the album.
+            QMap<QString, QByteArray> after = tree(c.root.path());
+            const QString album = QDir(c.root.path()).relativeFilePath(c.albumFolder());
+            for (auto it = after.begin(); it != after.end();)
+                it = it.key() == album || it.key().startsWith(album + QLatin1Char('/'))
+                         ? after.erase(it)
+                         : std::next(it);
+            EXPECT_TRUE(after == before) << "the source folder changed\n" << output;
+        }
+    } else {
+        EXPECT_EQ(result.exitCode, 1) << output;
+        EXPECT_FALSE(result.err.trimmed().isEmpty());
+        if (!c.mayChangeTree)
+            EXPECT_TRUE(tree(c.root.path()) == before) << "the folders changed\n" << output;
+        else
+            EXPECT_FALSE(QFileInfo::exists(c.albumFolder()) &&
+                         QFileInfo::exists(c.albumFolder() + QStringLiteral("/start.htm")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, HostileInputs,
+                         ::testing::Combine(::testing::ValuesIn(rows),
+                                            ::testing::Values(Via::Core, Via::Process)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == Via::Core ? "_InProcess"
+                                                                          : "_BuiltProgram");
+                         });
+
+} // namespace

@@ -1,0 +1,428 @@
+// Every disk operation of a small album, failed in turn with "disk full" and
+// "input/output error", and cut off in turn as a crash would: no photo may be
+// lost, every failure must be named, and a second run must either make the
+// album or refuse with a message that says why.
+
+#include "FaultyFileOps.h"
+#include "MakeAlbum.h"
+#include "TestFolder.h"
+#include "TestPhotos.h"
+#include "generator/GenerateAlbum.h"
+#include "generator/RenamePlan.h"
+#include "platform/ErrorText.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <cerrno>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString AlbumName = QStringLiteral("Альбом");
+using Kind = FaultyFileOps::Kind;
+
+struct Scenario {
+    const char* name;
+    bool rename;
+    bool thumbnails;
+    QStringList photos; // in album order
+    QStringList thumbs; // photo k's thumbnail at k - 1
+};
+
+// Rename mode meets album names taken by photos of the album itself, so the
+// two-phase rename through temporary names is part of every sweep.
+const Scenario scenarios[] = {
+    {"CopyMode", false, false, {"a#Первый.jpg", "b.jpg", "n1.jpg"}, {}},
+    {"CopyModeThumbnails",
+     false,
+     true,
+     {"n2.jpg", "x.jpg", "Лес.jpg"},
+     {"n2-m.jpg", "x-m.jpg", "Лес-m.jpg"}},
+    {"RenameMode", true, false, {"a#Первый.jpg", "b.jpg", "n1.jpg"}, {}},
+    {"RenameModeThumbnails",
+     true,
+     true,
+     {"n2.jpg", "x.jpg", "Лес.jpg"},
+     {"n2-m.jpg", "x-m.jpg", "Лес-m.jpg"}},
+};
+
+void PrintTo(const Scenario& scenario, std::ostream* os) {
+    *os << scenario.name;
+}
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Bytes of every file under a folder, whatever it is called now.
+QMap<QByteArray, int> contentCounts(const QString& folder) {
+    QMap<QByteArray, int> counts;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        ++counts[bytesOf(it.next())];
+    return counts;
+}
+
+// Names of the photos whose bytes are found nowhere under the folder.
+QStringList lostPhotos(const QString& folder, const QMap<QString, QByteArray>& photos) {
+    QMap<QByteArray, int> present = contentCounts(folder);
+    QStringList lost;
+    for (auto it = photos.begin(); it != photos.end(); ++it) {
+        if (present.value(it.value()) > 0)
+            --present[it.value()];
+        else
+            lost.append(it.key());
+    }
+    return lost;
+}
+
+// Every entry under a folder with its bytes ("/" for a folder).
+QMap<QString, QByteArray> tree(const QString& folder) {
+    QMap<QString, QByteArray> entries;
+    const QDir base(folder);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        entries.insert(base.relativeFilePath(info.filePath()),
+                       info.isDir() ? QByteArray("/") : bytesOf(info.filePath()));
+    }
+    return entries;
+}
+
+QString bytesHint(const QByteArray& bytes) {
+    return QStringLiteral("%1 bytes").arg(bytes.size());
+}
+
+// A source folder "Поездка" with the scenario's photos, inside a temporary folder.
+class Sandbox {
+public:
+    explicit Sandbox(const Scenario& scenario) : scenario_(scenario) {
+        source = root.makeFolder(QStringLiteral("Поездка"));
+        int seed = 1;
+        for (const QString& name : scenario.photos + scenario.thumbs) {
+            photos.insert(name, makeJpeg(seed++));
+            root.writeFile(QStringLiteral("Поездка/") + name, photos[name]);
+        }
+    }
+
+    QStringList arguments() const {
+        QStringList args = {QStringLiteral("-q"), QStringLiteral("-n"), AlbumName};
+        if (scenario_.rename)
+            args << QStringLiteral("--rename");
+        if (scenario_.thumbnails)
+            args << QStringLiteral("--thumbnails");
+        return args << source;
+    }
+
+    Outcome run(FileOps* files = nullptr) const {
+        Outcome run;
+        QTextStream out(&run.out);
+        QTextStream err(&run.err);
+        run.exitCode = runCommandLine(arguments(), programFolder(), out, err, files);
+        out.flush();
+        err.flush();
+        return run;
+    }
+
+    QString albumFolder() const {
+        return scenario_.rename ? root.filePath(AlbumName) : source + QLatin1Char('/') + AlbumName;
+    }
+
+    // What is wrong with the album a finished run left; empty when nothing is.
+    QStringList albumProblems() const {
+        QStringList problems;
+        const QString album = albumFolder() + QLatin1Char('/');
+        auto expect = [&](const QString& name, const QByteArray& bytes) {
+            const QByteArray found = bytesOf(album + name);
+            if (found != bytes)
+                problems << name + QStringLiteral(": ") + bytesHint(found) +
+                                QStringLiteral(" instead of ") + bytesHint(bytes);
+        };
+        auto expectPage = [&](const QString& name, const QByteArray& ending) {
+            if (!bytesOf(album + name).endsWith(ending))
+                problems << name + QStringLiteral(" is missing or cut short");
+        };
+        for (int k = 1; k <= scenario_.photos.size(); ++k) {
+            expect(QStringLiteral("n%1.jpg").arg(k), photos[scenario_.photos[k - 1]]);
+            if (scenario_.thumbnails)
+                expect(QStringLiteral("n%1-m.jpg").arg(k), photos[scenario_.thumbs[k - 1]]);
+            expectPage(QStringLiteral("n%1.htm").arg(k), "</body></html>\r\n");
+        }
+        expectPage(QStringLiteral("start.htm"), "</table></body></html>\r\n");
+        for (const QString& image : navigationImageNames())
+            expect(image, bytesOf(programFolder() + QLatin1Char('/') + image));
+        for (const QString& name : QDir(album).entryList(QDir::Files))
+            if (name.endsWith(temporaryNameSuffix()))
+                problems << name + QStringLiteral(" is left over");
+        return problems;
+    }
+
+    bool holdsTemporaryNames() const {
+        for (const QString& path : tree(root.path()).keys())
+            if (path.endsWith(temporaryNameSuffix()))
+                return true;
+        return false;
+    }
+
+    TestFolder root;
+    QString source;
+    QMap<QString, QByteArray> photos;
+
+private:
+    const Scenario& scenario_;
+};
+
+// The calls of a clean run, counted once per scenario.
+QList<FaultyFileOps::Call> cleanRunCalls(const Scenario& scenario) {
+    Sandbox box(scenario);
+    FaultyFileOps ops;
+    const Outcome run = box.run(&ops);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    return ops.calls();
+}
+
+int firstRenameStep(const QList<FaultyFileOps::Call>& calls) {
+    for (int i = 0; i < calls.size(); ++i)
+        if (calls[i].kind == Kind::Rename)
+            return i + 1;
+    return static_cast<int>(calls.size()) + 1;
+}
+
+// A second run with the real disk either makes the album or refuses and names
+// what is in the way (or says that the album folder exists); either way no
+// photo is lost.
+void checkRerun(const Sandbox& box, const std::string& where, bool mustComplete) {
+    const Outcome rerun = box.run();
+    if (rerun.exitCode == 0) {
+        EXPECT_EQ(box.albumProblems(), QStringList()) << where;
+    } else {
+        EXPECT_FALSE(mustComplete) << where << "\n" << rerun.err.toStdString();
+        EXPECT_EQ(rerun.exitCode, 1) << where;
+        EXPECT_TRUE(rerun.err.contains(box.root.path()) ||
+                    rerun.err.contains(QStringLiteral("альбом с таким именем уже существует")))
+            << where << "\n"
+            << rerun.err.toStdString();
+    }
+    EXPECT_EQ(lostPhotos(box.root.path(), box.photos), QStringList()) << where << " after rerun";
+}
+
+class FaultSweep : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(FaultSweep, CleanRunWritesEverythingBeforeTheFirstRename) {
+    const Scenario& scenario = GetParam();
+    const QList<FaultyFileOps::Call> calls = cleanRunCalls(scenario);
+    ASSERT_FALSE(calls.isEmpty());
+    const int photoCount = static_cast<int>(scenario.photos.size());
+    const int files = photoCount * (scenario.thumbnails ? 2 : 1);
+    int copies = 0, writes = 0, renames = 0, folders = 0, removals = 0;
+    for (const FaultyFileOps::Call& call : calls) {
+        copies += call.kind == Kind::Copy;
+        writes += call.kind == Kind::Write;
+        renames += call.kind == Kind::Rename;
+        folders += call.kind == Kind::MakeFolder;
+        removals += call.kind == Kind::Remove || call.kind == Kind::RemoveFolder;
+    }
+    EXPECT_EQ(writes, 1 + photoCount);
+    EXPECT_EQ(removals, 0);
+    if (scenario.rename) {
+        EXPECT_EQ(copies, 3);
+        EXPECT_EQ(folders, 0);
+        // Every new file is on disk before the first photo changes its name, and
+        // the folder takes the album's name last.
+        const int first = firstRenameStep(calls);
+        for (int i = first; i <= calls.size(); ++i)
+            EXPECT_EQ(calls[i - 1].kind, Kind::Rename) << "call " << i;
+        // Each scenario has photos whose names the album needs: they step aside.
+        EXPECT_GT(renames, files + 1);
+        EXPECT_TRUE(calls.last().target.endsWith(QLatin1Char('/') + AlbumName));
+    } else {
+        EXPECT_EQ(calls.first().kind, Kind::MakeFolder);
+        EXPECT_EQ(copies, files + 3);
+        EXPECT_EQ(renames, 0);
+    }
+    std::cout << "[ counts   ] " << scenario.name << ": " << calls.size()
+              << " disk operations in a clean run\n";
+}
+
+TEST_P(FaultSweep, EveryOperationFailingLosesNothingAndIsNamed) {
+    const Scenario& scenario = GetParam();
+    const QList<FaultyFileOps::Call> clean = cleanRunCalls(scenario);
+    const int steps = static_cast<int>(clean.size());
+    const int firstRename = firstRenameStep(clean);
+    int injected = 0;
+    for (int step = 1; step <= steps; ++step) {
+        for (const int error : {ENOSPC, EIO}) {
+            Sandbox box(scenario);
+            const QMap<QString, QByteArray> before = tree(box.root.path());
+            FaultyFileOps ops;
+            ops.failAt(step, error);
+            const Outcome run = box.run(&ops);
+            ++injected;
+            const std::string where = std::string(scenario.name) + ", step " +
+                                      std::to_string(step) + " fails with errno " +
+                                      std::to_string(error) + "\n" + ops.trace().toStdString();
+            EXPECT_EQ(ops.failures(), 1) << where;
+            EXPECT_EQ(run.exitCode, 1) << where;
+            EXPECT_TRUE(run.err.contains(describeErrno(error))) << where << "\n"
+                                                                << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(box.root.path())) << where << "\n"
+                                                           << run.err.toStdString();
+            EXPECT_EQ(lostPhotos(box.root.path(), box.photos), QStringList()) << where;
+            // Copy mode leaves the source folder as it found it; rename mode too,
+            // as long as no photo has been renamed yet.
+            const bool untouched = !scenario.rename || step <= firstRename;
+            if (untouched) {
+                EXPECT_EQ(tree(box.root.path()), before) << where;
+            }
+            checkRerun(box, where, untouched);
+        }
+    }
+    std::cout << "[ counts   ] " << scenario.name << ": " << injected << " injected failures\n";
+}
+
+TEST_P(FaultSweep, ProcessStoppedAtEveryOperationLosesNothing) {
+    const Scenario& scenario = GetParam();
+    const QList<FaultyFileOps::Call> clean = cleanRunCalls(scenario);
+    int killPoints = 0;
+    for (int step = 1; step <= clean.size(); ++step) {
+        const Kind kind = clean[step - 1].kind;
+        QList<FaultyFileOps::Stop> ways = {FaultyFileOps::Stop::Before};
+        if (kind == Kind::Copy || kind == Kind::Write)
+            ways << FaultyFileOps::Stop::Halfway;
+        for (const FaultyFileOps::Stop how : ways) {
+            Sandbox box(scenario);
+            std::cout.flush();
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                FaultyFileOps ops;
+                ops.stopAt(step, how);
+                const Outcome run = box.run(&ops);
+                std::_Exit(run.exitCode == 0 ? 0 : 1); // not stopped: the parent reports it
+            }
+            int status = 0;
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            ++killPoints;
+            const std::string where =
+                std::string(scenario.name) + ", stopped at step " + std::to_string(step) +
+                (how == FaultyFileOps::Stop::Halfway ? " halfway" : " before it");
+            ASSERT_TRUE(WIFEXITED(status)) << where;
+            ASSERT_EQ(WEXITSTATUS(status), FaultyFileOps::StoppedExitCode) << where;
+            EXPECT_EQ(lostPhotos(box.root.path(), box.photos), QStringList()) << where;
+            if (box.holdsTemporaryNames()) {
+                const Outcome rerun = box.run();
+                EXPECT_EQ(rerun.exitCode, 1) << where;
+                EXPECT_TRUE(rerun.err.contains(temporaryNameSuffix())) << where << "\n"
+                                                                       << rerun.err.toStdString();
+            }
+            checkRerun(box, where, step == 1 && how == FaultyFileOps::Stop::Before);
+        }
+    }
+    std::cout << "[ counts   ] " << scenario.name << ": " << killPoints << " kill points\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Albums, FaultSweep, ::testing::ValuesIn(scenarios),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A real disk that fills up: a small tmpfs in a private mount namespace, with
+// the built program run on it in copy mode and in rename mode.
+TEST(RealDiskFull, FailsCleanlyAndTheSecondRunMakesTheAlbum) {
+    if (QProcess::execute(QStringLiteral("unshare"),
+                          {QStringLiteral("-Urm"), QStringLiteral("true")}) != 0)
+        GTEST_SKIP() << "private mount namespaces are not allowed here (unshare -Urm)";
+
+    TestFolder root;
+    const QString photosFolder = root.makeFolder(QStringLiteral("photos"));
+    const QString disk = root.makeFolder(QStringLiteral("disk"));
+    const QString results = root.makeFolder(QStringLiteral("results"));
+    QMap<QString, QByteArray> photos;
+    QRandomGenerator random(7);
+    for (int k = 1; k <= 4; ++k) {
+        // A real JPEG padded with noise to 64 KiB, so that the disk's size is
+        // easy to choose: room for the photos and one copy, not for two.
+        QByteArray bytes = makeJpeg(k);
+        while (bytes.size() < 64 * 1024)
+            bytes.append(static_cast<char>(random.bounded(256)));
+        const QString name = QStringLiteral("Фото %1.jpg").arg(k);
+        photos.insert(name, bytes);
+        root.writeFile(QStringLiteral("photos/") + name, bytes);
+    }
+
+    const QString script = QStringLiteral(R"(
+set -u
+disk=$1 tool=$2 photos=$3 results=$4
+mount -t tmpfs -o size=384k tmpfs "$disk" || exit 77
+cp -r "$photos" "$disk/Поездка"
+run() { "$tool" -q "$@" >"$results/$step.out" 2>"$results/$step.err"; echo $? >"$results/$step.rc"; }
+step=copy-full; run -n Альбом "$disk/Поездка"; cp -a "$disk/Поездка" "$results/$step"
+mount -o remount,size=4m "$disk"
+step=copy-room; run -n Альбом "$disk/Поездка"; cp -a "$disk/Поездка" "$results/$step"
+rm -r "$disk/Поездка/Альбом"
+cat /dev/zero >"$disk/filler" 2>/dev/null
+step=rename-full; run --rename -n Альбом "$disk/Поездка"; cp -a "$disk/Поездка" "$results/$step"
+rm "$disk/filler"
+step=rename-room; run --rename -n Альбом "$disk/Поездка"; cp -a "$disk/Альбом" "$results/$step"
+)");
+    const int status = QProcess::execute(QStringLiteral("unshare"),
+                                         {QStringLiteral("-Urm"), QStringLiteral("sh"),
+                                          QStringLiteral("-c"), script, QStringLiteral("sh"), disk,
+                                          programFolder() + QStringLiteral("/photoalbum-make"),
+                                          photosFolder, results});
+    if (status == 77)
+        GTEST_SKIP() << "mounting a tmpfs is not allowed here";
+    ASSERT_EQ(status, 0);
+
+    auto text = [&](const QString& name) {
+        return QString::fromUtf8(bytesOf(results + QLatin1Char('/') + name)).trimmed();
+    };
+    const QString full = describeErrno(ENOSPC);
+    const QMap<QString, QByteArray> sourceBefore = tree(photosFolder);
+
+    // Copy mode on a full disk: the failed copy, the copies before it and the
+    // album folder are gone again; the photos are as they were.
+    EXPECT_EQ(text(QStringLiteral("copy-full.rc")), QStringLiteral("1"));
+    EXPECT_TRUE(text(QStringLiteral("copy-full.err")).contains(full))
+        << text(QStringLiteral("copy-full.err")).toStdString();
+    EXPECT_TRUE(text(QStringLiteral("copy-full.err")).contains(QStringLiteral(".jpg")));
+    EXPECT_EQ(tree(results + QStringLiteral("/copy-full")), sourceBefore);
+
+    EXPECT_EQ(text(QStringLiteral("copy-room.rc")), QStringLiteral("0"))
+        << text(QStringLiteral("copy-room.err")).toStdString();
+    const QStringList names = photos.keys();
+    for (int k = 1; k <= names.size(); ++k)
+        EXPECT_EQ(bytesOf(results + QStringLiteral("/copy-room/Альбом/n%1.jpg").arg(k)),
+                  photos[names[k - 1]]);
+
+    // Rename mode on a full disk: not one page is left behind, no photo renamed.
+    EXPECT_EQ(text(QStringLiteral("rename-full.rc")), QStringLiteral("1"));
+    EXPECT_TRUE(text(QStringLiteral("rename-full.err")).contains(full))
+        << text(QStringLiteral("rename-full.err")).toStdString();
+    EXPECT_TRUE(text(QStringLiteral("rename-full.err")).contains(QStringLiteral("start.htm")));
+    EXPECT_EQ(tree(results + QStringLiteral("/rename-full")), sourceBefore);
+
+    EXPECT_EQ(text(QStringLiteral("rename-room.rc")), QStringLiteral("0"))
+        << text(QStringLiteral("rename-room.err")).toStdString();
+    for (int k = 1; k <= names.size(); ++k)
+        EXPECT_EQ(bytesOf(results + QStringLiteral("/rename-room/n%1.jpg").arg(k)),
+                  photos[names[k - 1]]);
+    EXPECT_TRUE(bytesOf(results + QStringLiteral("/rename-room/start.htm"))
+                    .endsWith("</table></body></html>\r\n"));
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "generator/PhotoPage.h"
+
+#include "Recorders.h"
+#include "state/AlbumState.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString home = QStringLiteral(
+    R"(<a href="start.htm"><img SRC="ish-bt.gif"BORDER="0" alt="На исходную"></a><br>)");
+
+QString back(int to) {
+    return R"(<a href="n)" + QString::number(to) +
+           R"(.htm"><img SRC="back-bt.gif"BORDER="0"alt="Назад"></a>)";
+}
+
+QString forward(int to) {
+    return R"(<a href="n)" + QString::number(to) +
+           R"(.htm"><img SRC="for-bt.gif"BORDER="0" alt="Вперед"></a>)";
+}
+
+// The photo page as the album's page layout lists it.
+QStringList expectedPage(int k, const QString& ordinal, const QString& typedName,
+                         const QString& colour, const QString& title, const QString& comment,
+                         bool thumbnails, const QStringList& navigation) {
+    const QString n = QString::number(k);
+    QStringList lines = {
+        "<html><head>",
+        R"(<meta http-equiv="Content-Type" content="text/html; charset=windows-1251">)",
+        "<title>",
+        ordinal,
+        "</title></head>",
+        R"(<body bgcolor=")" + colour +
+            R"(" marginwidth = "0" marginheight = "0" leftmargin = " 0; " topmargin = "0" >)",
+        R"(<TABLE BORDER=1  height="7%"width="100%" >)",
+        R"(<TR><TD  width="803">)",
+        R"(<H3 align="center"> <font color="#800000">)",
+        typedName + "</font>",
+        " ",
+        "</TD> </TABLE>",
+        " ",
+        R"(<TABLE BORDER=1  height="90%"width="100%" >)",
+        "<TR>",
+        R"(<TD  width="167" valign="top"height="289"> )",
+        R"(<H3 align="center"><font color="#000080">)",
+        title + "<br></font>",
+        R"(<h4 align="center" >)",
+        comment + "<br>&nbsp;</h4>",
+        "</H3>",
+        R"(<br><br>&nbsp;</TD> <TD rowspan="2" align="center">)",
+        thumbnails ? "<img src=n" + n + R"(.jpg height="100%" width="100%" alt=")" + title + R"(">)"
+                   : "<img src=n" + n + R"(.jpg height="410" width="600" alt=")" + title + R"("> )",
+        "</TD> </TR>",
+        R"(<TR><TD  width="167"align="center"> )",
+    };
+    lines += navigation;
+    lines += QStringList{" ", "</TD></TR></TABLE>", " ", "</body></html>"};
+    return lines;
+}
+
+AlbumState albumOf(int count, bool thumbnails) {
+    AlbumState state;
+    applyStartupDefaults(state, QStringLiteral("/photos"));
+    state.AlbumName = QStringLiteral("Лето");
+    state.NoThumbnails = thumbnails ? 0 : -1;
+    state.ImageCount = static_cast<Count>(count);
+    for (int k = 1; k <= count; ++k) {
+        state.PhotoTitles[k] = QStringLiteral("Снимок %1").arg(k);
+        state.PhotoComments[k] = QStringLiteral("Комментарий %1").arg(k);
+    }
+    return state;
+}
+
+QStringList writePage(const AlbumState& state, int k, const QString& typedName) {
+    PageText page;
+    WritePhotoPage(page, state, k, typedName);
+    EXPECT_EQ(page.lineCount(), static_cast<int>(pageLines(page.bytes()).size()));
+    return pageLines(page.bytes());
+}
+
+void expectLines(const QStringList& actual, const QStringList& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(actual[i], expected[i]) << "line " << i + 1;
+}
+
+struct NavigationCase {
+    int k;
+    int count;
+    QStringList navigation;
+};
+
+class PhotoPageNavigation : public ::testing::TestWithParam<NavigationCase> {};
+
+TEST_P(PhotoPageNavigation, WholePageWithTheLinksOfItsPosition) {
+    const NavigationCase& c = GetParam();
+    for (const bool thumbnails : {false, true}) {
+        SCOPED_TRACE(thumbnails ? "with thumbnails" : "without thumbnails");
+        const AlbumState state = albumOf(c.count, thumbnails);
+        const QStringList lines = writePage(state, c.k, QStringLiteral("Лето"));
+        EXPECT_EQ(lines.size(), 29 + c.navigation.size());
+        expectLines(lines,
+                    expectedPage(c.k, state.OrdinalNames[c.k], QStringLiteral("Лето"),
+                                 QStringLiteral("#FFFFFF"), QStringLiteral("Снимок %1").arg(c.k),
+                                 QStringLiteral("Комментарий %1").arg(c.k), thumbnails,
+                                 c.navigation));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, PhotoPageNavigation,
+                         ::testing::Values(NavigationCase{1, 3, {home, forward(2)}},
+                                           NavigationCase{2, 3, {home, back(1), forward(3)}},
+                                           NavigationCase{3, 3, {home, back(2)}},
+                                           NavigationCase{12, 40, {home, back(11), forward(13)}},
+                                           NavigationCase{40, 40, {home, back(39)}},
+                                           NavigationCase{1, 2, {home, forward(2)}},
+                                           // The only page of a one-photo album links home alone.
+                                           NavigationCase{1, 1, {home}}));
+
+TEST(PhotoPageContent, TwelfthPhotoIsTitledWithItsOrdinalWord) {
+    const AlbumState state = albumOf(40, false);
+    const QStringList lines = writePage(state, 12, QStringLiteral("Лето"));
+    EXPECT_EQ(lines[3], QStringLiteral("Двенадцатая"));
+    EXPECT_EQ(lines[22], QStringLiteral("<img src=n12.jpg height=\"410\" width=\"600\" "
+                                        "alt=\"Снимок 12\"> "));
+}
+
+TEST(PhotoPageContent, EmptyTitleAndComment) {
+    AlbumState state = albumOf(2, true);
+    state.PhotoTitles[2].clear();
+    state.PhotoComments[2].clear();
+    const QStringList lines = writePage(state, 2, QStringLiteral("Лето"));
+    EXPECT_EQ(lines[17], QStringLiteral("<br></font>"));
+    EXPECT_EQ(lines[19], QStringLiteral("<br>&nbsp;</h4>"));
+    EXPECT_EQ(lines[22],
+              QStringLiteral("<img src=n2.jpg height=\"100%\" width=\"100%\" alt=\"\">"));
+}
+
+TEST(PhotoPageContent, HeaderShowsTheTypedNameNotAlbumName) {
+    AlbumState state = albumOf(1, false);
+    state.AlbumName = QStringLiteral("Старое");
+    const QStringList lines = writePage(state, 1, QStringLiteral("Новое"));
+    EXPECT_EQ(lines[9], QStringLiteral("Новое</font>"));
+    EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("Старое")));
+}
+
+TEST(PhotoPageContent, EscapingKeepsTheAltAttributeWhole) {
+    AlbumState state = albumOf(1, false);
+    state.PhotoTitles[1] = QStringLiteral("Он \"сказал\" <b> & всё");
+    state.PhotoComments[1] = QStringLiteral("a<b & \"c\"");
+    const QStringList lines = writePage(state, 1, QStringLiteral("Мы & <вы>"));
+    ASSERT_EQ(lines.size(), 30);
+    const QString title = QStringLiteral("Он &quot;сказал&quot; &lt;b&gt; &amp; всё");
+    EXPECT_EQ(lines[9], QStringLiteral("Мы &amp; &lt;вы&gt;</font>"));
+    EXPECT_EQ(lines[17], title + "<br></font>");
+    EXPECT_EQ(lines[19], QStringLiteral("a&lt;b &amp; &quot;c&quot;<br>&nbsp;</h4>"));
+    EXPECT_EQ(lines[22], "<img src=n1.jpg height=\"410\" width=\"600\" alt=\"" + title + "\"> ");
+    // Exactly the attribute quotes remain in the picture line.
+    EXPECT_EQ(lines[22].count(QLatin1Char('"')), 6);
+}
+
+TEST(PhotoPageContent, MultiLineCommentAndEmoji) {
+    AlbumState state = albumOf(1, false);
+    state.PhotoComments[1] = QStringLiteral("строка 1\r\nстрока 2 😀");
+    const QStringList lines = writePage(state, 1, QStringLiteral("Лето"));
+    ASSERT_EQ(lines.size(), 31);
+    EXPECT_EQ(lines[19], QStringLiteral("строка 1"));
+    EXPECT_EQ(lines[20], QStringLiteral("строка 2 &#128512;<br>&nbsp;</h4>"));
+}
+
+TEST(PhotoPageBytes, WindowsCodePageCrLfAndNoSourceFileName) {
+    AlbumState state = albumOf(2, false);
+    state.FileNames[1] = QStringLiteral("/photos/секрет.jpg");
+    PageText page;
+    WritePhotoPage(page, state, 1, QStringLiteral("Лето"));
+    const QByteArray& bytes = page.bytes();
+    EXPECT_TRUE(bytes.endsWith("</body></html>\r\n"));
+    EXPECT_EQ(bytes.count('\n'), 31);
+    EXPECT_EQ(bytes.count("\r\n"), 31);
+    // "Первая" in Windows-1251.
+    EXPECT_TRUE(bytes.contains("\r\n\xCF\xE5\xF0\xE2\xE0\xFF\r\n"));
+    EXPECT_FALSE(pageLines(bytes).join('\n').contains(QStringLiteral("секрет")));
+}
+
+TEST(PhotoPageBounds, PositionOutsideTheArraysThrows) {
+    AlbumState state = albumOf(40, false);
+    PageText page;
+    EXPECT_THROW(WritePhotoPage(page, state, 41, QStringLiteral("x")), SubscriptOutOfRange);
+}
+
+} // namespace

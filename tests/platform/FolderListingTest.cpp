@@ -1,0 +1,71 @@
+#include "platform/FolderListing.h"
+
+#include "TestFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PhotoListing, OnlyVisibleJpgFilesInAnyCaseSortedLikeWindows) {
+    TestFolder folder;
+    for (const char* name : {"b.JPG", "a.jpg", "A.jpg", "B.jpg", "Дача.jpg", "c.Jpg", "d.jpeg",
+                             "e.jpg.txt", "f.png", ".hidden.jpg", "jpg", "x-m.jpg"})
+        folder.writeFile(QString::fromUtf8(name), "x");
+    folder.makeFolder(QStringLiteral("folder.jpg"));
+
+    const FolderListing listing = listPhotoFiles(folder.path());
+    ASSERT_TRUE(listing.ok) << listing.error.toStdString();
+    // Upper-cased names first; equal upper-cased names by their exact spelling.
+    const QStringList expected = {QStringLiteral("A.jpg"),   QStringLiteral("a.jpg"),
+                                  QStringLiteral("B.jpg"),   QStringLiteral("b.JPG"),
+                                  QStringLiteral("c.Jpg"),   QStringLiteral("x-m.jpg"),
+                                  QStringLiteral("Дача.jpg")};
+    EXPECT_EQ(listing.names, expected);
+}
+
+TEST(PhotoListing, WorksWithOrWithoutTrailingSeparator) {
+    TestFolder folder;
+    folder.writeFile(QStringLiteral("1.jpg"), "x");
+    EXPECT_EQ(listPhotoFiles(folder.path()).names, QStringList{QStringLiteral("1.jpg")});
+    EXPECT_EQ(listPhotoFiles(folder.withSeparator()).names, QStringList{QStringLiteral("1.jpg")});
+}
+
+TEST(PhotoListing, EmptyFolderIsFineButAMissingOneIsAnError) {
+    TestFolder folder;
+    const FolderListing empty = listPhotoFiles(folder.path());
+    EXPECT_TRUE(empty.ok);
+    EXPECT_TRUE(empty.names.isEmpty());
+
+    const QString missing = folder.filePath(QStringLiteral("нет такой"));
+    const FolderListing failed = listPhotoFiles(missing);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.names.isEmpty());
+    EXPECT_TRUE(failed.error.contains(missing)) << failed.error.toStdString();
+
+    folder.writeFile(QStringLiteral("file.jpg"), "x");
+    EXPECT_FALSE(listPhotoFiles(folder.filePath(QStringLiteral("file.jpg"))).ok);
+}
+
+TEST(FolderEntriesListing, FoldersAreMarkedAndDotEntriesHidden) {
+    TestFolder folder;
+    folder.writeFile(QStringLiteral("b.txt"), "x");
+    folder.writeFile(QStringLiteral(".secret"), "x");
+    folder.makeFolder(QStringLiteral("Альбом"));
+    folder.makeFolder(QStringLiteral("a"));
+    folder.makeFolder(QStringLiteral(".git"));
+
+    const FolderEntries listing = listFolderEntries(folder.path());
+    ASSERT_TRUE(listing.ok);
+    ASSERT_EQ(listing.entries.size(), 3);
+    EXPECT_EQ(listing.entries[0].name, QStringLiteral("a"));
+    EXPECT_TRUE(listing.entries[0].isFolder);
+    EXPECT_EQ(listing.entries[1].name, QStringLiteral("b.txt"));
+    EXPECT_FALSE(listing.entries[1].isFolder);
+    EXPECT_EQ(listing.entries[2].name, QStringLiteral("Альбом"));
+    EXPECT_TRUE(listing.entries[2].isFolder);
+
+    EXPECT_FALSE(listFolderEntries(folder.filePath(QStringLiteral("missing"))).ok);
+}
+
+} // namespace

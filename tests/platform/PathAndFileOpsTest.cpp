@@ -1,0 +1,79 @@
+#include "TestFolder.h"
+#include "platform/FsPath.h"
+#include "platform/RealFileOps.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TrailingSeparator, AddedOnceAndNeverDoubled) {
+    const QChar bs = QLatin1Char('\\');
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("D:\\Photos"), bs),
+              QStringLiteral("D:\\Photos\\"));
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("D:\\"), bs), QStringLiteral("D:\\"));
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("/home/u"), QLatin1Char('/')),
+              QStringLiteral("/home/u/"));
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("/"), QLatin1Char('/')), QStringLiteral("/"));
+    EXPECT_EQ(nativeSeparator(), QLatin1Char('/'));
+}
+
+TEST(BareName, LastComponent) {
+    EXPECT_EQ(bareName(QStringLiteral("/a/b/Море#Закат.jpg"), QLatin1Char('/')),
+              QStringLiteral("Море#Закат.jpg"));
+    EXPECT_EQ(bareName(QStringLiteral("D:\\Photos\\sea.jpg"), QLatin1Char('\\')),
+              QStringLiteral("sea.jpg"));
+    EXPECT_EQ(bareName(QStringLiteral("sea.jpg"), QLatin1Char('/')), QStringLiteral("sea.jpg"));
+}
+
+TEST(RealFileOps, RenameNeverReplacesAnExistingEntry) {
+    TestFolder folder;
+    folder.writeFile(QStringLiteral("a.jpg"), "A");
+    folder.writeFile(QStringLiteral("b.jpg"), "B");
+    RealFileOps ops;
+    const OpResult result = ops.renameNoReplace(folder.filePath(QStringLiteral("a.jpg")),
+                                                folder.filePath(QStringLiteral("b.jpg")));
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(folder.readFile(QStringLiteral("a.jpg")), "A");
+    EXPECT_EQ(folder.readFile(QStringLiteral("b.jpg")), "B");
+
+    EXPECT_TRUE(ops.renameNoReplace(folder.filePath(QStringLiteral("a.jpg")),
+                                    folder.filePath(QStringLiteral("c.jpg")))
+                    .ok);
+    EXPECT_FALSE(folder.exists(QStringLiteral("a.jpg")));
+    EXPECT_EQ(folder.readFile(QStringLiteral("c.jpg")), "A");
+}
+
+TEST(RealFileOps, CopyReplacesWriteEmptiesMakeFolderRefusesExisting) {
+    TestFolder folder;
+    folder.writeFile(QStringLiteral("src.jpg"), "new");
+    folder.writeFile(QStringLiteral("dst.jpg"), "old and longer");
+    RealFileOps ops;
+    EXPECT_TRUE(ops.copyFile(folder.filePath(QStringLiteral("src.jpg")),
+                             folder.filePath(QStringLiteral("dst.jpg")))
+                    .ok);
+    EXPECT_EQ(folder.readFile(QStringLiteral("dst.jpg")), "new");
+
+    EXPECT_TRUE(ops.writeFile(folder.filePath(QStringLiteral("dst.jpg")), "p").ok);
+    EXPECT_EQ(folder.readFile(QStringLiteral("dst.jpg")), "p");
+
+    EXPECT_TRUE(ops.makeFolder(folder.filePath(QStringLiteral("Лето"))).ok);
+    EXPECT_FALSE(ops.makeFolder(folder.filePath(QStringLiteral("Лето"))).ok);
+    EXPECT_FALSE(ops.makeFolder(folder.filePath(QStringLiteral("src.jpg"))).ok);
+}
+
+TEST(RealFileOps, FailuresCarryARussianReason) {
+    TestFolder folder;
+    RealFileOps ops;
+    const OpResult copy = ops.copyFile(folder.filePath(QStringLiteral("missing.jpg")),
+                                       folder.filePath(QStringLiteral("x.jpg")));
+    EXPECT_FALSE(copy.ok);
+    EXPECT_EQ(copy.reason, QStringLiteral("файл или папка не найдены"));
+    EXPECT_FALSE(folder.exists(QStringLiteral("x.jpg")));
+
+    const OpResult write = ops.writeFile(folder.filePath(QStringLiteral("no/such/start.htm")), "x");
+    EXPECT_FALSE(write.ok);
+    EXPECT_EQ(write.reason, QStringLiteral("файл или папка не найдены"));
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#include "steps/PrepareAlbumFolder.h"
+
+#include "Recorders.h"
+#include "TestFolder.h"
+#include "TestPhotos.h"
+#include "steps/FolderChange.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString existingAlbum = QStringLiteral(
+    "Фотоальбом с таким именем уже существует. Программа не позволяет перезаписывать альбомы. "
+    "Пожалуйста дайте альбому другое имя. ");
+
+class PrepareAlbumFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writePhotos(folder, {QStringLiteral("a.jpg")});
+        applyStartupDefaults(state, QStringLiteral("/start"));
+        applySettingsDefaults(state);
+        ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+        state.AlbumName = QStringLiteral("Лето");
+    }
+
+    TestFolder folder;
+    AlbumState state;
+    ScriptedMessages messages;
+};
+
+TEST_F(PrepareAlbumFolder, CopyModeCreatesTheAlbumFolder) {
+    EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
+    EXPECT_TRUE(messages.informed.isEmpty());
+    EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("Лето"))).isDir());
+
+    // A second press finds the folder it made.
+    EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::AlbumExists);
+    EXPECT_EQ(messages.informed, QStringList{existingAlbum});
+}
+
+TEST_F(PrepareAlbumFolder, ExistingFolderInAnyLetterCaseIsRefused) {
+    for (const QString& existing : {QStringLiteral("Лето"), QStringLiteral("лЕТО")}) {
+        TestFolder source;
+        state.SourceFolder = source.withSeparator();
+        source.makeFolder(existing);
+        source.writeFile(existing + QStringLiteral("/old.htm"), "keep");
+        ScriptedMessages seen;
+        EXPECT_EQ(prepareAlbumFolder(state, seen), PrepareOutcome::AlbumExists)
+            << existing.toStdString();
+        EXPECT_EQ(seen.informed, QStringList{existingAlbum});
+        EXPECT_EQ(source.entries(), QStringList{existing});
+        EXPECT_EQ(source.readFile(existing + QStringLiteral("/old.htm")), "keep");
+    }
+}
+
+TEST_F(PrepareAlbumFolder, AFileInTheWayFailsWithAMessage) {
+    folder.writeFile(QStringLiteral("Лето"), "not a folder");
+    EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Failed);
+    ASSERT_EQ(messages.informed.size(), 1);
+    EXPECT_TRUE(messages.informed[0].contains(folder.withSeparator() + QStringLiteral("Лето")))
+        << messages.informed[0].toStdString();
+    EXPECT_EQ(folder.readFile(QStringLiteral("Лето")), "not a folder");
+}
+
+TEST_F(PrepareAlbumFolder, InvalidNameIsRefusedBeforeAnyFolderIsMade) {
+    state.AlbumName = QStringLiteral("../выше");
+    EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Failed);
+    EXPECT_EQ(messages.informed.size(), 1);
+    EXPECT_EQ(folder.entries(), QStringList{QStringLiteral("a.jpg")});
+}
+
+TEST_F(PrepareAlbumFolder, RenameModeChecksAndCreatesNothing) {
+    folder.makeFolder(QStringLiteral("Лето")); // would be refused in copy mode
+    state.KeepSourceFolder = 0;
+    EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
+    EXPECT_TRUE(messages.informed.isEmpty());
+
+    state.AlbumName = QStringLiteral("Осень");
+    EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
+    EXPECT_FALSE(folder.exists(QStringLiteral("Осень")));
+}
+
+} // namespace

@@ -1,0 +1,167 @@
+#include "Recorders.h"
+#include "TestFolder.h"
+#include "TestPhotos.h"
+#include "steps/ConfigureAlbum.h"
+#include "steps/FolderChange.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList numberedNames(int count, const QString& pattern = QStringLiteral("photo%1.jpg")) {
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names.append(pattern.arg(i, 2, 10, QLatin1Char('0')));
+    return names;
+}
+
+AlbumState startedState() {
+    AlbumState state;
+    applyStartupDefaults(state, QStringLiteral("/start"));
+    return state;
+}
+
+TEST(FolderChange, AddsOneSeparatorAndCountsEveryJpgWithoutLimit) {
+    TestFolder folder;
+    writePhotos(folder, numberedNames(41));
+    folder.writeFile(QStringLiteral("photo01-m.jpg"), "thumb");
+    folder.writeFile(QStringLiteral("notes.txt"), "x");
+    AlbumState state = startedState();
+
+    ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+    EXPECT_EQ(state.SourceFolder, folder.path() + QLatin1Char('/'));
+    EXPECT_EQ(state.ImageCount, 42); // thumbnails count too, and there is no limit of 40
+
+    ASSERT_TRUE(changeFolder(state, folder.withSeparator()).ok);
+    EXPECT_EQ(state.SourceFolder, folder.withSeparator());
+    EXPECT_FALSE(state.SourceFolder.endsWith(QStringLiteral("//")));
+}
+
+TEST(FolderChange, UnlistableFolderKeepsTheState) {
+    TestFolder folder;
+    writePhotos(folder, {QStringLiteral("a.jpg")});
+    AlbumState state = startedState();
+    ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+
+    const QString missing = folder.filePath(QStringLiteral("пропала"));
+    const FolderChangeResult result = changeFolder(state, missing);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(missing)) << result.error.toStdString();
+    EXPECT_EQ(state.SourceFolder, folder.withSeparator());
+    EXPECT_EQ(state.ImageCount, 1);
+}
+
+class ConfigureAlbum : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writePhotos(folder,
+                    {QStringLiteral("b.jpg"), QStringLiteral("A.JPG"), QStringLiteral("c-m.jpg")});
+        ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+    }
+
+    TestFolder folder;
+    AlbumState state = startedState();
+};
+
+TEST_F(ConfigureAlbum, TakesTheNameAndListsPhotosInListingOrder) {
+    ScriptedMessages messages;
+    ASSERT_TRUE(configureAlbum(state, QStringLiteral(" Лето 2024 "), messages));
+    EXPECT_TRUE(messages.informed.isEmpty());
+    EXPECT_TRUE(messages.asked.isEmpty());
+    EXPECT_EQ(state.AlbumName, QStringLiteral(" Лето 2024 ")); // not trimmed
+    ASSERT_EQ(state.ImageCount, 3);
+    EXPECT_EQ(state.FileNames[1], folder.withSeparator() + QStringLiteral("A.JPG"));
+    EXPECT_EQ(state.FileNames[2], folder.withSeparator() + QStringLiteral("b.jpg"));
+    EXPECT_EQ(state.FileNames[3], folder.withSeparator() + QStringLiteral("c-m.jpg"));
+}
+
+TEST_F(ConfigureAlbum, NoPhotosCountedIsRefused) {
+    AlbumState fresh = startedState(); // before any folder change the count is 0
+    fresh.AlbumName = QStringLiteral("было");
+    ScriptedMessages messages;
+    EXPECT_FALSE(configureAlbum(fresh, QStringLiteral("Лето"), messages));
+    EXPECT_EQ(messages.informed,
+              QStringList{QStringLiteral("В выбранной папке нет файлов изображений")});
+    EXPECT_EQ(fresh.AlbumName, QStringLiteral("было"));
+}
+
+TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
+    state.AlbumName = QStringLiteral("было");
+    state.FileNames[1] = QStringLiteral("старое");
+    ScriptedMessages messages({true});
+    EXPECT_FALSE(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages));
+    ASSERT_EQ(messages.asked.size(), 1);
+    EXPECT_EQ(messages.asked[0].text,
+              QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться и "
+                             "изменит его?"));
+    EXPECT_EQ(messages.asked[0].title, QStringLiteral("Внимание!"));
+    EXPECT_EQ(state.AlbumName, QStringLiteral("было"));
+    EXPECT_EQ(state.ImageCount, 3); // the folder change's count, untouched
+    EXPECT_EQ(state.FileNames[1], QStringLiteral("старое"));
+}
+
+TEST_F(ConfigureAlbum, DefaultNameQuestionNoKeepsTheName) {
+    ScriptedMessages messages({false});
+    EXPECT_TRUE(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages));
+    EXPECT_EQ(messages.asked.size(), 1);
+    EXPECT_EQ(state.AlbumName, QStringLiteral("Мой фотоальбом"));
+    EXPECT_EQ(state.ImageCount, 3);
+}
+
+TEST_F(ConfigureAlbum, OnlyTheExactDefaultNameIsQuestioned) {
+    for (const QString& name : {QStringLiteral("мой фотоальбом"), QStringLiteral("Мой фотоальбом "),
+                                QStringLiteral("Мой альбом")}) {
+        ScriptedMessages messages({true});
+        EXPECT_TRUE(configureAlbum(state, name, messages)) << name.toStdString();
+        EXPECT_TRUE(messages.asked.isEmpty()) << name.toStdString();
+    }
+}
+
+TEST_F(ConfigureAlbum, NamesThatCannotNameAFolderAreRefusedBeforeAnythingChanges) {
+    const QStringList bad = {QString(),
+                             QStringLiteral("."),
+                             QStringLiteral(".."),
+                             QStringLiteral("a/b"),
+                             QStringLiteral("a\\b"),
+                             QStringLiteral("a:b"),
+                             QStringLiteral("a*b"),
+                             QStringLiteral("a?b"),
+                             QStringLiteral("a\"b"),
+                             QStringLiteral("a<b"),
+                             QStringLiteral("a>b"),
+                             QStringLiteral("a|b"),
+                             QStringLiteral("a\tb"),
+                             QStringLiteral("a\nb"),
+                             QString(300, QLatin1Char('x'))};
+    for (const QString& name : bad) {
+        AlbumState before = state;
+        before.AlbumName = QStringLiteral("было");
+        AlbumState attempt = before;
+        ScriptedMessages messages;
+        EXPECT_FALSE(configureAlbum(attempt, name, messages)) << name.toStdString();
+        EXPECT_EQ(messages.informed.size(), 1) << name.toStdString();
+        EXPECT_EQ(attempt.AlbumName, QStringLiteral("было")) << name.toStdString();
+        EXPECT_EQ(attempt.ImageCount, 3);
+    }
+    EXPECT_TRUE(folder.entries().size() == 3);
+}
+
+TEST(ConfigureAlbumLimit, FortyOneJpgsKeepTheFirstFortyWithOneMessage) {
+    TestFolder folder;
+    const QStringList names = numberedNames(41);
+    writePhotos(folder, names);
+    AlbumState state = startedState();
+    ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+    ASSERT_EQ(state.ImageCount, 41);
+
+    ScriptedMessages messages;
+    EXPECT_TRUE(configureAlbum(state, QStringLiteral("Сорок"), messages));
+    EXPECT_EQ(messages.informed,
+              QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
+    EXPECT_EQ(state.ImageCount, 40);
+    for (int k = 1; k <= 40; ++k)
+        EXPECT_EQ(state.FileNames[k], folder.withSeparator() + names[k - 1]);
+}
+
+} // namespace

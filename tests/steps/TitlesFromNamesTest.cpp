@@ -1,0 +1,127 @@
+#include "steps/TitlesFromNames.h"
+
+#include "Recorders.h"
+#include "TestFolder.h"
+#include "TestPhotos.h"
+#include "steps/FolderChange.h"
+#include "steps/PhotoOrder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NameCase {
+    const char* name;
+    const char* ordinal;
+    const char* title;
+    const char* comment;
+};
+
+class TitleFromName : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(TitleFromName, SplitAtTheFirstHashWithoutTheLastFourCharacters) {
+    const NameCase& c = GetParam();
+    QString title = QStringLiteral("old"), comment = QStringLiteral("old");
+    titleAndCommentFromName(QString::fromUtf8(c.name), QString::fromUtf8(c.ordinal), title,
+                            comment);
+    EXPECT_EQ(title, QString::fromUtf8(c.title)) << c.name;
+    EXPECT_EQ(comment, QString::fromUtf8(c.comment)) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TitleFromName,
+    ::testing::Values(NameCase{"Море#Закат над заливом.jpg", "Первая", "Море", "Закат над заливом"},
+                      NameCase{"#Без названия.jpg", "Первая", "", "Без названия"},
+                      NameCase{"a#b#c.jpg", "Первая", "a", "b#c"},
+                      NameCase{"Дача.jpg", "Третья", "Третья", "Дача"},
+                      NameCase{"x.JPG", "Первая", "Первая", "x"},
+                      NameCase{"Море#.jpg", "Первая", "Море", ""},
+                      NameCase{"a.b.c.jpg", "Вторая", "Вторая", "a.b.c"}));
+
+class TitlesLoad : public ::testing::Test {
+protected:
+    void useFolder() {
+        applyStartupDefaults(state, QStringLiteral("/start"));
+        applySettingsDefaults(state);
+        ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+    }
+
+    TestFolder folder;
+    AlbumState state;
+    ScriptedMessages messages;
+};
+
+TEST_F(TitlesLoad, FillsEveryTitleFromTheListedNames) {
+    writePhotos(folder, {"Море#Закат над заливом.jpg", "#Без названия.jpg", "Дача.jpg"});
+    useFolder();
+    // Listing: "#Без названия", "Дача", "Море#…" ("#" sorts before letters).
+    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    EXPECT_TRUE(messages.informed.isEmpty());
+    ASSERT_EQ(state.ImageCount, 3);
+    EXPECT_EQ(state.FileNames[1], folder.withSeparator() + "#Без названия.jpg");
+    EXPECT_EQ(state.PhotoTitles[1], QString());
+    EXPECT_EQ(state.PhotoComments[1], QStringLiteral("Без названия"));
+    EXPECT_EQ(state.PhotoTitles[2], QStringLiteral("Вторая"));
+    EXPECT_EQ(state.PhotoComments[2], QStringLiteral("Дача"));
+    EXPECT_EQ(state.PhotoTitles[3], QStringLiteral("Море"));
+    EXPECT_EQ(state.PhotoComments[3], QStringLiteral("Закат над заливом"));
+}
+
+TEST_F(TitlesLoad, ThirdFileWithoutHashIsTitledTretya) {
+    writePhotos(folder, {"a.jpg", "b.jpg", "Дача.jpg"});
+    useFolder();
+    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    EXPECT_EQ(state.PhotoTitles[3], QStringLiteral("Третья"));
+    EXPECT_EQ(state.PhotoComments[3], QStringLiteral("Дача"));
+}
+
+TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
+    QStringList names;
+    for (int i = 1; i <= 41; ++i)
+        names.append(QStringLiteral("t%1#c%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
+    writePhotos(folder, names);
+    useFolder();
+    state.PhotoTitles[40] = QStringLiteral("typed");
+    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    EXPECT_EQ(messages.informed,
+              QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
+    EXPECT_EQ(state.ImageCount, 40);
+    EXPECT_EQ(state.PhotoTitles[40], QStringLiteral("t40"));
+    EXPECT_EQ(state.PhotoComments[40], QStringLiteral("c40"));
+}
+
+TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
+    writePhotos(folder, {"A#одна.jpg", "B#две.jpg", "C#три.jpg"});
+    useFolder();
+    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    EXPECT_EQ(movePhotoDown(state, 0), 1); // B, A, C
+    EXPECT_EQ(movePhotoDown(state, 1), 2); // B, C, A
+    state.PhotoTitles[1] = QStringLiteral("набрано");
+
+    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    const QString dir = folder.withSeparator();
+    const QStringList files = {dir + "B#две.jpg", dir + "C#три.jpg", dir + "A#одна.jpg"};
+    const QStringList titles = {"B", "C", "A"};
+    const QStringList comments = {"две", "три", "одна"};
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(state.FileNames[k], files[k - 1]) << k;
+        EXPECT_EQ(state.PhotoTitles[k], titles[k - 1]) << k;
+        EXPECT_EQ(state.PhotoComments[k], comments[k - 1]) << k;
+    }
+}
+
+TEST_F(TitlesLoad, ReloadAfterTheFolderChangedTakesTheListingOrder) {
+    writePhotos(folder, {"b#2.jpg", "a#1.jpg"});
+    useFolder();
+    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    movePhotoDown(state, 0);
+    folder.writeFile(QStringLiteral("c#3.jpg"), makeJpeg(9));
+    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    ASSERT_EQ(state.ImageCount, 3);
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(state.PhotoTitles[k], QString(QChar('a' + k - 1)));
+        EXPECT_EQ(state.PhotoComments[k], QString::number(k));
+    }
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "FaultyFileOps.h"
+
+#include "platform/ErrorText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+void writeHalf(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes.left(bytes.size() / 2));
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+const char* kindName(FaultyFileOps::Kind kind) {
+    switch (kind) {
+    case FaultyFileOps::Kind::MakeFolder:
+        return "mkdir";
+    case FaultyFileOps::Kind::Copy:
+        return "copy";
+    case FaultyFileOps::Kind::Rename:
+        return "rename";
+    case FaultyFileOps::Kind::Write:
+        return "write";
+    case FaultyFileOps::Kind::Remove:
+        return "remove";
+    case FaultyFileOps::Kind::RemoveFolder:
+        return "rmdir";
+    }
+    return "?";
+}
+
+QString FaultyFileOps::Call::changedFolder() const {
+    const QString changed = kind == Kind::Copy ? target : path;
+    return QDir::cleanPath(QFileInfo(changed).absolutePath());
+}
+
+FaultyFileOps::FaultyFileOps(FileOps& inner) : inner_(inner) {}
+
+void FaultyFileOps::failAt(int step, int errnoValue) {
+    failStep_ = step;
+    failErrno_ = errnoValue;
+}
+
+void FaultyFileOps::failWhen(std::function<bool(const Call&)> matches, int errnoValue) {
+    failMatch_ = std::move(matches);
+    failMatchErrno_ = errnoValue;
+}
+
+void FaultyFileOps::stopAt(int step, Stop how) {
+    stopStep_ = step;
+    stopHow_ = how;
+}
+
+void FaultyFileOps::beforeFirst(std::function<bool(const Call&)> matches,
+                                std::function<void()> action) {
+    hookMatch_ = std::move(matches);
+    hook_ = std::move(action);
+}
+
+QString FaultyFileOps::trace() const {
+    QStringList lines;
+    for (qsizetype i = 0; i < calls_.size(); ++i) {
+        const Call& call = calls_[i];
+        QString line = QStringLiteral("%1 %2 %3")
+                           .arg(i + 1)
+                           .arg(QString::fromLatin1(kindName(call.kind)), call.path);
+        if (!call.target.isEmpty())
+            line += QStringLiteral(" -> ") + call.target;
+        lines.append(line);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+OpResult FaultyFileOps::run(const Call& call, const QByteArray* bytes,
+                            const std::function<OpResult()>& real) {
+    calls_.append(call);
+    const int step = count();
+    if (hook_ && hookMatch_(call)) {
+        const std::function<void()> action = std::exchange(hook_, nullptr);
+        action();
+    }
+    if (step == stopStep_) {
+        if (stopHow_ == Stop::Halfway && call.kind == Kind::Write && bytes)
+            writeHalf(call.path, *bytes);
+        else if (stopHow_ == Stop::Halfway && call.kind == Kind::Copy)
+            writeHalf(call.target, readAll(call.path));
+        std::_Exit(StoppedExitCode);
+    }
+    int errnoValue = 0;
+    if (step == failStep_)
+        errnoValue = failErrno_;
+    else if (failMatch_ && failMatch_(call))
+        errnoValue = failMatchErrno_;
+    if (errnoValue != 0) {
+        ++failures_;
+        return OpResult::failure(describeErrno(errnoValue));
+    }
+    return real();
+}
+
+OpResult FaultyFileOps::makeFolder(const QString& path) {
+    return run({Kind::MakeFolder, path, {}}, nullptr, [&] { return inner_.makeFolder(path); });
+}
+
+OpResult FaultyFileOps::copyFile(const QString& from, const QString& to) {
+    return run({Kind::Copy, from, to}, nullptr, [&] { return inner_.copyFile(from, to); });
+}
+
+OpResult FaultyFileOps::renameNoReplace(const QString& from, const QString& to) {
+    return run({Kind::Rename, from, to}, nullptr, [&] { return inner_.renameNoReplace(from, to); });
+}
+
+OpResult FaultyFileOps::writeFile(const QString& path, const QByteArray& bytes) {
+    return run({Kind::Write, path, {}}, &bytes, [&] { return inner_.writeFile(path, bytes); });
+}
+
+OpResult FaultyFileOps::removeFile(const QString& path) {
+    return run({Kind::Remove, path, {}}, nullptr, [&] { return inner_.removeFile(path); });
+}
+
+OpResult FaultyFileOps::removeEmptyFolder(const QString& path) {
+    return run({Kind::RemoveFolder, path, {}}, nullptr,
+               [&] { return inner_.removeEmptyFolder(path); });
+}

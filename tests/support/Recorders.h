@@ -1,0 +1,93 @@
+#pragma once
+
+#include "generator/ProgressSink.h"
+#include "platform/FileOps.h"
+#include "platform/MessageSink.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <utility>
+
+// A message sink that remembers every message and answers questions from a
+// script (No once the script has run out).
+class ScriptedMessages : public MessageSink {
+public:
+    struct Question {
+        QString text;
+        QString title;
+    };
+
+    explicit ScriptedMessages(QList<bool> answers = {}) : answers_(std::move(answers)) {}
+
+    void inform(const QString& text) override { informed.append(text); }
+    bool askYesNo(const QString& text, const QString& title) override;
+
+    QStringList informed;
+    QList<Question> asked;
+
+private:
+    QList<bool> answers_;
+};
+
+// A progress sink that remembers every caption with its pause.
+class RecordingProgress : public ProgressSink {
+public:
+    struct Caption {
+        QString text;
+        int pauseMs = 0;
+    };
+    void caption(const QString& text, int pauseMs) override { captions.append({text, pauseMs}); }
+
+    QList<Caption> captions;
+};
+
+// The lines of a page as a browser reads it: decoded from Windows-1251, split at
+// CR LF. Reports a test failure when a line is not ended by CR LF (the last one
+// included) or when a bare CR or LF stands inside a line.
+QStringList pageLines(const QByteArray& bytes);
+
+// The same for a page file on disk.
+QStringList pageFileLines(const QString& path);
+
+// The whole content of a file; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
+// File operations that go to the real file system, except that the chosen kind
+// of operation fails on a target whose path ends with the chosen text, with the
+// reason a write-protected disk would give.
+class ScriptedFileOps : public FileOps {
+public:
+    enum class Kind { MakeFolder, Copy, Rename, Write, Remove, RemoveFolder };
+
+    ScriptedFileOps(Kind failing, QString targetEnding)
+        : failing_(failing), ending_(std::move(targetEnding)) {}
+
+    OpResult makeFolder(const QString& path) override;
+    OpResult copyFile(const QString& from, const QString& to) override;
+    OpResult renameNoReplace(const QString& from, const QString& to) override;
+    OpResult writeFile(const QString& path, const QByteArray& bytes) override;
+    OpResult removeFile(const QString& path) override;
+    OpResult removeEmptyFolder(const QString& path) override;
+
+    static QString reason() { return QStringLiteral("диск защищён от записи"); }
+
+    int failures = 0;
+    QStringList calls; // "copy FROM -> TO", "rename FROM -> TO", "write PATH", ...
+
+private:
+    bool fails(Kind kind, const QString& target);
+
+    Kind failing_;
+    QString ending_;
+};
+
+// Every entry under a folder, by path relative to it: a file's bytes, or
+// "<folder>" for a folder. Lets a test check that nothing on disk changed.
+QMap<QString, QByteArray> treeSnapshot(const QString& root);
+
+// The sorted contents of the files under a folder that are not pages or
+// navigation images (".htm", ".gif"): the photos under any name they now have.
+QList<QByteArray> photoContents(const QString& folder);

@@ -1,0 +1,120 @@
+// The generation window: what it shows, the colour bars, the description, and
+// a generation that fails.
+#include "wizard/FormG.h"
+
+#include "WizardHarness.h"
+#include "wizard/FormN.h"
+#include "wizard/FormP.h"
+#include "wizard/FormV.h"
+#include "wizard/PhotoView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace {
+
+const QString sep = QDir::separator();
+
+QColor background(QWidget* window) {
+    return window->palette().color(QPalette::Window);
+}
+
+} // namespace
+
+class GenerationTest : public WizardTest {
+protected:
+    FormG* openGeneration(const QStringList& names) {
+        photos = photoFolder(names);
+        start();
+        chooseFolder(photos);
+        configure("Альбом");
+        click(wizard->formN(), "Command2");
+        click(wizard->formP(), "Command3");
+        return wizard->formG();
+    }
+
+    QString photos;
+};
+
+TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
+    FormG* generation = openGeneration({"Дача.jpg"});
+    ASSERT_NE(generation, nullptr);
+    EXPECT_EQ(generation->windowTitle(), " Фотоальбом (Генерация)");
+    EXPECT_EQ(control<QLabel>(generation, "Label1")->text(), "Альбом");
+    EXPECT_EQ(control<QLabel>(generation, "Label4")->text(), "Первая");
+    EXPECT_EQ(control<QLabel>(generation, "Label5")->text(), "");
+    EXPECT_EQ(control<QLabel>(generation, "Label9")->text(), "Выбери       фон");
+    EXPECT_EQ(control<QLabel>(generation, "Label10")->text(), "");
+    EXPECT_TRUE(control<PhotoView>(generation, "Image1")->hasPicture());
+    EXPECT_FALSE(control<PhotoView>(generation, "Image2")->hasPicture());
+
+    auto* red = control<QScrollBar>(generation, "VScroll1");
+    auto* green = control<QScrollBar>(generation, "VScroll2");
+    auto* blue = control<QScrollBar>(generation, "VScroll3");
+    for (QScrollBar* bar : {red, green, blue}) {
+        EXPECT_EQ(bar->value(), 0);
+        EXPECT_EQ(bar->maximum(), 255);
+    }
+    EXPECT_EQ(background(generation), QColor(255, 255, 255));
+
+    green->setValue(255);
+    EXPECT_EQ(state().BackGreen, 0);
+    EXPECT_EQ(background(generation), QColor(255, 0, 255));
+    blue->setValue(55);
+    EXPECT_EQ(state().BackBlue, 200);
+    EXPECT_EQ(state().BackRed, 255);
+
+    // Closed and opened again, window and album still agree on the colour.
+    generation->close();
+    settle();
+    click(wizard->formP(), "Command3");
+    generation = wizard->formG();
+    ASSERT_NE(generation, nullptr);
+    EXPECT_EQ(control<QScrollBar>(generation, "VScroll2")->value(), 255);
+    EXPECT_EQ(control<QScrollBar>(generation, "VScroll3")->value(), 55);
+    EXPECT_EQ(background(generation), QColor(255, 0, 200));
+    EXPECT_EQ(QColor(state().BackRed, state().BackGreen, state().BackBlue), QColor(255, 0, 200));
+}
+
+TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) {
+    FormG* generation = openGeneration({"a.jpg", "b.jpg"});
+    auto* description = control<QPlainTextEdit>(generation, "Text1");
+    EXPECT_EQ(description->toPlainText(), "Этот альбом показывает и рассказывает о ...");
+    description->clear();
+    typeText(description, "Л");
+    EXPECT_EQ(state().AlbumDescription, "Л");
+    typeText(description, "ето\nна даче");
+    EXPECT_EQ(state().AlbumDescription, "Лето\r\nна даче");
+
+    generation->close();
+    settle();
+    click(wizard->formP(), "Command3");
+    EXPECT_EQ(control<QPlainTextEdit>(wizard->formG(), "Text1")->toPlainText(), "Лето\nна даче");
+}
+
+TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
+    FormG* generation = openGeneration({"a.jpg", "b.jpg"});
+    const QByteArray kept = folder.readFile("photos/b.jpg");
+    ASSERT_TRUE(QFile::remove(photos + sep + "b.jpg"));
+    click(generation, "Command1");
+    ASSERT_EQ(desktop.shown().size(), 1);
+    EXPECT_TRUE(desktop.texts()[0].contains(photos + sep + "b.jpg"))
+        << desktop.texts()[0].toStdString();
+    EXPECT_EQ(wizard->formG(), generation);
+    EXPECT_TRUE(desktop.openedPages().isEmpty());
+    EXPECT_EQ(desktop.programEnds(), 0);
+
+    // Put right, the same window makes the album.
+    folder.writeFile("photos/b.jpg", kept);
+    desktop.clear();
+    desktop.answer(false);
+    click(generation, "Command1");
+    EXPECT_EQ(desktop.texts(), QStringList{"Просматривать будем?"});
+    EXPECT_TRUE(QFile::exists(photos + sep + "Альбом" + sep + "n2.htm"));
+    EXPECT_EQ(wizard->formG(), nullptr);
+    // Each copied photo, index row and page is shown with its pause.
+    EXPECT_EQ(desktop.pauses(), QList<int>({300, 300, 200, 200, 300, 300}));
+}

@@ -1,0 +1,136 @@
+// The settings window: option labels and flags, the thumbnail scan as the user
+// sees it, the existing-album refusal and the ways back to the selection window.
+#include "wizard/FormN.h"
+
+#include "WizardHarness.h"
+#include "wizard/FormG.h"
+#include "wizard/FormP.h"
+#include "wizard/FormV.h"
+#include "wizard/PhotoView.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const QString sep = QDir::separator();
+
+// Which of the six option labels are shown, as a string of their numbers.
+QString shownLabels(QWidget* settings) {
+    QString shown;
+    for (int n = 2; n <= 7; ++n) {
+        auto* label = settings->findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
+        if (label && !label->isHidden())
+            shown += QString::number(n);
+    }
+    return shown;
+}
+
+} // namespace
+
+TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
+    start();
+    chooseFolder(photoFolder({"a.jpg"}));
+    configure("Альбом");
+    FormN* settings = wizard->formN();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(settings->windowTitle(), " Генератор фотоальбома (Настройка)");
+    EXPECT_EQ(control<QCheckBox>(settings, "Check2")->text(),
+              "Использовать  для комментария к фото имя файла");
+    EXPECT_EQ(shownLabels(settings), "256");
+    EXPECT_EQ(state().NoThumbnails, -1);
+    EXPECT_EQ(state().UseFileNameAsComment, -1);
+    EXPECT_EQ(state().KeepSourceFolder, -1);
+
+    control<QCheckBox>(settings, "Check2")->click();
+    control<QCheckBox>(settings, "Check3")->click();
+    EXPECT_EQ(shownLabels(settings), "247");
+    EXPECT_EQ(state().UseFileNameAsComment, 0);
+    EXPECT_EQ(state().KeepSourceFolder, 0);
+
+    // "Выбрать" keeps the window as it is; the next "Настроить" only brings it back.
+    click(settings, "Command1");
+    EXPECT_TRUE(wizard->formV()->isVisible());
+    click(wizard->formV(), "Command2");
+    EXPECT_EQ(wizard->formN(), settings);
+    EXPECT_FALSE(control<QCheckBox>(settings, "Check3")->isChecked());
+
+    // Closing it shows the selection window; the next showing starts afresh.
+    wizard->formV()->hide();
+    settings->close();
+    EXPECT_TRUE(wizard->formV()->isVisible());
+    EXPECT_EQ(wizard->formN(), nullptr);
+    click(wizard->formV(), "Command2");
+    ASSERT_NE(wizard->formN(), nullptr);
+    EXPECT_EQ(shownLabels(wizard->formN()), "256");
+    EXPECT_EQ(state().KeepSourceFolder, -1);
+}
+
+TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
+    const QString photos = photoFolder({"a.jpg", "b.jpg", "a-m.jpg", "b-m.jpg"});
+    start();
+    chooseFolder(photos);
+    configure("Мини");
+    FormN* settings = wizard->formN();
+    control<QCheckBox>(settings, "Check1")->click();
+    EXPECT_TRUE(desktop.shown().isEmpty());
+    EXPECT_TRUE(control<QCheckBox>(settings, "Check1")->isChecked());
+    EXPECT_EQ(shownLabels(settings), "356");
+    EXPECT_EQ(state().ImageCount, 2);
+    EXPECT_EQ(state().ThumbCount, 2);
+
+    click(settings, "Command2");
+    FormP* preparation = wizard->formP();
+    ASSERT_NE(preparation, nullptr);
+    EXPECT_EQ(control<PhotoView>(preparation, "Image2")->shownFile(), photos + sep + "a-m.jpg");
+    click(preparation, "Command6");
+    EXPECT_EQ(control<PhotoView>(preparation, "Image1")->shownFile(), photos + sep + "a.jpg");
+    EXPECT_EQ(control<PhotoView>(preparation, "Image2")->shownFile(), photos + sep + "a-m.jpg");
+
+    click(preparation, "Command3");
+    click(wizard->formG(), "Command1");
+    const QString album = photos + sep + "Мини" + sep;
+    for (const char* name : {"n1.jpg", "n1-m.jpg", "n2.jpg", "n2-m.jpg"})
+        EXPECT_TRUE(QFile::exists(album + name)) << name;
+    // Photo a moved to the second place and took its thumbnail along.
+    QFile moved(album + "n2-m.jpg");
+    QFile original(photos + sep + "a-m.jpg");
+    ASSERT_TRUE(moved.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(moved.readAll(), original.readAll());
+}
+
+TEST_F(WizardTest, MissingThumbnailsSwitchTheOptionOff) {
+    start();
+    chooseFolder(photoFolder({"a.jpg", "b.jpg", "c.jpg", "a-m.jpg", "b-m.jpg"}));
+    configure("Мини");
+    FormN* settings = wizard->formN();
+    control<QCheckBox>(settings, "Check1")->click();
+    EXPECT_EQ(desktop.texts(),
+              QStringList{"Проверьте наличие миниатюр и их соответствие главным изображениям в "
+                          "выбранной папке. Найдено:  3 -  2"});
+    EXPECT_FALSE(control<QCheckBox>(settings, "Check1")->isChecked());
+    EXPECT_EQ(shownLabels(settings), "256");
+    EXPECT_EQ(state().NoThumbnails, -1);
+}
+
+TEST_F(WizardTest, ExistingAlbumFolderSendsTheUserBackToChooseAnotherName) {
+    const QString photos = photoFolder({"a.jpg"});
+    start();
+    chooseFolder(photos);
+    configure("Альбом");
+    FormN* settings = wizard->formN();
+    click(settings, "Command2");
+    EXPECT_TRUE(QDir(photos + sep + "Альбом").exists());
+    EXPECT_NE(wizard->formP(), nullptr);
+    EXPECT_FALSE(wizard->formV()->isVisible());
+
+    click(settings, "Command2");
+    EXPECT_EQ(desktop.texts(),
+              QStringList{"Фотоальбом с таким именем уже существует. Программа не позволяет "
+                          "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "});
+    EXPECT_TRUE(wizard->formV()->isVisible());
+    EXPECT_EQ(wizard->formN(), settings);
+}

@@ -1,0 +1,163 @@
+// The preparation window: the photo list, Up and Down, typing titles and
+// comments, reopening, and the buttons that leave it.
+#include "wizard/FormP.h"
+
+#include "WizardHarness.h"
+#include "wizard/FormG.h"
+#include "wizard/FormN.h"
+#include "wizard/FormV.h"
+#include "wizard/PhotoView.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString sep = QDir::separator();
+
+} // namespace
+
+class PreparationTest : public WizardTest {
+protected:
+    // An album of a, b and c with titles and comments from their names.
+    FormP* prepareAbc() {
+        photos = photoFolder({"a.jpg", "b.jpg", "c.jpg"});
+        start();
+        chooseFolder(photos);
+        configure("Альбом");
+        click(wizard->formN(), "Command2");
+        return wizard->formP();
+    }
+
+    // What the window shows for the selected line: picture file, title, comment.
+    QStringList shown(FormP* preparation) {
+        return {bareName(control<PhotoView>(preparation, "Image1")->shownFile()),
+                control<QLineEdit>(preparation, "Text1")->text(),
+                control<QPlainTextEdit>(preparation, "Text2")->toPlainText()};
+    }
+
+    static QString bareName(const QString& path) { return path.section(sep, -1); }
+
+    QString photos;
+};
+
+TEST_F(PreparationTest, UpAndDownMovePhotoTitleAndCommentTogether) {
+    FormP* preparation = prepareAbc();
+    ASSERT_NE(preparation, nullptr);
+    auto* list = control<QListWidget>(preparation, "List1");
+    EXPECT_EQ(shown(preparation), QStringList({"a.jpg", "Первая", "a"}));
+
+    click(preparation, "Command5"); // Up on the first line
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(state().FileNames[1], photos + sep + "a.jpg");
+
+    click(preparation, "Command6"); // Down from the first line
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(shown(preparation), QStringList({"a.jpg", "Первая", "a"}));
+    EXPECT_EQ(state().FileNames[1], photos + sep + "b.jpg");
+    EXPECT_EQ(state().PhotoComments[1], "b");
+
+    list->setCurrentRow(2);
+    click(preparation, "Command6"); // Down on the last line
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(state().FileNames[3], photos + sep + "c.jpg");
+
+    click(preparation, "Command5"); // Up from the last line
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(shown(preparation), QStringList({"c.jpg", "Третья", "c"}));
+    EXPECT_EQ(state().PhotoTitles[2], "Третья");
+    EXPECT_EQ(state().FileNames[3], photos + sep + "a.jpg");
+    // The lines name places, not photos.
+    EXPECT_EQ(list->item(0)->text(), "Первая");
+    EXPECT_EQ(list->item(2)->text(), "Третья");
+    EXPECT_TRUE(control<PhotoView>(preparation, "Image2")->shownFile().isEmpty());
+
+    click(preparation, "Command4");
+    EXPECT_EQ(desktop.programEnds(), 1);
+}
+
+TEST_F(PreparationTest, EveryKeystrokeGoesStraightIntoTheAlbum) {
+    FormP* preparation = prepareAbc();
+    control<QListWidget>(preparation, "List1")->setCurrentRow(1);
+    auto* title = control<QLineEdit>(preparation, "Text1");
+    title->clear();
+    typeText(title, "Л");
+    EXPECT_EQ(state().PhotoTitles[2], "Л");
+    typeText(title, "ес");
+    EXPECT_EQ(state().PhotoTitles[2], "Лес");
+
+    auto* comment = control<QPlainTextEdit>(preparation, "Text2");
+    comment->clear();
+    typeText(comment, "Тропа");
+    EXPECT_EQ(state().PhotoComments[2], "Тропа");
+    typeText(comment, "\nосенью");
+    EXPECT_EQ(state().PhotoComments[2], "Тропа\r\nосенью") << "line breaks as the pages write them";
+    EXPECT_EQ(state().PhotoTitles[1], "Первая");
+}
+
+TEST_F(PreparationTest, ReopeningByWayOfSettingsKeepsTitlesWithTheirPhotos) {
+    FormP* preparation = prepareAbc();
+    click(preparation, "Command6"); // b first, a second
+    click(preparation, "Command2");
+    EXPECT_EQ(wizard->formP(), nullptr);
+    ASSERT_NE(wizard->formN(), nullptr);
+    EXPECT_TRUE(wizard->formN()->isVisible());
+
+    control<QCheckBox>(wizard->formN(), "Check3")->click(); // rename mode: no folder check
+    click(wizard->formN(), "Command2");
+    preparation = wizard->formP();
+    ASSERT_NE(preparation, nullptr);
+    EXPECT_EQ(control<QListWidget>(preparation, "List1")->currentRow(), 0);
+    EXPECT_EQ(shown(preparation), QStringList({"b.jpg", "Вторая", "b"}));
+    EXPECT_EQ(state().PhotoComments[2], "a");
+}
+
+TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
+    QStringList names;
+    for (int i = 1; i <= 11; ++i) {
+        names.append(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
+        names.append(QStringLiteral("p%1-m.jpg").arg(i, 2, 10, QLatin1Char('0')));
+    }
+    start();
+    chooseFolder(photoFolder(names));
+    configure("Мини");
+    control<QCheckBox>(wizard->formN(), "Check1")->click();
+    ASSERT_EQ(state().ImageCount, 11);
+    // Going back and pressing "Настроить" again lists thumbnails as photos.
+    click(wizard->formN(), "Command1");
+    click(wizard->formV(), "Command2");
+    click(wizard->formN(), "Command2");
+    FormP* preparation = wizard->formP();
+    ASSERT_NE(preparation, nullptr);
+    ASSERT_EQ(state().ImageCount, 22);
+    control<QListWidget>(preparation, "List1")->setCurrentRow(21); // no thumbnail slot
+    EXPECT_FALSE(control<PhotoView>(preparation, "Image2")->hasPicture());
+
+    click(preparation, "Command3");
+    EXPECT_EQ(desktop.texts(),
+              QStringList{"Альбом с миниатюрами может содержать не более 20 фотографий, а в нём "
+                          "22. Вернитесь в окно «Настройка» и снова отметьте «С миниатюрами» или "
+                          "снимите эту отметку."});
+    EXPECT_EQ(wizard->formG(), nullptr);
+}
+
+TEST_F(PreparationTest, LeavingTheWindow) {
+    FormP* preparation = prepareAbc();
+    click(preparation, "Command3");
+    FormG* generation = wizard->formG();
+    ASSERT_NE(generation, nullptr);
+    click(preparation, "Command3");
+    EXPECT_EQ(wizard->formG(), generation) << "an open window is only brought forward";
+
+    click(preparation, "Command1"); // "Выбрать"
+    settle();
+    EXPECT_EQ(wizard->formP(), nullptr);
+    EXPECT_TRUE(wizard->formV()->isVisible());
+    EXPECT_EQ(desktop.programEnds(), 0);
+
+    // The generation window lives on its own until it is closed.
+    EXPECT_EQ(wizard->formG(), generation);
+}

@@ -1,0 +1,224 @@
+// The selection window: start-up, folder change, preview, "Настроить" and its
+// questions, the hint buttons, the About box and the ways to end the program.
+#include "wizard/FormV.h"
+
+#include "TestPhotos.h"
+#include "WizardHarness.h"
+#include "wizard/FileList.h"
+#include "wizard/FolderList.h"
+#include "wizard/FormN.h"
+#include "wizard/FormP.h"
+#include "wizard/PhotoView.h"
+#include "wizard/frmAbout.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString sep = QDir::separator();
+const QString noPhotos = QStringLiteral("В выбранной папке нет файлов изображений");
+
+QStringList lines(const QListWidget* list) {
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result.append(list->item(i)->text());
+    return result;
+}
+
+// The design names of the controls that take the focus, in the order Tab visits them.
+QStringList focusChain(QWidget* window, const QStringList& names) {
+    QStringList order;
+    QWidget* w = window;
+    do {
+        w = w->nextInFocusChain();
+        if (names.contains(w->objectName()) && !order.contains(w->objectName()))
+            order.append(w->objectName());
+    } while (w != window);
+    return order;
+}
+
+} // namespace
+
+TEST_F(WizardTest, StartsWithDefaultsAndHintsBeforeAnyFolderIsChosen) {
+    folder.writeFile("a.jpg", makeJpeg(1));
+    folder.writeFile("notes.txt", "x");
+    start();
+    FormV* selection = wizard->formV();
+    EXPECT_TRUE(selection->isVisible());
+    EXPECT_EQ(selection->windowTitle(), " Генератор фотоальбома (Выбор)");
+    EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), "Папка пока не выбрана");
+    EXPECT_EQ(control<QLineEdit>(selection, "Text2")->text(), "Мой фотоальбом");
+    EXPECT_EQ(control<QLabel>(selection, "Label3")->text(), " < Введи название");
+    EXPECT_EQ(lines(control<FileList>(selection, "File1")), QStringList({"a.jpg", "notes.txt"}));
+    EXPECT_EQ(state().SourceFolder, folder.path());
+    EXPECT_EQ(state().ImageCount, 0);
+    EXPECT_EQ(state().BackRed + state().BackGreen + state().BackBlue, 3 * 255);
+
+    // The start folder is not counted until the user changes the folder.
+    click(selection, "Command2");
+    click(selection, "Command3");
+    click(selection, "Command4");
+    EXPECT_EQ(desktop.texts(),
+              QStringList({noPhotos, noPhotos, "Нужно альбом настроить и подготовить"}));
+    EXPECT_EQ(desktop.shown()[0].title, "Генератор фотоальбома");
+    EXPECT_EQ(wizard->formN(), nullptr);
+
+    EXPECT_EQ(focusChain(selection, {"Drive1", "Text1", "Dir1", "File1", "Text2", "Command2",
+                                     "Command3", "Command4", "Command5", "Command1"}),
+              QStringList({"Drive1", "Text1", "Dir1", "File1", "Text2", "Command2", "Command3",
+                           "Command4", "Command5", "Command1"}));
+}
+
+TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
+    const QString photos = photoFolder({"b.JPG", "a.jpg", "c-m.jpg"});
+    folder.writeFile("photos/d.jpeg", makeJpeg(9));
+    folder.writeFile("photos/e.txt", "x");
+    start();
+    chooseFolder(photos);
+    FormV* selection = wizard->formV();
+    EXPECT_EQ(lines(control<FileList>(selection, "File1")),
+              QStringList({"a.jpg", "b.JPG", "c-m.jpg"}));
+    EXPECT_EQ(state().ImageCount, 3);
+    EXPECT_EQ(state().SourceFolder, photos + sep);
+    EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), photos + sep);
+    click(selection, "Command3");
+    EXPECT_EQ(desktop.texts(),
+              QStringList{"Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."});
+}
+
+TEST_F(WizardTest, FolderThatCannotBeListedKeepsThePreviousFolder) {
+    const QString photos = photoFolder({"a.jpg"});
+    start();
+    chooseFolder(photos);
+    chooseFolder(folder.path() + sep + "gone");
+    ASSERT_EQ(desktop.shown().size(), 1);
+    EXPECT_TRUE(desktop.texts()[0].contains("gone")) << desktop.texts()[0].toStdString();
+    EXPECT_EQ(control<FolderList>(wizard->formV(), "Dir1")->path(), photos);
+    EXPECT_EQ(state().SourceFolder, photos + sep);
+    EXPECT_EQ(state().ImageCount, 1);
+}
+
+TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
+    folder.writeFile("one.JPG", makeJpeg(1, 640, 480));
+    folder.writeFile("two.jpeg", makeJpeg(2));
+    folder.writeFile("zbroken.jpg", "not a picture");
+    start();
+    FormV* selection = wizard->formV();
+    auto* files = control<FileList>(selection, "File1");
+    auto* preview = control<PhotoView>(selection, "Image1");
+    files->setCurrentRow(0);
+    EXPECT_EQ(preview->shownFile(), folder.path() + sep + "one.JPG");
+    EXPECT_EQ(preview->pixmap().size(), preview->contentsRect().size())
+        << "decoded at control size";
+    EXPECT_EQ(state().SourceFolder, folder.path() + sep);
+    EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), folder.path() + sep);
+    files->setCurrentRow(1); // .jpeg: no preview
+    files->setCurrentRow(2); // unreadable
+    EXPECT_EQ(preview->shownFile(), folder.path() + sep + "one.JPG");
+    EXPECT_TRUE(preview->hasPicture());
+    EXPECT_TRUE(desktop.shown().isEmpty());
+    EXPECT_EQ(state().ImageCount, 0);
+}
+
+TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
+    const QString question =
+        QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться и "
+                       "изменит его?");
+    start();
+    chooseFolder(photoFolder({"a.jpg", "b.jpg"}));
+    desktop.answer(true);
+    click(wizard->formV(), "Command2");
+    ASSERT_EQ(desktop.shown().size(), 1);
+    EXPECT_TRUE(desktop.shown()[0].question);
+    EXPECT_EQ(desktop.shown()[0].text, question);
+    EXPECT_EQ(desktop.shown()[0].title, "Внимание!");
+    EXPECT_TRUE(wizard->formV()->isVisible());
+    EXPECT_EQ(wizard->formN(), nullptr);
+    EXPECT_TRUE(state().AlbumName.isEmpty());
+
+    desktop.answer(false);
+    click(wizard->formV(), "Command2");
+    EXPECT_EQ(state().AlbumName, "Мой фотоальбом");
+    EXPECT_EQ(state().ImageCount, 2);
+    EXPECT_NE(wizard->formN(), nullptr);
+    EXPECT_FALSE(wizard->formV()->isVisible());
+}
+
+TEST_F(WizardTest, NameThatCannotNameAFolderIsRefused) {
+    start();
+    chooseFolder(photoFolder({"a.jpg"}));
+    configure("Лето/Осень");
+    ASSERT_EQ(desktop.shown().size(), 1);
+    EXPECT_TRUE(desktop.texts()[0].startsWith("Недопустимое имя альбома."));
+    EXPECT_TRUE(state().AlbumName.isEmpty());
+    EXPECT_EQ(wizard->formN(), nullptr);
+}
+
+TEST_F(WizardTest, FortyOnePhotosAreCutToFortyOncePerPress) {
+    QStringList names;
+    for (int i = 1; i <= 41; ++i)
+        names.append(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
+    const QString photos = photoFolder(names);
+    start();
+    chooseFolder(photos);
+    EXPECT_EQ(state().ImageCount, 41);
+    configure("Сорок");
+    EXPECT_EQ(desktop.texts(), QStringList{"Программа может обработать только 40 изображений"});
+    EXPECT_EQ(state().ImageCount, 40);
+    EXPECT_EQ(state().FileNames[40], photos + sep + "p40.jpg");
+    ASSERT_NE(wizard->formN(), nullptr);
+
+    // Titles from file names count the folder again, with the same message.
+    click(wizard->formN(), "Command2");
+    ASSERT_NE(wizard->formP(), nullptr);
+    EXPECT_EQ(desktop.texts().count("Программа может обработать только 40 изображений"), 2);
+    EXPECT_EQ(control<QListWidget>(wizard->formP(), "List1")->count(), 40);
+}
+
+TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
+    start();
+    click(wizard->formV(), "Command1");
+    frmAbout* about = wizard->about();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "О программе");
+    EXPECT_EQ(control<QLabel>(about, "m1")->text(), "Генератор фотоальбома");
+    EXPECT_EQ(control<QLabel>(about, "mVersion")->text(), "Version 1.0");
+    EXPECT_FALSE(control<QLabel>(about, "picIcon")->pixmap().isNull());
+    EXPECT_EQ(control<QLabel>(about, "lblDescription")->text(),
+              "Программа предназначена для создания фотоальбома в виде WEB-страниц.");
+    EXPECT_EQ(control<QPushButton>(about, "cmdOK")->text(), "OK");
+
+    click(wizard->formV(), "Command1");
+    EXPECT_EQ(wizard->about(), about) << "a second press only brings the box forward";
+    chooseFolder(photoFolder({"a.jpg"}));
+    configure("Альбом");
+    EXPECT_NE(wizard->formN(), nullptr);
+    EXPECT_TRUE(about->isVisible());
+
+    QTest::keyClick(about, Qt::Key_Escape);
+    EXPECT_EQ(wizard->about(), nullptr);
+    click(wizard->formV(), "Command1");
+    ASSERT_NE(wizard->about(), nullptr);
+    click(wizard->about(), "cmdOK");
+    EXPECT_EQ(wizard->about(), nullptr);
+    settle();
+    EXPECT_EQ(desktop.programEnds(), 0);
+}
+
+TEST_F(WizardTest, QuitAndClosingTheSelectionWindowEndTheProgramWithoutAsking) {
+    start();
+    click(wizard->formV(), "Command5");
+    EXPECT_EQ(desktop.programEnds(), 1);
+
+    desktop.clear();
+    wizard = std::make_unique<Wizard>(desktop, folder.path(), programFolder());
+    wizard->start();
+    click(wizard->formV(), "Command1"); // another window is open
+    wizard->formV()->close();
+    EXPECT_EQ(desktop.programEnds(), 1);
+    EXPECT_TRUE(desktop.shown().isEmpty());
+}

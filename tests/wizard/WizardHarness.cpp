@@ -1,0 +1,64 @@
+#include "WizardHarness.h"
+
+#include "TestPhotos.h"
+#include "wizard/FolderList.h"
+#include "wizard/FormV.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+
+WizardTest::~WizardTest() {
+    wizard.reset();
+    settle();
+}
+
+void WizardTest::start(const QString& startFolder) {
+    wizard = std::make_unique<Wizard>(desktop, startFolder.isEmpty() ? folder.path() : startFolder,
+                                      programFolder());
+    wizard->start();
+}
+
+void WizardTest::click(QWidget* window, const char* name) {
+    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+void WizardTest::typeInto(QWidget* window, const char* name, const QString& text) {
+    typeText(control<QWidget>(window, name), text);
+}
+
+void WizardTest::typeText(QWidget* target, const QString& text) {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(target, Qt::Key_Return);
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void WizardTest::chooseFolder(const QString& path) {
+    control<FolderList>(wizard->formV(), "Dir1")->setPath(path);
+}
+
+QString WizardTest::photoFolder(const QStringList& names, const QString& folderName) {
+    const QString path = folder.makeFolder(folderName);
+    QStringList relative;
+    for (const QString& name : names)
+        relative.append(folderName + QLatin1Char('/') + name);
+    writePhotos(folder, relative);
+    return path;
+}
+
+void WizardTest::configure(const QString& albumName) {
+    auto* name = control<QLineEdit>(wizard->formV(), "Text2");
+    name->clear();
+    typeText(name, albumName);
+    click(wizard->formV(), "Command2");
+}
+
+void WizardTest::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "TestFolder.h"
+#include "state/AlbumState.h"
+#include "wizard/ScriptedDesktop.h"
+#include "wizard/Wizard.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+// Readable failure output for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << '{';
+    for (const QString& text : texts) {
+        PrintTo(text, out);
+        *out << ' ';
+    }
+    *out << '}';
+}
+
+// Drives the wizard the way a user does: controls are found by their design
+// names, buttons are clicked and text is typed; message boxes are scripted.
+class WizardTest : public ::testing::Test {
+protected:
+    ~WizardTest() override;
+
+    // Starts the program in the given folder (the test folder when empty).
+    void start(const QString& startFolder = QString());
+
+    template <typename T> T* control(QWidget* window, const char* name) {
+        if (!window)
+            throw std::runtime_error(std::string("window not open, looking for ") + name);
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            throw std::runtime_error(std::string("no control ") + name);
+        return found;
+    }
+
+    void click(QWidget* window, const char* name);
+    void typeInto(QWidget* window, const char* name, const QString& text);
+    // Key presses for any text, Cyrillic included; "\n" presses Enter.
+    static void typeText(QWidget* target, const QString& text);
+    // The folder change of the selection window's folder list.
+    void chooseFolder(const QString& path);
+    // A sub-folder of the test folder holding the given photos.
+    QString photoFolder(const QStringList& names, const QString& folderName = "photos");
+    // Types the album name and presses "Настроить".
+    void configure(const QString& albumName);
+    // Lets closed windows go and queued wizard checks run.
+    void settle();
+
+    AlbumState& state() { return wizard->state(); }
+
+    TestFolder folder;
+    ScriptedDesktop desktop;
+    std::unique_ptr<Wizard> wizard;
+};
