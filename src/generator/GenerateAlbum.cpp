@@ -49,8 +49,8 @@ private:
         if (result.ok)
             result = writePages(state_.AlbumFolder);
         if (!result.ok)
-            result.message += removeCreatedFiles() +
-                              QStringLiteral(" Исходные фотографии не изменены.");
+            result.message +=
+                removeCreatedFiles() + QStringLiteral(" Исходные фотографии не изменены.");
         return result;
     }
 
@@ -66,8 +66,7 @@ private:
                     return failed(QStringLiteral("Не удалось скопировать миниатюру"),
                                   state_.ThumbNames[k], copied);
             }
-            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.FileNames[k],
-                     300);
+            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.FileNames[k], 300);
         }
         return {};
     }

@@ -140,6 +140,10 @@ void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }
 
+void PrintTo(Via via, std::ostream* os) {
+    *os << (via == Via::Core ? "in the test process" : "the built program");
+}
+
 struct Result {
     int exitCode = -1;
     QString out;

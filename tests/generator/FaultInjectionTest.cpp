@@ -296,6 +296,36 @@ TEST_P(FaultSweep, EveryOperationFailingLosesNothingAndIsNamed) {
     std::cout << "[ counts   ] " << scenario.name << ": " << injected << " injected failures\n";
 }
 
+// When taking away what a failed run made fails too, the message names what is left.
+TEST_P(FaultSweep, FailedCleanUpNamesWhatIsLeft) {
+    const Scenario& scenario = GetParam();
+    const QList<FaultyFileOps::Call> clean = cleanRunCalls(scenario);
+    const int firstRename = firstRenameStep(clean);
+    int made = 0; // files written or copied before the failing step
+    for (int step = 1; step <= clean.size(); ++step) {
+        Sandbox box(scenario);
+        FaultyFileOps ops;
+        ops.failAt(step, EIO);
+        ops.failWhen(
+            [](const FaultyFileOps::Call& call) {
+                return call.kind == Kind::Remove || call.kind == Kind::RemoveFolder;
+            },
+            EIO);
+        const Outcome run = box.run(&ops);
+        const std::string where = std::string(scenario.name) + ", step " + std::to_string(step) +
+                                  " and every removal fail\n" + ops.trace().toStdString();
+        EXPECT_EQ(run.exitCode, 1) << where;
+        EXPECT_EQ(lostPhotos(box.root.path(), box.photos), QStringList()) << where;
+        const bool cleansUp = !scenario.rename || step <= firstRename;
+        EXPECT_EQ(run.err.contains(QStringLiteral("Не удалось убрать")), cleansUp && made > 0)
+            << where << "\n"
+            << run.err.toStdString();
+        checkRerun(box, where, false);
+        const Kind kind = clean[step - 1].kind;
+        made += kind == Kind::Copy || kind == Kind::Write;
+    }
+}
+
 TEST_P(FaultSweep, ProcessStoppedAtEveryOperationLosesNothing) {
     const Scenario& scenario = GetParam();
     const QList<FaultyFileOps::Call> clean = cleanRunCalls(scenario);
