@@ -4,6 +4,7 @@
 #include "generator/GenerateAlbum.h"
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
+#include "steps/InterruptedRun.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -18,27 +19,7 @@ QString refused(const QString& why) {
     return why + QStringLiteral(" Альбом не создан, ничего не изменено.");
 }
 
-QString leftoverIn(const QString& folder, const FolderEntries& listing) {
-    for (const FolderEntry& entry : listing.entries) {
-        if (entry.name.endsWith(temporaryNameSuffix(), Qt::CaseInsensitive))
-            return refused(
-                QStringLiteral("В папке остался файл «%1» от прерванного прошлого запуска. Верните "
-                               "ему прежнее имя (без окончания «%2») и повторите.")
-                    .arg(folder + entry.name, temporaryNameSuffix()));
-    }
-    return {};
-}
-
 } // namespace
-
-QString temporaryNameSuffix() {
-    return QStringLiteral(".photoalbum-tmp");
-}
-
-QString leftoverFromInterruptedRun(const QString& folder) {
-    const FolderEntries listing = listFolderEntries(folder);
-    return listing.ok ? leftoverIn(folder, listing) : QString();
-}
 
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     RenamePlan plan;

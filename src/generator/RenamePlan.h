@@ -2,6 +2,7 @@
 
 #include "platform/FileOps.h"
 #include "state/AlbumState.h"
+#include "steps/InterruptedRun.h"
 
 #include <QList>
 
@@ -19,14 +20,6 @@ struct RenamePlan {
     QList<PhotoRename> renames;
     QString folder;
 };
-
-// The ending of the temporary names; a folder still holding such names was left
-// by an interrupted run.
-QString temporaryNameSuffix();
-
-// When the folder still holds a photo under a temporary name, the message that
-// says so and how to put it right; otherwise an empty string.
-QString leftoverFromInterruptedRun(const QString& folder);
 
 // Checks the source folder and plans the renames; changes nothing on disk.
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator);

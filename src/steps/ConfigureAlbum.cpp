@@ -1,8 +1,8 @@
 #include "steps/ConfigureAlbum.h"
 
-#include "generator/RenamePlan.h"
 #include "platform/FolderListing.h"
 #include "steps/AlbumName.h"
+#include "steps/InterruptedRun.h"
 
 QString defaultTypedAlbumName() {
     return QStringLiteral("Мой фотоальбом");
