@@ -1,7 +1,9 @@
+#include "FaultyFileOps.h"
 #include "Recorders.h"
 #include "TestFolder.h"
 #include "TestPhotos.h"
 #include "generator/GenerateAlbum.h"
+#include "platform/ErrorText.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
 #include "steps/PhotoOrder.h"
@@ -11,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -239,13 +242,18 @@ TEST(CopyModeRefusals, NothingIsCopiedOrWritten) {
 
 TEST(CopyModeFailures, FailedCopyNamesThePhotoAndTheReason) {
     CopyAlbum a({"a.jpg", "b.jpg", "c.jpg"});
-    ScriptedFileOps files(ScriptedFileOps::Kind::Copy, QStringLiteral("/n2.jpg"));
+    FaultyFileOps files;
+    files.failWhen(
+        [](const FaultyFileOps::Call& call) {
+            return call.kind == FaultyFileOps::Kind::Copy && call.target.endsWith("/n2.jpg");
+        },
+        EROFS);
     a.context.files = &files;
     const GenerationResult result = a.generate();
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(files.failures, 1);
+    EXPECT_EQ(files.failures(), 1);
     EXPECT_TRUE(result.message.contains(a.state.FileNames[2])) << result.message.toStdString();
-    EXPECT_TRUE(result.message.contains(ScriptedFileOps::reason()));
+    EXPECT_TRUE(result.message.contains(describeErrno(EROFS)));
     EXPECT_FALSE(QFile::exists(a.album() + "start.htm"));
     EXPECT_FALSE(QFile::exists(a.album() + "n3.jpg"));
 }

@@ -49,55 +49,6 @@ QStringList pageFileLines(const QString& path) {
     return pageLines(bytes);
 }
 
-bool ScriptedFileOps::fails(Kind kind, const QString& target) {
-    if (kind != failing_ || !target.endsWith(ending_))
-        return false;
-    ++failures;
-    return true;
-}
-
-OpResult ScriptedFileOps::makeFolder(const QString& path) {
-    calls.append(QStringLiteral("mkdir ") + path);
-    if (fails(Kind::MakeFolder, path))
-        return OpResult::failure(reason());
-    return realFileOps().makeFolder(path);
-}
-
-OpResult ScriptedFileOps::copyFile(const QString& from, const QString& to) {
-    calls.append(QStringLiteral("copy ") + from + QStringLiteral(" -> ") + to);
-    if (fails(Kind::Copy, to))
-        return OpResult::failure(reason());
-    return realFileOps().copyFile(from, to);
-}
-
-OpResult ScriptedFileOps::renameNoReplace(const QString& from, const QString& to) {
-    calls.append(QStringLiteral("rename ") + from + QStringLiteral(" -> ") + to);
-    if (fails(Kind::Rename, to))
-        return OpResult::failure(reason());
-    return realFileOps().renameNoReplace(from, to);
-}
-
-OpResult ScriptedFileOps::writeFile(const QString& path, const QByteArray& bytes) {
-    calls.append(QStringLiteral("write ") + path);
-    if (fails(Kind::Write, path))
-        return OpResult::failure(reason());
-    return realFileOps().writeFile(path, bytes);
-}
-
-OpResult ScriptedFileOps::removeFile(const QString& path) {
-    calls.append(QStringLiteral("remove ") + path);
-    if (fails(Kind::Remove, path))
-        return OpResult::failure(reason());
-    return realFileOps().removeFile(path);
-}
-
-OpResult ScriptedFileOps::removeEmptyFolder(const QString& path) {
-    calls.append(QStringLiteral("rmdir ") + path);
-    if (fails(Kind::RemoveFolder, path))
-        return OpResult::failure(reason());
-    return realFileOps().removeEmptyFolder(path);
-}
-
 QMap<QString, QByteArray> treeSnapshot(const QString& root) {
     QMap<QString, QByteArray> tree;
     const QDir base(root);

@@ -55,35 +55,6 @@ QStringList pageFileLines(const QString& path);
 // The whole content of a file; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
 
-// File operations that go to the real file system, except that the chosen kind
-// of operation fails on a target whose path ends with the chosen text, with the
-// reason a write-protected disk would give.
-class ScriptedFileOps : public FileOps {
-public:
-    enum class Kind { MakeFolder, Copy, Rename, Write, Remove, RemoveFolder };
-
-    ScriptedFileOps(Kind failing, QString targetEnding)
-        : failing_(failing), ending_(std::move(targetEnding)) {}
-
-    OpResult makeFolder(const QString& path) override;
-    OpResult copyFile(const QString& from, const QString& to) override;
-    OpResult renameNoReplace(const QString& from, const QString& to) override;
-    OpResult writeFile(const QString& path, const QByteArray& bytes) override;
-    OpResult removeFile(const QString& path) override;
-    OpResult removeEmptyFolder(const QString& path) override;
-
-    static QString reason() { return QStringLiteral("диск защищён от записи"); }
-
-    int failures = 0;
-    QStringList calls; // "copy FROM -> TO", "rename FROM -> TO", "write PATH", ...
-
-private:
-    bool fails(Kind kind, const QString& target);
-
-    Kind failing_;
-    QString ending_;
-};
-
 // Every entry under a folder, by path relative to it: a file's bytes, or
 // "<folder>" for a folder. Lets a test check that nothing on disk changed.
 QMap<QString, QByteArray> treeSnapshot(const QString& root);
