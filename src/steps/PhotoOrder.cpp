@@ -18,7 +18,9 @@ void swapPositions(AlbumState& state, int a, int b) {
 
 // The list never shows more than 40 places, even when a later folder change has
 // counted more photos than that.
-int placeCount(const AlbumState& state) { return std::min<int>(state.ImageCount, MaxPhotos); }
+int placeCount(const AlbumState& state) {
+    return std::min<int>(state.ImageCount, MaxPhotos);
+}
 
 } // namespace
 
