@@ -83,6 +83,7 @@ function makeAlbum(album, index) {
 }
 
 // --- a minimal DevTools protocol client over the pipe (fds 3 and 4) ---
+fs.mkdirSync(path.join(work, 'tmp'));
 const browser = spawn(
   browserPath,
   [
@@ -102,8 +103,13 @@ const browser = spawn(
     '--remote-debugging-pipe',
     'about:blank',
   ],
-  // Its own process group, so that its helper processes go with it.
-  { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'], detached: true },
+  // Its own process group, so that its helper processes go with it, and its
+  // own temporary folder, so that its singleton socket goes with the test's.
+  {
+    stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'],
+    detached: true,
+    env: { ...process.env, TMPDIR: path.join(work, 'tmp') },
+  },
 );
 const browserGone = new Promise((resolve) => browser.on('exit', resolve));
 function killBrowser() {
