@@ -46,26 +46,6 @@ QString builtTool() {
     return programFolder() + QStringLiteral("/photoalbum-make");
 }
 
-QMap<QString, QByteArray> snapshot(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    const QDir root(folder);
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info = it.nextFileInfo();
-        const QString relative = root.relativeFilePath(info.filePath());
-        if (info.isDir() && !info.isSymLink()) {
-            files.insert(relative + QLatin1Char('/'), {});
-        } else if (info.isSymLink()) {
-            files.insert(relative, "-> " + info.symLinkTarget().toUtf8());
-        } else {
-            QFile file(info.filePath());
-            files.insert(relative, file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
-        }
-    }
-    return files;
-}
-
 QStringList changes(const QMap<QString, QByteArray>& before,
                     const QMap<QString, QByteArray>& after) {
     QStringList result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiskContents.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -25,10 +27,7 @@ CliRun runInProcess(const QStringList& arguments);
 CliRun runProcess(const QString& program, const QStringList& arguments);
 QString builtTool();
 
-// Every file under a folder (relative path -> bytes), sub-folders as "path/".
-QMap<QString, QByteArray> snapshot(const QString& folder);
-
-// What changed between two snapshots: "+name" added, "-name" gone, "~name" new bytes.
+// What changed between two tree snapshots: "+name" added, "-name" gone, "~name" new bytes.
 QStringList changes(const QMap<QString, QByteArray>& before,
                     const QMap<QString, QByteArray>& after);
 

@@ -4,6 +4,7 @@
 // either makes a correct album or refuses with a clear message and status 1;
 // in every case each source photo's bytes are still on disk afterwards.
 
+#include "DiskContents.h"
 #include "FaultyFileOps.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
@@ -39,35 +40,9 @@ bool superUser() {
     return ::geteuid() == 0;
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray windows1251(const QString& text) {
     QStringEncoder encoder("windows-1251");
     return encoder.encode(text);
-}
-
-// Every entry under a folder, without following links: a file's bytes, a
-// link's target, "/" for a folder.
-QMap<QString, QByteArray> tree(const QString& folder) {
-    QMap<QString, QByteArray> entries;
-    const QDir base(folder);
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info = it.nextFileInfo();
-        QByteArray value;
-        if (info.isSymLink())
-            value = "-> " + QFile::encodeName(info.symLinkTarget());
-        else if (info.isDir())
-            value = "/";
-        else
-            value = bytesOf(info.filePath());
-        entries.insert(base.relativeFilePath(info.filePath()), value);
-    }
-    return entries;
 }
 
 // One row's folders and what the run should leave behind.
@@ -251,23 +226,6 @@ Result runProcess(const Case& c) {
     return result;
 }
 
-// Names of the photos whose bytes are found nowhere under the folder.
-QStringList lostPhotos(const QString& folder, const QMap<QString, QByteArray>& photos) {
-    QMap<QByteArray, int> present;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        ++present[bytesOf(it.next())];
-    QStringList lost;
-    for (auto p = photos.begin(); p != photos.end(); ++p) {
-        if (present.value(p.value()) > 0)
-            --present[p.value()];
-        else
-            lost.append(p.key());
-    }
-    return lost;
-}
-
 QStringList albumProblems(const Case& c, const Result& result) {
     QStringList problems;
     const QString album = c.albumFolder() + QLatin1Char('/');
@@ -278,19 +236,19 @@ QStringList albumProblems(const Case& c, const Result& result) {
     QStringList wanted = {QStringLiteral("start.htm")};
     for (int k = 1; k <= count; ++k) {
         const QString photo = QStringLiteral("n%1.jpg").arg(k);
-        if (bytesOf(album + photo) != c.albumOrder[k - 1])
+        if (fileBytes(album + photo) != c.albumOrder[k - 1])
             problems << photo + QStringLiteral(" does not hold the photo expected there");
         wanted << photo << QStringLiteral("n%1.htm").arg(k);
-        if (!bytesOf(album + QStringLiteral("n%1.htm").arg(k)).endsWith("</body></html>\r\n"))
+        if (!fileBytes(album + QStringLiteral("n%1.htm").arg(k)).endsWith("</body></html>\r\n"))
             problems << QStringLiteral("n%1.htm is missing or cut short").arg(k);
     }
-    if (!bytesOf(album + QStringLiteral("start.htm")).endsWith("</table></body></html>\r\n"))
+    if (!fileBytes(album + QStringLiteral("start.htm")).endsWith("</table></body></html>\r\n"))
         problems << QStringLiteral("start.htm is missing or cut short");
     if (QFileInfo::exists(album + QStringLiteral("n%1.htm").arg(count + 1)))
         problems << QStringLiteral("a page for a photo that is not in the album");
     for (const QString& image : navigationImageNames()) {
         wanted << image;
-        if (bytesOf(album + image) != bytesOf(programFolder() + QLatin1Char('/') + image))
+        if (fileBytes(album + image) != fileBytes(programFolder() + QLatin1Char('/') + image))
             problems << image + QStringLiteral(" is not the program's image");
     }
     // Rename mode turns the folder into the album and nothing else.
@@ -312,7 +270,7 @@ QStringList albumProblems(const Case& c, const Result& result) {
 QByteArray allPages(const Case& c) {
     QByteArray pages;
     for (const QString& name : QDir(c.albumFolder()).entryList({QStringLiteral("*.htm")}))
-        pages += bytesOf(c.albumFolder() + QLatin1Char('/') + name);
+        pages += fileBytes(c.albumFolder() + QLatin1Char('/') + name);
     return pages;
 }
 
@@ -630,7 +588,7 @@ TEST_P(HostileInputs, AlbumMadeOrClearRefusalAndNothingLost) {
     if (via == Via::Core && !c.noCoreReason.isEmpty())
         GTEST_SKIP() << c.noCoreReason.toStdString();
 
-    const QMap<QString, QByteArray> before = tree(c.root.path());
+    const QMap<QString, QByteArray> before = treeSnapshot(c.root.path());
     Result result;
     if (via == Via::Process)
         result = runProcess(c);
@@ -658,7 +616,7 @@ TEST_P(HostileInputs, AlbumMadeOrClearRefusalAndNothingLost) {
                                         << output;
         if (!c.rename && !c.mayChangeTree) {
             // Copy mode only reads the source folder: all that is new is the album.
-            QMap<QString, QByteArray> after = tree(c.root.path());
+            QMap<QString, QByteArray> after = treeSnapshot(c.root.path());
             const QString album = QDir(c.root.path()).relativeFilePath(c.albumFolder());
             for (auto it = after.begin(); it != after.end();)
                 it = it.key() == album || it.key().startsWith(album + QLatin1Char('/'))
@@ -670,7 +628,7 @@ TEST_P(HostileInputs, AlbumMadeOrClearRefusalAndNothingLost) {
         EXPECT_EQ(result.exitCode, 1) << output;
         EXPECT_FALSE(result.err.trimmed().isEmpty());
         if (!c.mayChangeTree)
-            EXPECT_TRUE(tree(c.root.path()) == before) << "the folders changed\n" << output;
+            EXPECT_TRUE(treeSnapshot(c.root.path()) == before) << "the folders changed\n" << output;
         else
             EXPECT_FALSE(QFileInfo::exists(c.albumFolder()) &&
                          QFileInfo::exists(c.albumFolder() + QStringLiteral("/start.htm")));

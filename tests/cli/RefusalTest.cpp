@@ -103,7 +103,7 @@ TEST(Refusals, ExitOneWithTheMessageAndChangeNothing) {
         TestFolder dir;
         dir.makeFolder("photos");
         c.prepare(dir);
-        const QMap<QString, QByteArray> before = snapshot(dir.path());
+        const QMap<QString, QByteArray> before = treeSnapshot(dir.path());
 
         const CliRun run = runInProcess(QStringList(c.options) << dir.filePath("photos"));
         EXPECT_EQ(run.exitCode, 1);
@@ -113,7 +113,7 @@ TEST(Refusals, ExitOneWithTheMessageAndChangeNothing) {
             EXPECT_EQ(run.err, expected + QLatin1Char('\n'));
         else
             EXPECT_TRUE(run.err.startsWith(expected)) << run.err.toStdString();
-        EXPECT_EQ(changes(before, snapshot(dir.path())), QStringList());
+        EXPECT_EQ(changes(before, treeSnapshot(dir.path())), QStringList());
     }
 }
 
@@ -148,13 +148,13 @@ TEST(Refusals, RenameModeRefusesNamesTakenBesideOrInside) {
             dir.makeFolder(c.takenPath);
         else
             dir.writeFile(c.takenPath, "not ours");
-        const QMap<QString, QByteArray> before = snapshot(dir.path());
+        const QMap<QString, QByteArray> before = treeSnapshot(dir.path());
 
         const CliRun run = runInProcess({"--rename", "-n", "Лето", dir.filePath("Отпуск")});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_TRUE(run.err.contains(dir.filePath(c.takenPath))) << run.err.toStdString();
-        EXPECT_EQ(changes(before, snapshot(dir.path())), QStringList());
+        EXPECT_EQ(changes(before, treeSnapshot(dir.path())), QStringList());
     }
 }
 
@@ -165,7 +165,7 @@ TEST(FailedFileOperations, MissingNavigationImageIsNamed) {
     dir.makeFolder("photos");
     writePhotos(dir, {"photos/a.jpg", "photos/b.jpg"});
     const QString emptyProgramFolder = dir.makeFolder("program");
-    const QMap<QString, QByteArray> before = snapshot(dir.path());
+    const QMap<QString, QByteArray> before = treeSnapshot(dir.path());
 
     for (const bool rename : {false, true}) {
         SCOPED_TRACE(rename ? "rename mode" : "copy mode");
@@ -176,7 +176,7 @@ TEST(FailedFileOperations, MissingNavigationImageIsNamed) {
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_TRUE(run.err.contains(emptyProgramFolder + "/back-bt.gif")) << run.err.toStdString();
-        EXPECT_EQ(changes(before, snapshot(dir.path())), QStringList());
+        EXPECT_EQ(changes(before, treeSnapshot(dir.path())), QStringList());
     }
 }
 

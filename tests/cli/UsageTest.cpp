@@ -45,7 +45,7 @@ protected:
         folder_ = dir_.makeFolder(QStringLiteral("photos"));
         other_ = dir_.makeFolder(QStringLiteral("more"));
         writePhotos(dir_, {QStringLiteral("photos/a.jpg"), QStringLiteral("more/b.jpg")});
-        before_ = snapshot(dir_.path());
+        before_ = treeSnapshot(dir_.path());
     }
 
     TestFolder dir_;
@@ -62,7 +62,7 @@ TEST_F(UsageErrors, ExitTwoWithReasonAndChangeNothing) {
         EXPECT_TRUE(run.err.startsWith(QLatin1String("photoalbum-make: ")))
             << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QLatin1String("--help")));
-        EXPECT_EQ(changes(before_, snapshot(dir_.path())), QStringList());
+        EXPECT_EQ(changes(before_, treeSnapshot(dir_.path())), QStringList());
     }
 }
 
@@ -77,7 +77,7 @@ TEST_F(UsageErrors, BuiltProgramExitsTwoToo) {
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_FALSE(run.err.isEmpty());
     }
-    EXPECT_EQ(changes(before_, snapshot(dir_.path())), QStringList());
+    EXPECT_EQ(changes(before_, treeSnapshot(dir_.path())), QStringList());
 }
 
 TEST(HelpAndVersion, PrintOnStandardOutputAndExitZero) {

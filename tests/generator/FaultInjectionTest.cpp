@@ -3,6 +3,7 @@
 // lost, every failure must be named, and a second run must either make the
 // album or refuse with a message that says why.
 
+#include "DiskContents.h"
 #include "FaultyFileOps.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
@@ -63,48 +64,6 @@ struct Outcome {
     QString err;
 };
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Bytes of every file under a folder, whatever it is called now.
-QMap<QByteArray, int> contentCounts(const QString& folder) {
-    QMap<QByteArray, int> counts;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        ++counts[bytesOf(it.next())];
-    return counts;
-}
-
-// Names of the photos whose bytes are found nowhere under the folder.
-QStringList lostPhotos(const QString& folder, const QMap<QString, QByteArray>& photos) {
-    QMap<QByteArray, int> present = contentCounts(folder);
-    QStringList lost;
-    for (auto it = photos.begin(); it != photos.end(); ++it) {
-        if (present.value(it.value()) > 0)
-            --present[it.value()];
-        else
-            lost.append(it.key());
-    }
-    return lost;
-}
-
-// Every entry under a folder with its bytes ("/" for a folder).
-QMap<QString, QByteArray> tree(const QString& folder) {
-    QMap<QString, QByteArray> entries;
-    const QDir base(folder);
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info = it.nextFileInfo();
-        entries.insert(base.relativeFilePath(info.filePath()),
-                       info.isDir() ? QByteArray("/") : bytesOf(info.filePath()));
-    }
-    return entries;
-}
-
 QString bytesHint(const QByteArray& bytes) {
     return QStringLiteral("%1 bytes").arg(bytes.size());
 }
@@ -149,13 +108,13 @@ public:
         QStringList problems;
         const QString album = albumFolder() + QLatin1Char('/');
         auto expect = [&](const QString& name, const QByteArray& bytes) {
-            const QByteArray found = bytesOf(album + name);
+            const QByteArray found = fileBytes(album + name);
             if (found != bytes)
                 problems << name + QStringLiteral(": ") + bytesHint(found) +
                                 QStringLiteral(" instead of ") + bytesHint(bytes);
         };
         auto expectPage = [&](const QString& name, const QByteArray& ending) {
-            if (!bytesOf(album + name).endsWith(ending))
+            if (!fileBytes(album + name).endsWith(ending))
                 problems << name + QStringLiteral(" is missing or cut short");
         };
         for (int k = 1; k <= scenario_.photos.size(); ++k) {
@@ -166,7 +125,7 @@ public:
         }
         expectPage(QStringLiteral("start.htm"), "</table></body></html>\r\n");
         for (const QString& image : navigationImageNames())
-            expect(image, bytesOf(programFolder() + QLatin1Char('/') + image));
+            expect(image, fileBytes(programFolder() + QLatin1Char('/') + image));
         for (const QString& name : QDir(album).entryList(QDir::Files))
             if (name.endsWith(temporaryNameSuffix()))
                 problems << name + QStringLiteral(" is left over");
@@ -174,7 +133,7 @@ public:
     }
 
     bool holdsTemporaryNames() const {
-        for (const QString& path : tree(root.path()).keys())
+        for (const QString& path : treeSnapshot(root.path()).keys())
             if (path.endsWith(temporaryNameSuffix()))
                 return true;
         return false;
@@ -269,7 +228,7 @@ TEST_P(FaultSweep, EveryOperationFailingLosesNothingAndIsNamed) {
     for (int step = 1; step <= steps; ++step) {
         for (const int error : {ENOSPC, EIO}) {
             Sandbox box(scenario);
-            const QMap<QString, QByteArray> before = tree(box.root.path());
+            const QMap<QString, QByteArray> before = treeSnapshot(box.root.path());
             FaultyFileOps ops;
             ops.failAt(step, error);
             const Outcome run = box.run(&ops);
@@ -288,7 +247,7 @@ TEST_P(FaultSweep, EveryOperationFailingLosesNothingAndIsNamed) {
             // as long as no photo has been renamed yet.
             const bool untouched = !scenario.rename || step <= firstRename;
             if (untouched) {
-                EXPECT_EQ(tree(box.root.path()), before) << where;
+                EXPECT_EQ(treeSnapshot(box.root.path()), before) << where;
             }
             checkRerun(box, where, untouched);
         }
@@ -419,10 +378,10 @@ step=rename-room; run --rename -n Альбом "$disk/Поездка"; cp -a "$d
     ASSERT_EQ(status, 0);
 
     auto text = [&](const QString& name) {
-        return QString::fromUtf8(bytesOf(results + QLatin1Char('/') + name)).trimmed();
+        return QString::fromUtf8(fileBytes(results + QLatin1Char('/') + name)).trimmed();
     };
     const QString full = describeErrno(ENOSPC);
-    const QMap<QString, QByteArray> sourceBefore = tree(photosFolder);
+    const QMap<QString, QByteArray> sourceBefore = treeSnapshot(photosFolder);
 
     // Copy mode on a full disk: the failed copy, the copies before it and the
     // album folder are gone again; the photos are as they were.
@@ -430,13 +389,13 @@ step=rename-room; run --rename -n Альбом "$disk/Поездка"; cp -a "$d
     EXPECT_TRUE(text(QStringLiteral("copy-full.err")).contains(full))
         << text(QStringLiteral("copy-full.err")).toStdString();
     EXPECT_TRUE(text(QStringLiteral("copy-full.err")).contains(QStringLiteral(".jpg")));
-    EXPECT_EQ(tree(results + QStringLiteral("/copy-full")), sourceBefore);
+    EXPECT_EQ(treeSnapshot(results + QStringLiteral("/copy-full")), sourceBefore);
 
     EXPECT_EQ(text(QStringLiteral("copy-room.rc")), QStringLiteral("0"))
         << text(QStringLiteral("copy-room.err")).toStdString();
     const QStringList names = photos.keys();
     for (int k = 1; k <= names.size(); ++k)
-        EXPECT_EQ(bytesOf(results + QStringLiteral("/copy-room/Альбом/n%1.jpg").arg(k)),
+        EXPECT_EQ(fileBytes(results + QStringLiteral("/copy-room/Альбом/n%1.jpg").arg(k)),
                   photos[names[k - 1]]);
 
     // Rename mode on a full disk: not one page is left behind, no photo renamed.
@@ -444,14 +403,14 @@ step=rename-room; run --rename -n Альбом "$disk/Поездка"; cp -a "$d
     EXPECT_TRUE(text(QStringLiteral("rename-full.err")).contains(full))
         << text(QStringLiteral("rename-full.err")).toStdString();
     EXPECT_TRUE(text(QStringLiteral("rename-full.err")).contains(QStringLiteral("start.htm")));
-    EXPECT_EQ(tree(results + QStringLiteral("/rename-full")), sourceBefore);
+    EXPECT_EQ(treeSnapshot(results + QStringLiteral("/rename-full")), sourceBefore);
 
     EXPECT_EQ(text(QStringLiteral("rename-room.rc")), QStringLiteral("0"))
         << text(QStringLiteral("rename-room.err")).toStdString();
     for (int k = 1; k <= names.size(); ++k)
-        EXPECT_EQ(bytesOf(results + QStringLiteral("/rename-room/n%1.jpg").arg(k)),
+        EXPECT_EQ(fileBytes(results + QStringLiteral("/rename-room/n%1.jpg").arg(k)),
                   photos[names[k - 1]]);
-    EXPECT_TRUE(bytesOf(results + QStringLiteral("/rename-room/start.htm"))
+    EXPECT_TRUE(fileBytes(results + QStringLiteral("/rename-room/start.htm"))
                     .endsWith("</table></body></html>\r\n"));
 }
 

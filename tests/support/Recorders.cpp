@@ -35,42 +35,9 @@ QStringList pageLines(const QByteArray& bytes) {
     return lines;
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 QStringList pageFileLines(const QString& path) {
     const QByteArray bytes = fileBytes(path);
     if (bytes.isEmpty())
         ADD_FAILURE() << "no page at " << path.toStdString();
     return pageLines(bytes);
-}
-
-QMap<QString, QByteArray> treeSnapshot(const QString& root) {
-    QMap<QString, QByteArray> tree;
-    const QDir base(root);
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info(path);
-        tree.insert(base.relativeFilePath(path),
-                    info.isDir() ? QByteArray("<folder>") : fileBytes(path));
-    }
-    return tree;
-}
-
-QList<QByteArray> photoContents(const QString& folder) {
-    QList<QByteArray> contents;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (!path.endsWith(QStringLiteral(".htm")) && !path.endsWith(QStringLiteral(".gif")))
-            contents.append(fileBytes(path));
-    }
-    std::sort(contents.begin(), contents.end());
-    return contents;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskContents.h"
 #include "generator/ProgressSink.h"
 #include "platform/FileOps.h"
 #include "platform/MessageSink.h"
@@ -51,14 +52,3 @@ QStringList pageLines(const QByteArray& bytes);
 
 // The same for a page file on disk.
 QStringList pageFileLines(const QString& path);
-
-// The whole content of a file; empty when it cannot be read.
-QByteArray fileBytes(const QString& path);
-
-// Every entry under a folder, by path relative to it: a file's bytes, or
-// "<folder>" for a folder. Lets a test check that nothing on disk changed.
-QMap<QString, QByteArray> treeSnapshot(const QString& root);
-
-// The sorted contents of the files under a folder that are not pages or
-// navigation images (".htm", ".gif"): the photos under any name they now have.
-QList<QByteArray> photoContents(const QString& folder);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The whole content of a file; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
+// Every entry under a folder by its path relative to it, without following
+// links: a file's bytes, a link's target ("-> target"), "/" for a folder. Lets a
+// test check that nothing on disk changed.
+QMap<QString, QByteArray> treeSnapshot(const QString& root);
+
+// Names of the photos (name → bytes) whose bytes are found nowhere under the
+// folder, whatever they are called now.
+QStringList lostPhotos(const QString& folder, const QMap<QString, QByteArray>& photos);
+
+// The sorted contents of the files under a folder that are not pages or
+// navigation images (".htm", ".gif"): the photos under any name they now have.
+QList<QByteArray> photoContents(const QString& folder);
