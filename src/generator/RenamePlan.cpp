@@ -137,9 +137,10 @@ RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files) {
     const int total = static_cast<int>(plan.renames.size());
     int done = 0;
     int aside = 0;
-    bool renamedAny = false;
+    // A photo has left its old name once it stands aside or has its new name.
+    auto renamedAny = [&] { return done > 0 || aside > 0; };
     auto stopped = [&](const QString& from, const QString& to, const OpResult& result) {
-        if (!renamedAny)
+        if (!renamedAny())
             return RenameOutcome{false,
                                  QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. "
                                                 "Фотографии не переименованы, папка «%4» "
@@ -167,16 +168,14 @@ RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files) {
         if (const OpResult moved = files.renameNoReplace(r.from, r.temporary); !moved)
             return stopped(r.from, r.temporary, moved);
         ++aside;
-        renamedAny = true;
     }
     for (const PhotoRename& r : plan.renames) {
         const QString from = r.temporary.isEmpty() ? r.from : r.temporary;
         if (const OpResult moved = files.renameNoReplace(from, r.to); !moved)
             return stopped(from, r.to, moved);
         ++done;
-        renamedAny = true;
         if (!r.temporary.isEmpty())
             --aside;
     }
-    return {true, {}, renamedAny};
+    return {true, {}, renamedAny()};
 }

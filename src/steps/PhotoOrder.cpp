@@ -16,13 +16,11 @@ void swapPositions(AlbumState& state, int a, int b) {
         state.ThumbNames.swapEntries(a, b);
 }
 
-// The list never shows more than 40 places, even when a later folder change has
-// counted more photos than that.
+} // namespace
+
 int placeCount(const AlbumState& state) {
     return std::min<int>(state.ImageCount, MaxPhotos);
 }
-
-} // namespace
 
 int movePhotoUp(AlbumState& state, int line) {
     if (line <= 0 || line >= placeCount(state))

@@ -2,6 +2,7 @@
 
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
+#include "steps/PhotoOrder.h"
 
 #include <QSet>
 
@@ -38,7 +39,7 @@ bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
     // each keeps the title and comment of its own name; otherwise the album takes
     // the photos in listing order.
     QSet<QString> inAlbum;
-    for (int k = 1; k <= std::min<int>(state.ImageCount, MaxPhotos); ++k)
+    for (int k = 1; k <= placeCount(state); ++k)
         inAlbum.insert(state.FileNames[k]);
     QSet<QString> onDisk;
     for (const QString& name : listed)

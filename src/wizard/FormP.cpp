@@ -130,7 +130,7 @@ void FormP::load() {
     AlbumState& album = state();
     if (isParseMode(album))
         loadTitlesFromNames(album, desktop());
-    const int lines = std::min<int>(album.ImageCount, MaxPhotos);
+    const int lines = placeCount(album);
     for (int k = 1; k <= lines; ++k)
         List1->addItem(album.OrdinalNames[k]);
 }
