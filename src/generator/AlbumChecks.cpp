@@ -8,14 +8,15 @@
 namespace {
 
 QString missingFile(const QString& what, const QString& path) {
-    if (!QFileInfo(path).exists())
+    const QFileInfo file(path);
+    if (!file.exists())
         return QStringLiteral("%1 «%2» не найден. Альбом не создан, ничего не изменено.")
             .arg(what, path);
-    if (!QFileInfo(path).isFile())
+    if (!file.isFile())
         return QStringLiteral("%1 «%2» не является обычным файлом. Альбом не создан, ничего не "
                               "изменено.")
             .arg(what, path);
-    if (!QFileInfo(path).isReadable())
+    if (!file.isReadable())
         return QStringLiteral("Нет прав на чтение: %1 «%2». Альбом не создан, ничего не изменено.")
             .arg(what.toLower(), path);
     return {};
