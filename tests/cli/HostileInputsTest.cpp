@@ -4,6 +4,7 @@
 // either makes a correct album or refuses with a clear message and status 1;
 // in every case each source photo's bytes are still on disk afterwards.
 
+#include "CliRun.h"
 #include "DiskContents.h"
 #include "FaultyFileOps.h"
 #include "MakeAlbum.h"
@@ -213,17 +214,8 @@ Result runProcess(const Case& c) {
                args;
         program = QStringLiteral("setpriv");
     }
-    QProcess process;
-    process.start(program, args);
-    Result result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-        result.err = QStringLiteral("did not run to the end: ") + process.errorString();
-        return result;
-    }
-    result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    const CliRun run = runProcess(program, args);
+    return {run.exitCode, run.out, run.err, {}};
 }
 
 QStringList albumProblems(const Case& c, const Result& result) {
@@ -304,6 +296,20 @@ void deleteBefore(Case& c, const QString& name, Kind kind) {
 
 bool callIsIn(const FaultyFileOps::Call& call, const QString& folder) {
     return call.changedFolder() == QDir::cleanPath(folder);
+}
+
+// The source folder cannot be written: for real when the program runs as an
+// ordinary user, through failing file operations for the super-user.
+void makeSourceReadOnly(Case& c) {
+    c.openToEveryone();
+    const QString folder = c.source;
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    c.restore = [folder] { ::chmod(QFile::encodeName(folder).constData(), 0755); };
+    c.needsPermissions = true;
+    c.superUserFaults = [folder](FaultyFileOps& ops) {
+        ops.failWhen([folder](const auto& call) { return callIsIn(call, folder); }, EACCES);
+    };
+    c.expectedTexts = {folder, QStringLiteral("нет прав")};
 }
 
 const Row rows[] = {
@@ -464,28 +470,12 @@ const Row rows[] = {
      [](Case& c) {
          c.rename = true;
          c.photo(QStringLiteral("a.jpg"));
-         c.openToEveryone();
-         const QString folder = c.source;
-         ::chmod(QFile::encodeName(folder).constData(), 0555);
-         c.restore = [folder] { ::chmod(QFile::encodeName(folder).constData(), 0755); };
-         c.needsPermissions = true;
-         c.superUserFaults = [folder](FaultyFileOps& ops) {
-             ops.failWhen([folder](const auto& call) { return callIsIn(call, folder); }, EACCES);
-         };
-         c.expectedTexts = {folder, QStringLiteral("нет прав")};
+         makeSourceReadOnly(c);
      }},
     {"ReadOnlySourceInCopyMode", Expect::Refused,
      [](Case& c) {
          c.photo(QStringLiteral("a.jpg"));
-         c.openToEveryone();
-         const QString folder = c.source;
-         ::chmod(QFile::encodeName(folder).constData(), 0555);
-         c.restore = [folder] { ::chmod(QFile::encodeName(folder).constData(), 0755); };
-         c.needsPermissions = true;
-         c.superUserFaults = [folder](FaultyFileOps& ops) {
-             ops.failWhen([folder](const auto& call) { return callIsIn(call, folder); }, EACCES);
-         };
-         c.expectedTexts = {folder, QStringLiteral("нет прав")};
+         makeSourceReadOnly(c);
      }},
     {"N1IsAnotherPhoto", Expect::Made,
      [](Case& c) {

@@ -74,13 +74,6 @@ QStringList albumEntries(int photos, bool thumbnails) {
     return names;
 }
 
-QStringList sortedEntries(const QString& folder) {
-    QStringList names =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
 TEST(CopyMode, PhotosInTheirNewOrderPagesAndButtonsSourceUntouched) {
     CopyAlbum a({"a#Альфа.jpg", "b#Бета.jpg", "c#Гамма.jpg"});
     EXPECT_EQ(movePhotoDown(a.state, 0), 1); // b, a, c

@@ -62,13 +62,6 @@ public:
     GenerationContext context;
 };
 
-QStringList sortedEntries(const QString& folder) {
-    QStringList names =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
 TEST(RenameMode, SourceFolderBecomesTheAlbum) {
     RenameAlbum a({"a.jpg", "b.jpg", "c.jpg"});
     EXPECT_EQ(movePhotoUp(a.state, 2), 1); // a, c, b

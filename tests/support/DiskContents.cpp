@@ -30,6 +30,13 @@ QMap<QString, QByteArray> treeSnapshot(const QString& root) {
     return entries;
 }
 
+QStringList sortedEntries(const QString& folder) {
+    QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
+
 QStringList lostPhotos(const QString& folder, const QMap<QString, QByteArray>& photos) {
     QMap<QByteArray, int> present;
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,

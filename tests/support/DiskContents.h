@@ -14,6 +14,9 @@ QByteArray fileBytes(const QString& path);
 // test check that nothing on disk changed.
 QMap<QString, QByteArray> treeSnapshot(const QString& root);
 
+// The names of every entry in a folder, hidden ones too, sorted.
+QStringList sortedEntries(const QString& folder);
+
 // Names of the photos (name → bytes) whose bytes are found nowhere under the
 // folder, whatever they are called now.
 QStringList lostPhotos(const QString& folder, const QMap<QString, QByteArray>& photos);
