@@ -71,8 +71,8 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
         return ExitRefused;
 
     applySettingsDefaults(state);
-    state.UseFileNameAsComment = toFlag(!options.typedTitles);
-    state.KeepSourceFolder = toFlag(!options.rename);
+    state.titlesFromFileNames = !options.typedTitles;
+    state.keepSourceFolder = !options.rename;
     if (options.thumbnails && scanThumbnails(state, messages) != ThumbnailScanOutcome::Paired)
         return ExitRefused;
 
@@ -81,17 +81,17 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     // From here on a refusal takes away the album folder just made when nothing
     // was put into it, so that a second run after the cause is fixed is not refused.
     auto refuse = [&] {
-        if (state.KeepSourceFolder != FlagFalse)
-            disk.removeEmptyFolder(state.SourceFolder + state.AlbumName);
+        if (state.keepSourceFolder)
+            disk.removeEmptyFolder(state.sourceFolder + state.albumName);
         return ExitRefused;
     };
     if (isParseMode(state) && !loadTitlesFromNames(state, messages))
         return refuse();
 
-    state.BackRed = options.red;
-    state.BackGreen = options.green;
-    state.BackBlue = options.blue;
-    state.AlbumDescription = options.description;
+    state.backgroundRed = options.red;
+    state.backgroundGreen = options.green;
+    state.backgroundBlue = options.blue;
+    state.description = options.description;
 
     StderrProgress progress(err);
     GenerationContext context;
@@ -99,12 +99,12 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     context.programFolder = programFolder;
     context.progress = options.quiet ? nullptr : &progress;
     context.files = &disk;
-    const GenerationResult result = GenerateAlbum(state, context);
+    const GenerationResult result = generateAlbum(state, context);
     if (!result.ok) {
         messages.inform(result.message);
         return refuse();
     }
-    out << state.AlbumFolder << Qt::endl;
+    out << state.albumFolder << Qt::endl;
     return 0;
 }
 

@@ -25,20 +25,20 @@ QString missingFile(const QString& what, const QString& path) {
 } // namespace
 
 QString checkBeforeGeneration(const AlbumState& state, const GenerationContext& context) {
-    if (const QString problem = albumNameProblem(state.AlbumName); !problem.isEmpty())
+    if (const QString problem = albumNameProblem(state.albumName); !problem.isEmpty())
         return problem;
-    const bool withThumbnails = state.NoThumbnails == FlagFalse;
-    if (state.ImageCount < 0 || state.ImageCount > MaxPhotos)
+    const bool withThumbnails = state.thumbnails;
+    if (state.photoCount < 0 || state.photoCount > MaxPhotos)
         return QStringLiteral("Программа может обработать только 40 изображений");
     if (const QString problem = thumbnailLimitProblem(state); !problem.isEmpty())
         return problem;
 
-    for (int k = 1; k <= state.ImageCount; ++k) {
-        if (QString p = missingFile(QStringLiteral("Файл фотографии"), state.FileNames[k]);
+    for (int k = 1; k <= state.photoCount; ++k) {
+        if (QString p = missingFile(QStringLiteral("Файл фотографии"), state.photoFiles[k]);
             !p.isEmpty())
             return p;
         if (withThumbnails) {
-            if (QString p = missingFile(QStringLiteral("Файл миниатюры"), state.ThumbNames[k]);
+            if (QString p = missingFile(QStringLiteral("Файл миниатюры"), state.thumbnailFiles[k]);
                 !p.isEmpty())
                 return p;
         }
@@ -48,8 +48,8 @@ QString checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
         if (QString p = missingFile(QStringLiteral("Файл кнопки навигации"), path); !p.isEmpty())
             return p;
     }
-    if (state.KeepSourceFolder != FlagFalse) {
-        const QString folder = state.SourceFolder + state.AlbumName;
+    if (state.keepSourceFolder) {
+        const QString folder = state.sourceFolder + state.albumName;
         if (!QFileInfo(folder).isDir())
             return QStringLiteral("Папка альбома «%1» не найдена. Нажмите «Подготовить» в окне "
                                   "настройки, чтобы создать её.")

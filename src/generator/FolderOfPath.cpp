@@ -2,11 +2,11 @@
 
 #include "platform/FsPath.h"
 
-QString FolderOfPath(const QString& path, QChar separator) {
+QString folderOfPath(const QString& path, QChar separator) {
     if (separator.isNull())
         separator = nativeSeparator();
     if (path.isEmpty())
-        throw InvalidPathArgument("FolderOfPath: empty path");
+        throw InvalidPathArgument("folderOfPath: empty path");
     // The path's last character is dropped unexamined.
     QString s = path.left(path.size() - 1);
     while (!s.isEmpty()) {
@@ -14,5 +14,5 @@ QString FolderOfPath(const QString& path, QChar separator) {
             return s;
         s.chop(1);
     }
-    throw InvalidPathArgument("FolderOfPath: no folder in path");
+    throw InvalidPathArgument("folderOfPath: no folder in path");
 }

@@ -11,4 +11,4 @@ public:
 // The folder part of a path: everything up to and including the last separator
 // standing before the path's final character. Throws InvalidPathArgument when
 // there is none.
-QString FolderOfPath(const QString& path, QChar separator = QChar());
+QString folderOfPath(const QString& path, QChar separator = QChar());

@@ -26,11 +26,11 @@ public:
         const QString problem = checkBeforeGeneration(state_, context_);
         if (!problem.isEmpty())
             return {false, problem};
-        return state_.KeepSourceFolder != FlagFalse ? runCopyMode() : runRenameMode();
+        return state_.keepSourceFolder ? runCopyMode() : runRenameMode();
     }
 
 private:
-    bool withThumbnails() const { return state_.NoThumbnails == FlagFalse; }
+    bool withThumbnails() const { return state_.thumbnails; }
 
     void progress(const QString& text, int pauseMs) {
         if (context_.progress)
@@ -42,12 +42,12 @@ private:
     }
 
     GenerationResult runCopyMode() {
-        state_.AlbumFolder = state_.SourceFolder + state_.AlbumName + sep_;
-        GenerationResult result = copyPhotos(state_.AlbumFolder);
+        state_.albumFolder = state_.sourceFolder + state_.albumName + sep_;
+        GenerationResult result = copyPhotos(state_.albumFolder);
         if (result.ok)
-            result = copyNavigationImages(state_.AlbumFolder);
+            result = copyNavigationImages(state_.albumFolder);
         if (result.ok)
-            result = writePages(state_.AlbumFolder);
+            result = writePages(state_.albumFolder);
         if (!result.ok)
             result.message +=
                 removeCreatedFiles() + QStringLiteral(" Исходные фотографии не изменены.");
@@ -55,18 +55,19 @@ private:
     }
 
     GenerationResult copyPhotos(const QString& folder) {
-        for (int k = 1; k <= state_.ImageCount; ++k) {
+        for (int k = 1; k <= state_.photoCount; ++k) {
             const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
-            if (const OpResult copied = copy(state_.FileNames[k], target); !copied)
+            if (const OpResult copied = copy(state_.photoFiles[k], target); !copied)
                 return failed(QStringLiteral("Не удалось скопировать фотографию"),
-                              state_.FileNames[k], copied);
+                              state_.photoFiles[k], copied);
             if (withThumbnails()) {
                 const QString thumbTarget = folder + QStringLiteral("n%1-m.jpg").arg(k);
-                if (const OpResult copied = copy(state_.ThumbNames[k], thumbTarget); !copied)
+                if (const OpResult copied = copy(state_.thumbnailFiles[k], thumbTarget); !copied)
                     return failed(QStringLiteral("Не удалось скопировать миниатюру"),
-                                  state_.ThumbNames[k], copied);
+                                  state_.thumbnailFiles[k], copied);
             }
-            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.FileNames[k], 300);
+            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.photoFiles[k],
+                     300);
         }
         return {};
     }
@@ -74,7 +75,7 @@ private:
     // Rename mode writes every new file before it renames the first photo, so
     // that a failure up to then leaves the folder exactly as it was.
     GenerationResult runRenameMode() {
-        const QString folder = state_.SourceFolder;
+        const QString folder = state_.sourceFolder;
         const RenamePlan plan = planPhotoRenames(state_, sep_);
         if (!plan.problem.isEmpty())
             return {false, plan.problem};
@@ -96,9 +97,9 @@ private:
             return {false, renamed.message + removeCreatedFiles()};
         }
 
-        const QString parent = FolderOfPath(folder, sep_);
+        const QString parent = folderOfPath(folder, sep_);
         const QString oldPath = folder.left(folder.size() - 1);
-        const QString newPath = parent + state_.AlbumName;
+        const QString newPath = parent + state_.albumName;
         if (newPath != oldPath) {
             const OpResult moved = files_.renameNoReplace(oldPath, newPath);
             if (!moved)
@@ -106,7 +107,7 @@ private:
                                               "удалось: %3.")
                                    .arg(folder, newPath, moved.reason)};
         }
-        state_.AlbumFolder = newPath + sep_;
+        state_.albumFolder = newPath + sep_;
         return {};
     }
 
@@ -122,21 +123,21 @@ private:
     }
 
     GenerationResult writePages(const QString& folder) {
-        const int count = state_.ImageCount;
+        const int count = state_.photoCount;
         PageText index;
-        WriteIndexHead(index, state_, context_.typedAlbumName);
+        writeIndexHead(index, state_, context_.typedAlbumName);
         for (int k = 1; k <= count; ++k) {
-            WriteIndexRow(index, state_, k);
+            writeIndexRow(index, state_, k);
             progress(numbered(QStringLiteral("Добавка указателя на изображение: "), k), 200);
         }
-        WriteIndexClosing(index);
+        writeIndexClosing(index);
         const QString indexPath = folder + QStringLiteral("start.htm");
         if (const OpResult written = write(indexPath, index.bytes()); !written)
             return failed(QStringLiteral("Не удалось записать страницу"), indexPath, written);
 
         for (int k = 1; k <= count; ++k) {
             PageText page;
-            WritePhotoPage(page, state_, k, context_.typedAlbumName);
+            writePhotoPage(page, state_, k, context_.typedAlbumName);
             const QString pagePath = folder + QStringLiteral("n%1.htm").arg(k);
             if (const OpResult written = write(pagePath, page.bytes()); !written)
                 return failed(QStringLiteral("Не удалось записать страницу"), pagePath, written);
@@ -191,7 +192,7 @@ const QStringList& navigationImageNames() {
     return names;
 }
 
-GenerationResult GenerateAlbum(AlbumState& state, const GenerationContext& context) {
+GenerationResult generateAlbum(AlbumState& state, const GenerationContext& context) {
     try {
         return AlbumGenerator(state, context).run();
     } catch (const std::exception& e) {

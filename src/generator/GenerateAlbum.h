@@ -26,7 +26,7 @@ struct GenerationResult {
 // folder inside the source folder) or rename mode (the source folder becomes the
 // album). Checks everything it can before the first change; on failure it stops,
 // leaves every photo in place and says what happened. Never throws.
-GenerationResult GenerateAlbum(AlbumState& state, const GenerationContext& context);
+GenerationResult generateAlbum(AlbumState& state, const GenerationContext& context);
 
 // The three navigation images every album holds.
 const QStringList& navigationImageNames();

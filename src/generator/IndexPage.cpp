@@ -2,7 +2,7 @@
 
 #include "generator/PageLines.h"
 
-const QString AuthorSiteAddress = QStringLiteral("https://photoalbum.example.org/");
+const QString authorSiteAddress = QStringLiteral("https://photoalbum.example.org/");
 
 namespace {
 const QString q = QStringLiteral("\"");
@@ -12,7 +12,7 @@ QString quoted(const QString& value) {
 }
 } // namespace
 
-void WriteIndexHead(PageText& page, const AlbumState& state, const QString& typedAlbumName) {
+void writeIndexHead(PageText& page, const AlbumState& state, const QString& typedAlbumName) {
     page.line(QStringLiteral("<html>"));
     page.line(QStringLiteral("<head>"));
     page.line(charsetLine());
@@ -28,7 +28,7 @@ void WriteIndexHead(PageText& page, const AlbumState& state, const QString& type
     page.line(QStringLiteral("<td rowspan=\"21\" align=\"left\" valign=\"top\">"));
     page.line(QStringLiteral("<table border=\"1\" width=\"100%\" id=\"table1\" height=\"385\">"));
     page.line(QStringLiteral("<tr><td><p align=\"center\">"));
-    page.line(QStringLiteral("<b><font size=\"6\" color=\"#008000\">") + html(state.AlbumName) +
+    page.line(QStringLiteral("<b><font size=\"6\" color=\"#008000\">") + html(state.albumName) +
               QStringLiteral("<br><br>"));
     page.line(QStringLiteral("</font><i><font color=\"#0000FF\" size=\"4\">Фотоальбом</font></i>"
                              "</b><br> <br>"));
@@ -37,7 +37,7 @@ void WriteIndexHead(PageText& page, const AlbumState& state, const QString& type
     page.line(QStringLiteral(" "));
     page.line(QStringLiteral("<font color=\"#008000\"><b>"));
     page.line(QStringLiteral("<span style=\"font-size: 12.0pt; font-family: Courier\">"));
-    page.line(html(state.AlbumDescription));
+    page.line(html(state.description));
     page.line(QStringLiteral("</span><br><br><br><br>&nbsp;</b></font></td></tr>"));
     page.line(QStringLiteral(" "));
     page.line(QStringLiteral("<tr><td align=\"left\" valign=\"top\" height=\"80\"><p "
@@ -51,20 +51,20 @@ void WriteIndexHead(PageText& page, const AlbumState& state, const QString& type
     page.line(QStringLiteral("</table>"));
     page.line(QStringLiteral("<p align=\"center\">"));
     page.line(QStringLiteral("Альбом создан программой «Генератор фотоальбома»<br>"));
-    page.line(QStringLiteral("<a href=") + quoted(AuthorSiteAddress) +
+    page.line(QStringLiteral("<a href=") + quoted(authorSiteAddress) +
               QStringLiteral(">Сайт автора программы</a></b><br>"));
     page.line(QStringLiteral("<p><font color=\"#FF0000\"><b><font size=\"4\">&nbsp;&nbsp;&nbsp;"
                              "&nbsp;</font></b></font></td></tr>"));
 }
 
-void WriteIndexRow(PageText& page, const AlbumState& state, int k) {
+void writeIndexRow(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral("<tr><td width=\"167\" height=\"90\">"));
     page.line(QStringLiteral("<CENTER><h4>"));
-    const QString title = html(state.PhotoTitles[k]);
+    const QString title = html(state.titles[k]);
     page.line(QStringLiteral("<br>") + title + QStringLiteral("<br>"));
     const QString number = QString::number(k);
-    const QString picture = state.NoThumbnails != FlagFalse ? QStringLiteral(".jpg  alt=")
-                                                            : QStringLiteral("-m.jpg  alt=");
+    const QString picture =
+        !state.thumbnails ? QStringLiteral(".jpg  alt=") : QStringLiteral("-m.jpg  alt=");
     page.line(QStringLiteral("<a href=n") + number + QStringLiteral(".htm><img src=n") + number +
               picture + quoted(title) + QStringLiteral(" width=") + quoted(QStringLiteral("150")) +
               QStringLiteral(" height=") + quoted(QStringLiteral("105")) +
@@ -72,6 +72,6 @@ void WriteIndexRow(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral(" "));
 }
 
-void WriteIndexClosing(PageText& page) {
+void writeIndexClosing(PageText& page) {
     page.line(QStringLiteral("</table></body></html>"));
 }

@@ -12,7 +12,7 @@ QString quoted(const QString& value) {
 
 QString bodyLine(const AlbumState& state) {
     return QStringLiteral("<body bgcolor=") +
-           quoted(colourString(state.BackRed, state.BackGreen, state.BackBlue)) +
+           quoted(colourString(state.backgroundRed, state.backgroundGreen, state.backgroundBlue)) +
            QStringLiteral(" marginwidth = ") + quoted(QStringLiteral("0")) +
            QStringLiteral(" marginheight = ") + quoted(QStringLiteral("0")) +
            QStringLiteral(" leftmargin = ") + quoted(QStringLiteral(" 0; ")) +

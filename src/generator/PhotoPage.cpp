@@ -21,12 +21,12 @@ QString forwardLine(int k) {
 
 } // namespace
 
-void WritePhotoPage(PageText& page, const AlbumState& state, int k, const QString& typedAlbumName) {
+void writePhotoPage(PageText& page, const AlbumState& state, int k, const QString& typedAlbumName) {
     const QString number = QString::number(k);
     page.line(QStringLiteral("<html><head>"));
     page.line(charsetLine());
     page.line(QStringLiteral("<title>"));
-    page.line(html(state.OrdinalNames[k]));
+    page.line(html(state.ordinalNames[k]));
     page.line(QStringLiteral("</title></head>"));
     page.line(bodyLine(state));
     page.line(QStringLiteral("<TABLE BORDER=1  height=\"7%\"width=\"100%\" >"));
@@ -40,13 +40,13 @@ void WritePhotoPage(PageText& page, const AlbumState& state, int k, const QStrin
     page.line(QStringLiteral("<TR>"));
     page.line(QStringLiteral("<TD  width=\"167\" valign=\"top\"height=\"289\"> "));
     page.line(QStringLiteral("<H3 align=\"center\"><font color=\"#000080\">"));
-    const QString title = html(state.PhotoTitles[k]);
+    const QString title = html(state.titles[k]);
     page.line(title + QStringLiteral("<br></font>"));
     page.line(QStringLiteral("<h4 align=\"center\" >"));
-    page.line(html(state.PhotoComments[k]) + QStringLiteral("<br>&nbsp;</h4>"));
+    page.line(html(state.comments[k]) + QStringLiteral("<br>&nbsp;</h4>"));
     page.line(QStringLiteral("</H3>"));
     page.line(QStringLiteral("<br><br>&nbsp;</TD> <TD rowspan=\"2\" align=\"center\">"));
-    if (state.NoThumbnails == FlagFalse)
+    if (state.thumbnails)
         page.line(QStringLiteral("<img src=n") + number +
                   QStringLiteral(".jpg height=\"100%\" width=\"100%\" alt=\"") + title +
                   QStringLiteral("\">"));
@@ -61,7 +61,7 @@ void WritePhotoPage(PageText& page, const AlbumState& state, int k, const QStrin
     page.line(homeLine());
     if (k > 1)
         page.line(backLine(k));
-    if (k < state.ImageCount)
+    if (k < state.photoCount)
         page.line(forwardLine(k));
 
     page.line(QStringLiteral(" "));

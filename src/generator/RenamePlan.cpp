@@ -23,12 +23,12 @@ QString refused(const QString& why) {
 
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     RenamePlan plan;
-    const QString folder = state.SourceFolder;
+    const QString folder = state.sourceFolder;
     plan.folder = folder;
 
     QString parent;
     try {
-        parent = FolderOfPath(folder, separator);
+        parent = folderOfPath(folder, separator);
     } catch (const InvalidPathArgument&) {
         plan.problem = refused(QStringLiteral("Папка «%1» — корень диска: у неё нет папки выше, и "
                                               "переименовать её в альбом нельзя. Оставьте папку "
@@ -49,7 +49,7 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         return plan;
     }
     for (const FolderEntry& entry : beside.entries) {
-        if (entry.name != ownName && sameNameIgnoringCase(entry.name, state.AlbumName)) {
+        if (entry.name != ownName && sameNameIgnoringCase(entry.name, state.albumName)) {
             plan.problem = refused(QStringLiteral("Рядом с исходной папкой уже есть «%1»: папке "
                                                   "альбома нельзя дать это имя.")
                                        .arg(parent + entry.name));
@@ -63,21 +63,21 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         }
     }
 
-    for (int k = 1; k <= state.ImageCount; ++k) {
+    for (int k = 1; k <= state.photoCount; ++k) {
         plan.renames.append(
-            {state.FileNames[k],
-             FolderOfPath(state.FileNames[k], separator) + QStringLiteral("n%1.jpg").arg(k),
+            {state.photoFiles[k],
+             folderOfPath(state.photoFiles[k], separator) + QStringLiteral("n%1.jpg").arg(k),
              {}});
-        if (state.NoThumbnails == FlagFalse)
+        if (state.thumbnails)
             plan.renames.append(
-                {state.ThumbNames[k], folder + QStringLiteral("n%1-m.jpg").arg(k), {}});
+                {state.thumbnailFiles[k], folder + QStringLiteral("n%1-m.jpg").arg(k), {}});
     }
 
     // Names the album writes beside the photos: they must not belong to anyone else.
     QSet<QString> sources;
     QSet<QString> targets;
     for (const PhotoRename& r : plan.renames) {
-        if (FolderOfPath(r.from, separator) != folder) {
+        if (folderOfPath(r.from, separator) != folder) {
             plan.problem = refused(
                 QStringLiteral("Фотография «%1» лежит не в папке «%2».").arg(r.from, folder));
             return plan;
@@ -91,7 +91,7 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         targets.insert(nameKey(bareName(r.to, separator)));
     }
     QSet<QString> pageNames = {nameKey(QStringLiteral("start.htm"))};
-    for (int k = 1; k <= state.ImageCount; ++k)
+    for (int k = 1; k <= state.photoCount; ++k)
         pageNames.insert(nameKey(QStringLiteral("n%1.htm").arg(k)));
     for (const QString& image : navigationImageNames())
         pageNames.insert(nameKey(image));

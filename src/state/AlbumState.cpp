@@ -28,17 +28,17 @@ QString ordinalWord(int k) {
 }
 
 void applyStartupDefaults(AlbumState& state, const QString& startFolder) {
-    state.SourceFolder = startFolder;
-    state.ImageCount = 0;
-    state.KeepSourceFolder = FlagTrue;
-    state.AlbumDescription = defaultAlbumDescription();
-    state.BackRed = state.BackGreen = state.BackBlue = 255;
+    state.sourceFolder = startFolder;
+    state.photoCount = 0;
+    state.keepSourceFolder = true;
+    state.description = defaultAlbumDescription();
+    state.backgroundRed = state.backgroundGreen = state.backgroundBlue = 255;
     for (int k = 1; k <= MaxPhotos; ++k)
-        state.OrdinalNames[k] = ordinalWord(k);
+        state.ordinalNames[k] = ordinalWord(k);
 }
 
 void applySettingsDefaults(AlbumState& state) {
-    state.NoThumbnails = FlagTrue;
-    state.UseFileNameAsComment = FlagTrue;
-    state.KeepSourceFolder = FlagTrue;
+    state.thumbnails = false;
+    state.titlesFromFileNames = true;
+    state.keepSourceFolder = true;
 }

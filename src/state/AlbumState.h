@@ -5,14 +5,6 @@
 #include <QString>
 #include <cstdint>
 
-// Flags hold -1 for true and 0 for false; any non-zero value tests as true.
-using Flag = std::int16_t;
-inline constexpr Flag FlagTrue = -1;
-inline constexpr Flag FlagFalse = 0;
-inline constexpr Flag toFlag(bool value) {
-    return value ? FlagTrue : FlagFalse;
-}
-
 using Count = std::int16_t;
 using ColourComponent = std::int32_t;
 
@@ -20,25 +12,30 @@ inline constexpr int MaxPhotos = 40;
 inline constexpr int MaxPhotosWithThumbnails = 20;
 
 // Everything the user has chosen so far, shared by every window and the generator.
-// Photo k (1..ImageCount) sits at index k of each array; index 0 belongs to no photo.
+// Photo k (1..photoCount) sits at index k of each array; index 0 belongs to no photo.
 struct AlbumState {
-    BoundedArray<QString, MaxPhotos + 1> OrdinalNames;
-    QString AlbumName;
-    Count ImageCount = 0;
-    Count ThumbCount = 0;
-    QString SourceFolder;
-    BoundedArray<QString, MaxPhotos + 1> FileNames;
-    BoundedArray<QString, MaxPhotosWithThumbnails + 1> ThumbNames;
-    BoundedArray<QString, MaxPhotos + 1> PhotoTitles;
-    BoundedArray<QString, MaxPhotos + 1> PhotoComments;
-    Flag UseFileNameAsComment = FlagFalse;
-    Flag NoThumbnails = FlagFalse;
-    Flag KeepSourceFolder = FlagFalse;
-    QString AlbumFolder;
-    ColourComponent BackRed = 0;
-    ColourComponent BackGreen = 0;
-    ColourComponent BackBlue = 0;
-    QString AlbumDescription;
+    BoundedArray<QString, MaxPhotos + 1> ordinalNames;
+    QString albumName;
+    Count photoCount = 0;
+    Count thumbnailCount = 0;
+    QString sourceFolder;
+    BoundedArray<QString, MaxPhotos + 1> photoFiles;
+    BoundedArray<QString, MaxPhotosWithThumbnails + 1> thumbnailFiles;
+    BoundedArray<QString, MaxPhotos + 1> titles;
+    BoundedArray<QString, MaxPhotos + 1> comments;
+    // Titles and comments come from the file names "Название#Комментарий.jpg".
+    bool titlesFromFileNames = false;
+    // Until the settings window first loads, the record says "with thumbnails",
+    // as a zero-filled record did; the window's load switches the option off.
+    bool thumbnails = true;
+    // Copy mode: the album is made in a new folder inside the source folder.
+    // Rename mode (false): the source folder itself becomes the album.
+    bool keepSourceFolder = false;
+    QString albumFolder;
+    ColourComponent backgroundRed = 0;
+    ColourComponent backgroundGreen = 0;
+    ColourComponent backgroundBlue = 0;
+    QString description;
 };
 
 // The description the selection window starts with.

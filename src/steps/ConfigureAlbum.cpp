@@ -17,7 +17,7 @@ QString noPhotosMessage() {
 } // namespace
 
 bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages) {
-    if (state.ImageCount == 0) {
+    if (state.photoCount == 0) {
         messages.inform(noPhotosMessage());
         return false;
     }
@@ -33,34 +33,34 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
         messages.inform(problem);
         return false;
     }
-    const FolderListing listing = listPhotoFiles(state.SourceFolder);
+    const FolderListing listing = listPhotoFiles(state.sourceFolder);
     if (!listing.ok) {
         messages.inform(listing.error);
         return false;
     }
     // Photos still under the temporary names of an interrupted rename are not
     // listed: taking the others would leave them out of the album.
-    if (const QString leftover = leftoverFromInterruptedRun(state.SourceFolder);
+    if (const QString leftover = leftoverFromInterruptedRun(state.sourceFolder);
         !leftover.isEmpty()) {
         messages.inform(leftover);
         return false;
     }
     if (listing.names.isEmpty()) {
         // The folder was emptied after it was chosen.
-        state.ImageCount = 0;
+        state.photoCount = 0;
         messages.inform(noPhotosMessage());
         return false;
     }
 
-    state.AlbumName = typedName;
-    state.ImageCount = 0;
+    state.albumName = typedName;
+    state.photoCount = 0;
     for (const QString& name : listing.names) {
-        if (state.ImageCount + 1 > MaxPhotos) {
+        if (state.photoCount + 1 > MaxPhotos) {
             messages.inform(QStringLiteral("Программа может обработать только 40 изображений"));
             break;
         }
-        ++state.ImageCount;
-        state.FileNames[state.ImageCount] = state.SourceFolder + name;
+        ++state.photoCount;
+        state.photoFiles[state.photoCount] = state.sourceFolder + name;
     }
     return true;
 }

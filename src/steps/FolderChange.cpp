@@ -10,9 +10,9 @@ FolderChangeResult changeFolder(AlbumState& state, const QString& folder) {
     const FolderListing listing = listPhotoFiles(source);
     if (!listing.ok)
         return {false, listing.error};
-    state.SourceFolder = source;
+    state.sourceFolder = source;
     // The count has no limit of its own, but it is a 16-bit number.
     const qsizetype maxCount = std::numeric_limits<Count>::max();
-    state.ImageCount = static_cast<Count>(std::min(listing.names.size(), maxCount));
+    state.photoCount = static_cast<Count>(std::min(listing.names.size(), maxCount));
     return {};
 }

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// The selection window's folder change: SourceFolder becomes the folder with its
-// trailing separator and ImageCount the number of JPEG files in it, thumbnails
+// The selection window's folder change: sourceFolder becomes the folder with its
+// trailing separator and photoCount the number of JPEG files in it, thumbnails
 // included and without limit. A folder that cannot be listed leaves the state as
 // it was; the result then holds the reason.
 struct FolderChangeResult {

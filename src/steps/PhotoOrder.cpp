@@ -9,17 +9,17 @@ bool hasThumbnailSlot(int k) {
 }
 
 void swapPositions(AlbumState& state, int a, int b) {
-    state.FileNames.swapEntries(a, b);
-    state.PhotoTitles.swapEntries(a, b);
-    state.PhotoComments.swapEntries(a, b);
+    state.photoFiles.swapEntries(a, b);
+    state.titles.swapEntries(a, b);
+    state.comments.swapEntries(a, b);
     if (hasThumbnailSlot(a) && hasThumbnailSlot(b))
-        state.ThumbNames.swapEntries(a, b);
+        state.thumbnailFiles.swapEntries(a, b);
 }
 
 } // namespace
 
 int placeCount(const AlbumState& state) {
-    return std::min<int>(state.ImageCount, MaxPhotos);
+    return std::min<int>(state.photoCount, MaxPhotos);
 }
 
 int movePhotoUp(AlbumState& state, int line) {

@@ -4,15 +4,15 @@
 #include "steps/AlbumName.h"
 
 PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages, FileOps& files) {
-    if (state.KeepSourceFolder == FlagFalse)
+    if (!state.keepSourceFolder)
         return PrepareOutcome::Ready;
 
-    const QString problem = albumNameProblem(state.AlbumName);
+    const QString problem = albumNameProblem(state.albumName);
     if (!problem.isEmpty()) {
         messages.inform(problem);
         return PrepareOutcome::Failed;
     }
-    const FolderEntries listing = listFolderEntries(state.SourceFolder);
+    const FolderEntries listing = listFolderEntries(state.sourceFolder);
     if (!listing.ok) {
         messages.inform(listing.error);
         return PrepareOutcome::Failed;
@@ -20,14 +20,14 @@ PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages, File
     for (const FolderEntry& entry : listing.entries) {
         // A folder that differs only in letter case is the same folder on the
         // disks albums are usually carried on (FAT, exFAT, NTFS).
-        if (entry.isFolder && sameNameIgnoringCase(entry.name, state.AlbumName)) {
+        if (entry.isFolder && sameNameIgnoringCase(entry.name, state.albumName)) {
             messages.inform(
                 QStringLiteral("Фотоальбом с таким именем уже существует. Программа не позволяет "
                                "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "));
             return PrepareOutcome::AlbumExists;
         }
     }
-    const QString folder = state.SourceFolder + state.AlbumName;
+    const QString folder = state.sourceFolder + state.albumName;
     const OpResult made = files.makeFolder(folder);
     if (!made) {
         messages.inform(

@@ -1,10 +1,10 @@
 #include "steps/ThumbnailLimit.h"
 
 QString thumbnailLimitProblem(const AlbumState& state) {
-    if (state.NoThumbnails != FlagFalse || state.ImageCount <= MaxPhotosWithThumbnails)
+    if (!state.thumbnails || state.photoCount <= MaxPhotosWithThumbnails)
         return {};
     return QStringLiteral("Альбом с миниатюрами может содержать не более 20 фотографий, а в нём "
                           "%1. Вернитесь в окно «Настройка» и снова отметьте «С миниатюрами» или "
                           "снимите эту отметку.")
-        .arg(state.ImageCount);
+        .arg(state.photoCount);
 }

@@ -12,11 +12,11 @@ QString withoutExtension(const QString& path) {
 }
 
 void pairThumbnails(AlbumState& state) {
-    for (int i = 1; i <= state.ImageCount; ++i) {
-        const QString wanted = withoutExtension(state.FileNames[i]) + QStringLiteral("-m");
-        for (int j = 1; j <= state.ImageCount; ++j) {
-            if (withoutExtension(state.ThumbNames[j]) == wanted)
-                state.ThumbNames.swapEntries(i, j);
+    for (int i = 1; i <= state.photoCount; ++i) {
+        const QString wanted = withoutExtension(state.photoFiles[i]) + QStringLiteral("-m");
+        for (int j = 1; j <= state.photoCount; ++j) {
+            if (withoutExtension(state.thumbnailFiles[j]) == wanted)
+                state.thumbnailFiles.swapEntries(i, j);
         }
     }
 }
@@ -38,14 +38,14 @@ bool isThumbnailName(const QString& name) {
 }
 
 ThumbnailScanOutcome scanThumbnails(AlbumState& state, MessageSink& messages) {
-    state.NoThumbnails = FlagFalse;
-    state.ImageCount = 0;
-    state.ThumbCount = 0;
+    state.thumbnails = true;
+    state.photoCount = 0;
+    state.thumbnailCount = 0;
 
-    const FolderListing listing = listPhotoFiles(state.SourceFolder);
+    const FolderListing listing = listPhotoFiles(state.sourceFolder);
     if (!listing.ok) {
         messages.inform(listing.error);
-        state.NoThumbnails = FlagTrue;
+        state.thumbnails = false;
         return ThumbnailScanOutcome::ListingFailed;
     }
 
@@ -53,39 +53,40 @@ ThumbnailScanOutcome scanThumbnails(AlbumState& state, MessageSink& messages) {
         QStringLiteral("Программа может обработать для WEB только 20 изображений");
     for (const QString& name : listing.names) {
         if (name.size() < ShortestThumbnailName) {
-            ++state.ImageCount;
-            if (state.ImageCount > MaxPhotosWithThumbnails) {
+            ++state.photoCount;
+            if (state.photoCount > MaxPhotosWithThumbnails) {
                 messages.inform(tooManyPhotos);
-                state.ImageCount = MaxPhotosWithThumbnails;
+                state.photoCount = MaxPhotosWithThumbnails;
             }
-            state.FileNames[state.ImageCount] = state.SourceFolder + name;
+            state.photoFiles[state.photoCount] = state.sourceFolder + name;
         } else if (isThumbnailName(name)) {
-            ++state.ThumbCount;
-            if (state.ThumbCount > MaxPhotosWithThumbnails) {
-                state.ThumbCount = MaxPhotosWithThumbnails;
+            ++state.thumbnailCount;
+            if (state.thumbnailCount > MaxPhotosWithThumbnails) {
+                state.thumbnailCount = MaxPhotosWithThumbnails;
                 messages.inform(
                     QStringLiteral("Программа может обработать для WEB только 20 миниатюр"));
                 return ThumbnailScanOutcome::TooManyThumbnails;
             }
-            state.ThumbNames[state.ThumbCount] = state.SourceFolder + name;
+            state.thumbnailFiles[state.thumbnailCount] = state.sourceFolder + name;
         } else {
-            ++state.ImageCount;
-            if (state.ImageCount > MaxPhotosWithThumbnails) {
+            ++state.photoCount;
+            if (state.photoCount > MaxPhotosWithThumbnails) {
                 messages.inform(tooManyPhotos);
-                state.ImageCount = MaxPhotosWithThumbnails;
+                state.photoCount = MaxPhotosWithThumbnails;
                 break;
             }
-            state.FileNames[state.ImageCount] = state.SourceFolder + name;
+            state.photoFiles[state.photoCount] = state.sourceFolder + name;
         }
     }
 
-    if (state.ThumbCount == state.ImageCount && state.ThumbCount != 0) {
+    if (state.thumbnailCount == state.photoCount && state.thumbnailCount != 0) {
         pairThumbnails(state);
         return ThumbnailScanOutcome::Paired;
     }
     messages.inform(QStringLiteral("Проверьте наличие миниатюр и их соответствие главным "
                                    "изображениям в выбранной папке. Найдено: ") +
-                    number(state.ImageCount) + QStringLiteral(" - ") + number(state.ThumbCount));
-    state.NoThumbnails = FlagTrue;
+                    number(state.photoCount) + QStringLiteral(" - ") +
+                    number(state.thumbnailCount));
+    state.thumbnails = false;
     return ThumbnailScanOutcome::CountsDiffer;
 }

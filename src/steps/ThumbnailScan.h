@@ -5,9 +5,9 @@
 
 enum class ThumbnailScanOutcome {
     Paired,            // counts agree: every photo has its thumbnail slot, option stays on
-    CountsDiffer,      // message shown, NoThumbnails is -1: the option must be switched off
+    CountsDiffer,      // message shown, thumbnails is off: the option must be switched off
     TooManyThumbnails, // more than 20 thumbnails: message shown, option stays on
-    ListingFailed,     // the folder could not be read: message shown, NoThumbnails is -1
+    ListingFailed,     // the folder could not be read: message shown, thumbnails is off
 };
 
 // The settings window's thumbnail option being ticked: separates photos from

@@ -7,7 +7,7 @@
 #include <QSet>
 
 bool isParseMode(const AlbumState& state) {
-    return state.UseFileNameAsComment != FlagFalse && state.NoThumbnails != FlagFalse;
+    return state.titlesFromFileNames && !state.thumbnails;
 }
 
 void titleAndCommentFromName(const QString& name, const QString& ordinal, QString& title,
@@ -23,7 +23,7 @@ void titleAndCommentFromName(const QString& name, const QString& ordinal, QStrin
 }
 
 bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
-    const FolderListing listing = listPhotoFiles(state.SourceFolder);
+    const FolderListing listing = listPhotoFiles(state.sourceFolder);
     if (!listing.ok) {
         messages.inform(listing.error);
         return false;
@@ -40,20 +40,20 @@ bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
     // the photos in listing order.
     QSet<QString> inAlbum;
     for (int k = 1; k <= placeCount(state); ++k)
-        inAlbum.insert(state.FileNames[k]);
+        inAlbum.insert(state.photoFiles[k]);
     QSet<QString> onDisk;
     for (const QString& name : listed)
-        onDisk.insert(state.SourceFolder + name);
-    const bool sameSet = state.ImageCount == count && inAlbum == onDisk;
+        onDisk.insert(state.sourceFolder + name);
+    const bool sameSet = state.photoCount == count && inAlbum == onDisk;
 
-    state.ImageCount = static_cast<Count>(count);
+    state.photoCount = static_cast<Count>(count);
     for (int k = 1; k <= count; ++k) {
         if (!sameSet)
-            state.FileNames[k] = state.SourceFolder + listed[k - 1];
-        const QString name = bareName(state.FileNames[k]);
+            state.photoFiles[k] = state.sourceFolder + listed[k - 1];
+        const QString name = bareName(state.photoFiles[k]);
         const int listedPosition = static_cast<int>(listed.indexOf(name)) + 1;
-        titleAndCommentFromName(name, state.OrdinalNames[listedPosition], state.PhotoTitles[k],
-                                state.PhotoComments[k]);
+        titleAndCommentFromName(name, state.ordinalNames[listedPosition], state.titles[k],
+                                state.comments[k]);
     }
     return true;
 }

@@ -134,42 +134,43 @@ void FormG::build() {
 
 void FormG::load() {
     const AlbumState& album = state();
-    Label1->setText(album.AlbumName);
-    Label4->setText(album.PhotoTitles[1]);
-    Label5->setText(album.PhotoTitles[2]);
+    Label1->setText(album.albumName);
+    Label4->setText(album.titles[1]);
+    Label5->setText(album.titles[2]);
     // An empty file name leaves the new picture empty.
-    Image1->showFile(album.FileNames[1]);
-    Image2->showFile(album.FileNames[2]);
-    Text1->setPlainText(toBoxText(album.AlbumDescription));
+    Image1->showFile(album.photoFiles[1]);
+    Image2->showFile(album.photoFiles[2]);
+    Text1->setPlainText(toBoxText(album.description));
     for (QScrollBar* bar : {VScroll1, VScroll2, VScroll3})
         bar->setMaximum(255);
-    VScroll1->setValue(mirrored(album.BackRed));
-    VScroll2->setValue(mirrored(album.BackGreen));
-    VScroll3->setValue(mirrored(album.BackBlue));
+    VScroll1->setValue(mirrored(album.backgroundRed));
+    VScroll2->setValue(mirrored(album.backgroundGreen));
+    VScroll3->setValue(mirrored(album.backgroundBlue));
     showBackground();
     Label10->setText(QString());
 }
 
 void FormG::onText1Change() {
-    state().AlbumDescription = toAlbumText(Text1->toPlainText());
+    state().description = toAlbumText(Text1->toPlainText());
 }
 
 void FormG::onScroll(QScrollBar* bar) {
     AlbumState& album = state();
     // Only the moved bar is read; the other components come from the album.
     if (bar == VScroll1)
-        album.BackRed = mirrored(bar->value());
+        album.backgroundRed = mirrored(bar->value());
     else if (bar == VScroll2)
-        album.BackGreen = mirrored(bar->value());
+        album.backgroundGreen = mirrored(bar->value());
     else
-        album.BackBlue = mirrored(bar->value());
+        album.backgroundBlue = mirrored(bar->value());
     showBackground();
 }
 
 void FormG::showBackground() {
     const AlbumState& album = state();
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(album.BackRed, album.BackGreen, album.BackBlue));
+    colours.setColor(QPalette::Window,
+                     QColor(album.backgroundRed, album.backgroundGreen, album.backgroundBlue));
     setPalette(colours);
 }
 
@@ -180,7 +181,7 @@ void FormG::onCommand1Click() {
     context.typedAlbumName = wizard().typedAlbumName();
     context.programFolder = wizard().programFolder();
     context.progress = &progress;
-    const GenerationResult result = GenerateAlbum(album, context);
+    const GenerationResult result = generateAlbum(album, context);
     if (!result.ok) {
         // Nothing was lost; the user can set things right and press again.
         Label10->setText(toBoxText(result.message));
@@ -188,17 +189,17 @@ void FormG::onCommand1Click() {
         return;
     }
 
-    const bool copyMode = album.KeepSourceFolder != FlagFalse;
-    const QString folder = copyMode ? album.SourceFolder : album.AlbumFolder;
+    const bool copyMode = album.keepSourceFolder;
+    const QString folder = copyMode ? album.sourceFolder : album.albumFolder;
     Label10->setText(QStringLiteral("Ваш альбом в папке: \n") + folder +
                      QStringLiteral("\nДля просмотра выберите файл start.htm"));
     Label10->repaint();
 
     if (desktop().askYesNo(QStringLiteral("Просматривать будем?"),
                            QStringLiteral("Генерация выполнена"))) {
-        const QString page = copyMode ? album.SourceFolder + album.AlbumName + nativeSeparator() +
+        const QString page = copyMode ? album.sourceFolder + album.albumName + nativeSeparator() +
                                             QStringLiteral("start.htm")
-                                      : album.AlbumFolder + QStringLiteral("start.htm");
+                                      : album.albumFolder + QStringLiteral("start.htm");
         desktop().openAlbumPage(page);
     } else {
         closeFromCode();

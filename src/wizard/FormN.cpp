@@ -138,7 +138,7 @@ void FormN::onCheck1Click() {
     showLabels();
     if (!Check1->isChecked()) {
         // The photo list keeps what the last scan left.
-        state().NoThumbnails = FlagTrue;
+        state().thumbnails = false;
         return;
     }
     switch (scanThumbnails(state(), desktop())) {
@@ -155,12 +155,12 @@ void FormN::onCheck1Click() {
 
 void FormN::onCheck2Click() {
     showLabels();
-    state().UseFileNameAsComment = toFlag(Check2->isChecked());
+    state().titlesFromFileNames = Check2->isChecked();
 }
 
 void FormN::onCheck3Click() {
     showLabels();
-    state().KeepSourceFolder = toFlag(Check3->isChecked());
+    state().keepSourceFolder = Check3->isChecked();
 }
 
 void FormN::onCommand2Click() {

@@ -132,7 +132,7 @@ void FormP::load() {
         loadTitlesFromNames(album, desktop());
     const int lines = placeCount(album);
     for (int k = 1; k <= lines; ++k)
-        List1->addItem(album.OrdinalNames[k]);
+        List1->addItem(album.ordinalNames[k]);
 }
 
 void FormP::focusFirstPhoto() {
@@ -149,24 +149,24 @@ int FormP::selectedPosition() const {
 void FormP::onList1Click() {
     const AlbumState& album = state();
     const int k = selectedPosition();
-    Image1->showFile(album.FileNames[k]);
-    Text1->setText(album.PhotoTitles[k]);
-    Text2->setPlainText(toBoxText(album.PhotoComments[k]));
-    if (album.NoThumbnails == FlagFalse) {
+    Image1->showFile(album.photoFiles[k]);
+    Text1->setText(album.titles[k]);
+    Text2->setPlainText(toBoxText(album.comments[k]));
+    if (album.thumbnails) {
         // Only the first twenty positions have thumbnail slots.
-        if (decltype(album.ThumbNames)::inBounds(k))
-            Image2->showFile(album.ThumbNames[k]);
+        if (decltype(album.thumbnailFiles)::inBounds(k))
+            Image2->showFile(album.thumbnailFiles[k]);
         else
             Image2->clearPicture();
     }
 }
 
 void FormP::onText1Change() {
-    state().PhotoTitles[selectedPosition()] = Text1->text();
+    state().titles[selectedPosition()] = Text1->text();
 }
 
 void FormP::onText2Change() {
-    state().PhotoComments[selectedPosition()] = toAlbumText(Text2->toPlainText());
+    state().comments[selectedPosition()] = toAlbumText(Text2->toPlainText());
 }
 
 void FormP::onUp() {

@@ -165,15 +165,15 @@ void FormV::onDir1Change(const QString& path) {
     }
     shownFolder_ = path;
     File1->showFolder(path, true);
-    Text1->setText(state().SourceFolder);
+    Text1->setText(state().sourceFolder);
     Drive1->showDriveOf(path);
 }
 
 void FormV::onFile1Click() {
     AlbumState& album = state();
-    album.SourceFolder = withTrailingSeparator(album.SourceFolder);
-    Text1->setText(album.SourceFolder);
-    const QString path = album.SourceFolder + File1->selectedName();
+    album.sourceFolder = withTrailingSeparator(album.sourceFolder);
+    Text1->setText(album.sourceFolder);
+    const QString path = album.sourceFolder + File1->selectedName();
     if (path.right(3).toUpper() == QLatin1String("JPG"))
         Image1->showFile(path);
 }
@@ -186,7 +186,7 @@ void FormV::onCommand2Click() {
 }
 
 void FormV::onCommand3Click() {
-    if (state().ImageCount == 0)
+    if (state().photoCount == 0)
         desktop().inform(QStringLiteral("В выбранной папке нет файлов изображений"));
     else
         desktop().inform(

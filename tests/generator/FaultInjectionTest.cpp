@@ -26,7 +26,7 @@
 
 namespace {
 
-const QString AlbumName = QStringLiteral("Альбом");
+const QString albumName = QStringLiteral("Альбом");
 using Kind = FaultyFileOps::Kind;
 
 struct Scenario {
@@ -81,7 +81,7 @@ public:
     }
 
     QStringList arguments() const {
-        QStringList args = {QStringLiteral("-q"), QStringLiteral("-n"), AlbumName};
+        QStringList args = {QStringLiteral("-q"), QStringLiteral("-n"), albumName};
         if (scenario_.rename)
             args << QStringLiteral("--rename");
         if (scenario_.thumbnails)
@@ -100,7 +100,7 @@ public:
     }
 
     QString albumFolder() const {
-        return scenario_.rename ? root.filePath(AlbumName) : source + QLatin1Char('/') + AlbumName;
+        return scenario_.rename ? root.filePath(albumName) : source + QLatin1Char('/') + albumName;
     }
 
     // What is wrong with the album a finished run left; empty when nothing is.
@@ -209,7 +209,7 @@ TEST_P(FaultSweep, CleanRunWritesEverythingBeforeTheFirstRename) {
             EXPECT_EQ(calls[i - 1].kind, Kind::Rename) << "call " << i;
         // Each scenario has photos whose names the album needs: they step aside.
         EXPECT_GT(renames, files + 1);
-        EXPECT_TRUE(calls.last().target.endsWith(QLatin1Char('/') + AlbumName));
+        EXPECT_TRUE(calls.last().target.endsWith(QLatin1Char('/') + albumName));
     } else {
         EXPECT_EQ(calls.first().kind, Kind::MakeFolder);
         EXPECT_EQ(copies, files + 3);

@@ -15,7 +15,7 @@ class FolderOfPathResult : public ::testing::TestWithParam<FolderCase> {};
 TEST_P(FolderOfPathResult, KeepsTheTrailingSeparator) {
     const FolderCase& c = GetParam();
     const QString path = QString::fromUtf8(c.path);
-    EXPECT_EQ(FolderOfPath(path, QLatin1Char(c.separator)), QString::fromUtf8(c.folder)) << c.path;
+    EXPECT_EQ(folderOfPath(path, QLatin1Char(c.separator)), QString::fromUtf8(c.folder)) << c.path;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -35,7 +35,7 @@ class FolderOfPathError : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(FolderOfPathError, NoSeparatorBeforeTheLastCharacter) {
     const FolderCase& c = GetParam();
-    EXPECT_THROW(FolderOfPath(QString::fromUtf8(c.path), QLatin1Char(c.separator)),
+    EXPECT_THROW(folderOfPath(QString::fromUtf8(c.path), QLatin1Char(c.separator)),
                  InvalidPathArgument)
         << c.path;
 }
@@ -49,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FolderCase{"D:\\Photos\\sea.jpg", '/', nullptr}));
 
 TEST(FolderOfPathDefault, UsesThePlatformSeparator) {
-    EXPECT_EQ(FolderOfPath(QStringLiteral("/tmp/album/n1.jpg")), QStringLiteral("/tmp/album/"));
-    EXPECT_THROW(FolderOfPath(QStringLiteral("C:\\x\\n1.jpg")), InvalidPathArgument);
+    EXPECT_EQ(folderOfPath(QStringLiteral("/tmp/album/n1.jpg")), QStringLiteral("/tmp/album/"));
+    EXPECT_THROW(folderOfPath(QStringLiteral("C:\\x\\n1.jpg")), InvalidPathArgument);
 }
 
 } // namespace

@@ -49,8 +49,8 @@ public:
         context.progress = &progress;
     }
 
-    GenerationResult generate() { return GenerateAlbum(state, context); }
-    QString album() const { return source + state.AlbumName + QLatin1Char('/'); }
+    GenerationResult generate() { return generateAlbum(state, context); }
+    QString album() const { return source + state.albumName + QLatin1Char('/'); }
     QByteArray albumFile(const QString& name) const { return fileBytes(album() + name); }
 
     TestFolder root;
@@ -81,7 +81,7 @@ TEST(CopyMode, PhotosInTheirNewOrderPagesAndButtonsSourceUntouched) {
 
     const GenerationResult result = a.generate();
     ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(a.state.AlbumFolder, a.source + QStringLiteral("Лето/"));
+    EXPECT_EQ(a.state.albumFolder, a.source + QStringLiteral("Лето/"));
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(3, false));
 
     EXPECT_EQ(a.albumFile("n1.jpg"), a.original["b#Бета.jpg"]);
@@ -116,7 +116,7 @@ TEST(CopyMode, PhotosInTheirNewOrderPagesAndButtonsSourceUntouched) {
 
 TEST(CopyMode, ThumbnailsAreCopiedBesideTheirPhotos) {
     CopyAlbum a({"sea.jpg", "sea-m.jpg", "sky.jpg", "sky-m.jpg"}, true);
-    ASSERT_EQ(a.state.NoThumbnails, 0);
+    ASSERT_TRUE(a.state.thumbnails);
     EXPECT_EQ(movePhotoDown(a.state, 0), 1); // sky, sea
     ASSERT_TRUE(a.generate().ok);
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(2, true));
@@ -141,7 +141,7 @@ TEST(CopyMode, ProgressCaptionsForEveryStep) {
     ASSERT_EQ(captions.size(), 30);
     for (int k = 1; k <= 10; ++k) {
         EXPECT_EQ(captions[k - 1].text,
-                  QStringLiteral("Копируется файл изображения:\r\n") + a.state.FileNames[k]);
+                  QStringLiteral("Копируется файл изображения:\r\n") + a.state.photoFiles[k]);
         EXPECT_EQ(captions[k - 1].pauseMs, 300);
         EXPECT_EQ(captions[9 + k].text,
                   QStringLiteral("Добавка указателя на изображение:  ") + QString::number(k));
@@ -163,7 +163,7 @@ TEST(CopyMode, SecondRunReplacesEarlierCopies) {
     EXPECT_EQ(a.albumFile("n1.jpg"), a.original["a.jpg"]);
 
     EXPECT_EQ(movePhotoDown(a.state, 0), 1);
-    a.state.PhotoTitles[1] = QStringLiteral("Новый");
+    a.state.titles[1] = QStringLiteral("Новый");
     const GenerationResult again = a.generate();
     ASSERT_TRUE(again.ok) << again.message.toStdString();
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(2, false));
@@ -174,9 +174,9 @@ TEST(CopyMode, SecondRunReplacesEarlierCopies) {
 
 TEST(CopyMode, EmptyAlbumGetsItsIndexAndButtons) {
     CopyAlbum a({"a.jpg"});
-    a.state.ImageCount = 0;
+    a.state.photoCount = 0;
     ASSERT_TRUE(a.generate().ok);
-    EXPECT_EQ(a.state.AlbumFolder, a.album());
+    EXPECT_EQ(a.state.albumFolder, a.album());
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(0, false));
     EXPECT_EQ(pageFileLines(a.album() + "start.htm").size(), 36);
     EXPECT_TRUE(a.progress.captions.isEmpty());
@@ -191,16 +191,16 @@ struct Refusal {
 
 TEST(CopyModeRefusals, NothingIsCopiedOrWritten) {
     const QList<Refusal> refusals = {
-        {"photo deleted after the scan", [](CopyAlbum& a) { QFile::remove(a.state.FileNames[2]); },
-         [](const CopyAlbum& a) { return a.state.FileNames[2]; }},
+        {"photo deleted after the scan", [](CopyAlbum& a) { QFile::remove(a.state.photoFiles[2]); },
+         [](const CopyAlbum& a) { return a.state.photoFiles[2]; }},
         {"photo replaced by a folder",
          [](CopyAlbum& a) {
-             QFile::remove(a.state.FileNames[3]);
-             QDir().mkdir(a.state.FileNames[3]);
+             QFile::remove(a.state.photoFiles[3]);
+             QDir().mkdir(a.state.photoFiles[3]);
          },
-         [](const CopyAlbum& a) { return a.state.FileNames[3]; }},
+         [](const CopyAlbum& a) { return a.state.photoFiles[3]; }},
         {"album name that leaves the folder",
-         [](CopyAlbum& a) { a.state.AlbumName = QStringLiteral("../Лето"); },
+         [](CopyAlbum& a) { a.state.albumName = QStringLiteral("../Лето"); },
          [](const CopyAlbum&) { return QStringLiteral("имя альбома"); }},
         {"album folder removed", [](CopyAlbum& a) { QDir().rmdir(a.album()); },
          [](const CopyAlbum& a) { return a.source + QStringLiteral("Лето"); }},
@@ -209,14 +209,14 @@ TEST(CopyModeRefusals, NothingIsCopiedOrWritten) {
          [](const CopyAlbum&) { return QStringLiteral("back-bt.gif"); }},
         {"more than 20 photos with thumbnails",
          [](CopyAlbum& a) {
-             a.state.NoThumbnails = 0;
-             a.state.ImageCount = 21;
+             a.state.thumbnails = true;
+             a.state.photoCount = 21;
          },
          [](const CopyAlbum&) { return QStringLiteral("20"); }},
         {"thumbnail missing",
          [](CopyAlbum& a) {
-             a.state.NoThumbnails = 0;
-             a.state.ThumbNames[1] = a.source + QStringLiteral("нет-m.jpg");
+             a.state.thumbnails = true;
+             a.state.thumbnailFiles[1] = a.source + QStringLiteral("нет-m.jpg");
          },
          [](const CopyAlbum& a) { return a.source + QStringLiteral("нет-m.jpg"); }},
     };
@@ -245,7 +245,7 @@ TEST(CopyModeFailures, FailedCopyNamesThePhotoAndTheReason) {
     const GenerationResult result = a.generate();
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(files.failures(), 1);
-    EXPECT_TRUE(result.message.contains(a.state.FileNames[2])) << result.message.toStdString();
+    EXPECT_TRUE(result.message.contains(a.state.photoFiles[2])) << result.message.toStdString();
     EXPECT_TRUE(result.message.contains(describeErrno(EROFS)));
     EXPECT_FALSE(QFile::exists(a.album() + "start.htm"));
     EXPECT_FALSE(QFile::exists(a.album() + "n3.jpg"));

@@ -32,18 +32,18 @@ public:
         EXPECT_TRUE(changeFolder(state, source).ok);
         EXPECT_TRUE(configureAlbum(state, QStringLiteral("Summer"), messages));
         applySettingsDefaults(state);
-        state.KeepSourceFolder = 0;
-        state.UseFileNameAsComment = 0;
+        state.keepSourceFolder = false;
+        state.titlesFromFileNames = false;
         if (thumbnails) {
             EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::Paired);
         }
         EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
-        context.typedAlbumName = state.AlbumName;
+        context.typedAlbumName = state.albumName;
         context.programFolder = programFolder();
         context.progress = &progress;
     }
 
-    GenerationResult generate() { return GenerateAlbum(state, context); }
+    GenerationResult generate() { return generateAlbum(state, context); }
     QString album() const { return root.withSeparator() + QStringLiteral("Summer/"); }
     QByteArray albumFile(const QString& name) const { return fileBytes(album() + name); }
 
@@ -65,12 +65,12 @@ public:
 TEST(RenameMode, SourceFolderBecomesTheAlbum) {
     RenameAlbum a({"a.jpg", "b.jpg", "c.jpg"});
     EXPECT_EQ(movePhotoUp(a.state, 2), 1); // a, c, b
-    const QString oldFirst = a.state.FileNames[1];
+    const QString oldFirst = a.state.photoFiles[1];
 
     const GenerationResult result = a.generate();
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(a.root.entries(), QStringList{QStringLiteral("Summer")});
-    EXPECT_EQ(a.state.AlbumFolder, a.album());
+    EXPECT_EQ(a.state.albumFolder, a.album());
     const QStringList expected = {"back-bt.gif", "for-bt.gif", "ish-bt.gif", "n1.htm", "n1.jpg",
                                   "n2.htm",      "n2.jpg",     "n3.htm",     "n3.jpg", "start.htm"};
     EXPECT_EQ(sortedEntries(a.album()), expected);
@@ -84,8 +84,8 @@ TEST(RenameMode, SourceFolderBecomesTheAlbum) {
     EXPECT_EQ(a.progress.captions[0].text, QStringLiteral("Добавка указателя на изображение:  1"));
     EXPECT_EQ(a.progress.captions[5].text, QStringLiteral("Страница для изображения:  3"));
     // The state keeps the old paths.
-    EXPECT_EQ(a.state.SourceFolder, a.source);
-    EXPECT_EQ(a.state.FileNames[1], oldFirst);
+    EXPECT_EQ(a.state.sourceFolder, a.source);
+    EXPECT_EQ(a.state.photoFiles[1], oldFirst);
 }
 
 TEST(RenameMode, ThumbnailsGetTheirAlbumNames) {
@@ -152,9 +152,9 @@ TEST(RenameModeRefusals, NothingChangesOnDisk) {
          [](RenameAlbum& a) { a.root.writeFile(QStringLiteral("SUMMER"), "x"); },
          [](const RenameAlbum& a) { return a.root.withSeparator() + QStringLiteral("SUMMER"); }},
         {"photo deleted after the scan",
-         [](RenameAlbum& a) { QFile::remove(a.state.FileNames[1]); },
-         [](const RenameAlbum& a) { return a.state.FileNames[1]; }},
-        {"invalid album name", [](RenameAlbum& a) { a.state.AlbumName = QStringLiteral("a/b"); },
+         [](RenameAlbum& a) { QFile::remove(a.state.photoFiles[1]); },
+         [](const RenameAlbum& a) { return a.state.photoFiles[1]; }},
+        {"invalid album name", [](RenameAlbum& a) { a.state.albumName = QStringLiteral("a/b"); },
          [](const RenameAlbum&) { return QStringLiteral("имя альбома"); }},
     };
     for (const Case& c : cases) {
@@ -166,7 +166,7 @@ TEST(RenameModeRefusals, NothingChangesOnDisk) {
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.message.contains(c.named(a))) << result.message.toStdString();
         EXPECT_EQ(treeSnapshot(a.root.path()), before);
-        EXPECT_TRUE(a.state.AlbumFolder.isEmpty());
+        EXPECT_TRUE(a.state.albumFolder.isEmpty());
     }
 }
 
@@ -176,9 +176,9 @@ TEST(RenameModeRefusals, SourceWithoutAParentFolderIsRefused) {
     RenameAlbum a({"a.jpg", "b.jpg"});
     const QString saved = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(a.root.path()));
-    a.state.SourceFolder = QStringLiteral("Trip/");
-    a.state.FileNames[1] = QStringLiteral("Trip/a.jpg");
-    a.state.FileNames[2] = QStringLiteral("Trip/b.jpg");
+    a.state.sourceFolder = QStringLiteral("Trip/");
+    a.state.photoFiles[1] = QStringLiteral("Trip/a.jpg");
+    a.state.photoFiles[2] = QStringLiteral("Trip/b.jpg");
     const auto before = treeSnapshot(a.root.path());
     const GenerationResult result = a.generate();
     QDir::setCurrent(saved);
@@ -189,18 +189,18 @@ TEST(RenameModeRefusals, SourceWithoutAParentFolderIsRefused) {
 
 TEST(RenameMode, AlbumNamedLikeItsOwnFolderKeepsTheFolder) {
     RenameAlbum a({"a.jpg"});
-    a.state.AlbumName = QStringLiteral("Trip");
+    a.state.albumName = QStringLiteral("Trip");
     ASSERT_TRUE(a.generate().ok);
-    EXPECT_EQ(a.state.AlbumFolder, a.source);
+    EXPECT_EQ(a.state.albumFolder, a.source);
     EXPECT_EQ(a.root.entries(), QStringList{QStringLiteral("Trip")});
     EXPECT_EQ(fileBytes(a.source + "n1.jpg"), a.original["a.jpg"]);
 }
 
 TEST(RenameMode, EmptyAlbumStillGetsButtonsAndTheNewName) {
     RenameAlbum a({"a.jpg"});
-    a.state.ImageCount = 0;
+    a.state.photoCount = 0;
     ASSERT_TRUE(a.generate().ok);
-    EXPECT_EQ(a.state.AlbumFolder, a.album());
+    EXPECT_EQ(a.state.albumFolder, a.album());
     const QStringList expected = {"a.jpg", "back-bt.gif", "for-bt.gif", "ish-bt.gif", "start.htm"};
     EXPECT_EQ(sortedEntries(a.album()), expected);
     EXPECT_EQ(pageFileLines(a.album() + "start.htm").size(), 36);

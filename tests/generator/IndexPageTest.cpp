@@ -51,7 +51,7 @@ QStringList expectedHead(const QString& typedName, const QString& albumName, con
         R"(</table>)",
         R"(<p align="center">)",
         programLine,
-        R"(<a href=")" + AuthorSiteAddress + R"(">Сайт автора программы</a></b><br>)",
+        R"(<a href=")" + authorSiteAddress + R"(">Сайт автора программы</a></b><br>)",
         R"(<p><font color="#FF0000"><b><font size="4">&nbsp;&nbsp;&nbsp;&nbsp;</font></b></font></td></tr>)",
     };
     return lines;
@@ -73,20 +73,20 @@ QStringList expectedRow(int k, const QString& title, bool thumbnails) {
 AlbumState albumOf(int count, bool thumbnails) {
     AlbumState state;
     applyStartupDefaults(state, QStringLiteral("/photos"));
-    state.AlbumName = QStringLiteral("Лето");
-    state.NoThumbnails = thumbnails ? 0 : -1;
-    state.ImageCount = static_cast<Count>(count);
+    state.albumName = QStringLiteral("Лето");
+    state.thumbnails = thumbnails;
+    state.photoCount = static_cast<Count>(count);
     for (int k = 1; k <= count; ++k)
-        state.PhotoTitles[k] = QStringLiteral("Снимок %1").arg(k);
+        state.titles[k] = QStringLiteral("Снимок %1").arg(k);
     return state;
 }
 
 QByteArray writeIndex(const AlbumState& state, const QString& typedName) {
     PageText page;
-    WriteIndexHead(page, state, typedName);
-    for (int k = 1; k <= state.ImageCount; ++k)
-        WriteIndexRow(page, state, k);
-    WriteIndexClosing(page);
+    writeIndexHead(page, state, typedName);
+    for (int k = 1; k <= state.photoCount; ++k)
+        writeIndexRow(page, state, k);
+    writeIndexClosing(page);
     return page.bytes();
 }
 
@@ -134,12 +134,12 @@ INSTANTIATE_TEST_SUITE_P(Counts, IndexPageLayout,
 
 TEST(IndexPageRows, PhotoTwelveLinksItsPageAndPicture) {
     AlbumState state = albumOf(40, false);
-    state.PhotoTitles[12] = QStringLiteral("Закат");
+    state.titles[12] = QStringLiteral("Закат");
     QStringList lines = pageLines(writeIndex(state, QStringLiteral("Лето")));
     const int r4 = 35 + 5 * 11 + 4 - 1; // zero-based R4 of the twelfth row
     EXPECT_EQ(lines[r4], QStringLiteral("<a href=n12.htm><img src=n12.jpg  alt=\"Закат\" "
                                         "width=\"150\" height=\"105\"></a></td></tr>"));
-    state.NoThumbnails = 0;
+    state.thumbnails = true;
     lines = pageLines(writeIndex(state, QStringLiteral("Лето")));
     EXPECT_EQ(lines[r4], QStringLiteral("<a href=n12.htm><img src=n12-m.jpg  alt=\"Закат\" "
                                         "width=\"150\" height=\"105\"></a></td></tr>"));
@@ -147,7 +147,7 @@ TEST(IndexPageRows, PhotoTwelveLinksItsPageAndPicture) {
 
 TEST(IndexPageRows, EmptyTitleGivesBareBreaksAndEmptyAlt) {
     AlbumState state = albumOf(1, false);
-    state.PhotoTitles[1].clear();
+    state.titles[1].clear();
     const QStringList lines = pageLines(writeIndex(state, QStringLiteral("Лето")));
     EXPECT_EQ(lines[37], QStringLiteral("<br><br>"));
     EXPECT_EQ(lines[38], QStringLiteral("<a href=n1.htm><img src=n1.jpg  alt=\"\" width=\"150\" "
@@ -156,7 +156,7 @@ TEST(IndexPageRows, EmptyTitleGivesBareBreaksAndEmptyAlt) {
 
 TEST(IndexPageContent, TypedNameHeadsTheTitleAndAlbumNameTheHeading) {
     AlbumState state = albumOf(0, false);
-    state.AlbumName = QStringLiteral("Старое имя");
+    state.albumName = QStringLiteral("Старое имя");
     const QStringList lines = pageLines(writeIndex(state, QStringLiteral("Новое имя")));
     EXPECT_EQ(lines[3], QStringLiteral("<title>Новое имя</title>"));
     EXPECT_EQ(lines[15],
@@ -172,22 +172,22 @@ TEST(PageColour, TwoUpperCaseHexDigitsPerComponentOnBothKindsOfPage) {
     } cases[] = {{10, 5, 255, "#0A05FF"}, {0, 128, 255, "#0080FF"}, {171, 205, 239, "#ABCDEF"}};
     for (const auto& c : cases) {
         AlbumState state = albumOf(1, false);
-        state.BackRed = c.red;
-        state.BackGreen = c.green;
-        state.BackBlue = c.blue;
+        state.backgroundRed = c.red;
+        state.backgroundGreen = c.green;
+        state.backgroundBlue = c.blue;
         const QString body = "<body bgcolor=\"" + QLatin1String(c.colour) + rest;
         EXPECT_EQ(pageLines(writeIndex(state, QStringLiteral("Лето")))[5], body);
         PageText photoPage;
-        WritePhotoPage(photoPage, state, 1, QStringLiteral("Лето"));
+        writePhotoPage(photoPage, state, 1, QStringLiteral("Лето"));
         EXPECT_EQ(pageLines(photoPage.bytes())[5], body);
     }
 }
 
 TEST(IndexPageContent, InsertedTextsAreEscapedWithoutChangingTheLineCount) {
     AlbumState state = albumOf(1, false);
-    state.AlbumName = QStringLiteral("Я & <ты>");
-    state.AlbumDescription = QStringLiteral("Сказал \"да\" & <ушёл>");
-    state.PhotoTitles[1] = QStringLiteral("Он \"сказал\" <b> & всё");
+    state.albumName = QStringLiteral("Я & <ты>");
+    state.description = QStringLiteral("Сказал \"да\" & <ушёл>");
+    state.titles[1] = QStringLiteral("Он \"сказал\" <b> & всё");
     const QStringList lines = pageLines(writeIndex(state, QStringLiteral("\"Мы\" & <вы>")));
     ASSERT_EQ(lines.size(), 41);
     EXPECT_EQ(lines[3], QStringLiteral("<title>&quot;Мы&quot; &amp; &lt;вы&gt;</title>"));
@@ -202,7 +202,7 @@ TEST(IndexPageContent, InsertedTextsAreEscapedWithoutChangingTheLineCount) {
 
 TEST(IndexPageContent, DescriptionLineBreaksBecomeLinesOfTheirOwn) {
     AlbumState state = albumOf(2, false);
-    state.AlbumDescription = QStringLiteral("Первая строка\r\nВторая строка\nТретья строка");
+    state.description = QStringLiteral("Первая строка\r\nВторая строка\nТретья строка");
     const QStringList lines = pageLines(writeIndex(state, QStringLiteral("Лето")));
     QStringList expected =
         expectedHead(QStringLiteral("Лето"), QStringLiteral("Лето"), QStringLiteral("#FFFFFF"),
@@ -217,8 +217,8 @@ TEST(IndexPageContent, DescriptionLineBreaksBecomeLinesOfTheirOwn) {
 
 TEST(IndexPageContent, CharacterOutsideTheCodePageBecomesAReference) {
     AlbumState state = albumOf(1, false);
-    state.PhotoTitles[1] = QStringLiteral("Улыбка 😀");
-    state.AlbumName = QStringLiteral("中");
+    state.titles[1] = QStringLiteral("Улыбка 😀");
+    state.albumName = QStringLiteral("中");
     const QByteArray bytes = writeIndex(state, QStringLiteral("Лето"));
     const QStringList lines = pageLines(bytes);
     EXPECT_EQ(lines[37], QStringLiteral("<br>Улыбка &#128512;<br>"));

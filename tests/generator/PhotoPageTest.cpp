@@ -62,19 +62,19 @@ QStringList expectedPage(int k, const QString& ordinal, const QString& typedName
 AlbumState albumOf(int count, bool thumbnails) {
     AlbumState state;
     applyStartupDefaults(state, QStringLiteral("/photos"));
-    state.AlbumName = QStringLiteral("Лето");
-    state.NoThumbnails = thumbnails ? 0 : -1;
-    state.ImageCount = static_cast<Count>(count);
+    state.albumName = QStringLiteral("Лето");
+    state.thumbnails = thumbnails;
+    state.photoCount = static_cast<Count>(count);
     for (int k = 1; k <= count; ++k) {
-        state.PhotoTitles[k] = QStringLiteral("Снимок %1").arg(k);
-        state.PhotoComments[k] = QStringLiteral("Комментарий %1").arg(k);
+        state.titles[k] = QStringLiteral("Снимок %1").arg(k);
+        state.comments[k] = QStringLiteral("Комментарий %1").arg(k);
     }
     return state;
 }
 
 QStringList writePage(const AlbumState& state, int k, const QString& typedName) {
     PageText page;
-    WritePhotoPage(page, state, k, typedName);
+    writePhotoPage(page, state, k, typedName);
     EXPECT_EQ(page.lineCount(), static_cast<int>(pageLines(page.bytes()).size()));
     return pageLines(page.bytes());
 }
@@ -101,7 +101,7 @@ TEST_P(PhotoPageNavigation, WholePageWithTheLinksOfItsPosition) {
         const QStringList lines = writePage(state, c.k, QStringLiteral("Лето"));
         EXPECT_EQ(lines.size(), 29 + c.navigation.size());
         expectLines(lines,
-                    expectedPage(c.k, state.OrdinalNames[c.k], QStringLiteral("Лето"),
+                    expectedPage(c.k, state.ordinalNames[c.k], QStringLiteral("Лето"),
                                  QStringLiteral("#FFFFFF"), QStringLiteral("Снимок %1").arg(c.k),
                                  QStringLiteral("Комментарий %1").arg(c.k), thumbnails,
                                  c.navigation));
@@ -128,8 +128,8 @@ TEST(PhotoPageContent, TwelfthPhotoIsTitledWithItsOrdinalWord) {
 
 TEST(PhotoPageContent, EmptyTitleAndComment) {
     AlbumState state = albumOf(2, true);
-    state.PhotoTitles[2].clear();
-    state.PhotoComments[2].clear();
+    state.titles[2].clear();
+    state.comments[2].clear();
     const QStringList lines = writePage(state, 2, QStringLiteral("Лето"));
     EXPECT_EQ(lines[17], QStringLiteral("<br></font>"));
     EXPECT_EQ(lines[19], QStringLiteral("<br>&nbsp;</h4>"));
@@ -139,7 +139,7 @@ TEST(PhotoPageContent, EmptyTitleAndComment) {
 
 TEST(PhotoPageContent, HeaderShowsTheTypedNameNotAlbumName) {
     AlbumState state = albumOf(1, false);
-    state.AlbumName = QStringLiteral("Старое");
+    state.albumName = QStringLiteral("Старое");
     const QStringList lines = writePage(state, 1, QStringLiteral("Новое"));
     EXPECT_EQ(lines[9], QStringLiteral("Новое</font>"));
     EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("Старое")));
@@ -147,8 +147,8 @@ TEST(PhotoPageContent, HeaderShowsTheTypedNameNotAlbumName) {
 
 TEST(PhotoPageContent, EscapingKeepsTheAltAttributeWhole) {
     AlbumState state = albumOf(1, false);
-    state.PhotoTitles[1] = QStringLiteral("Он \"сказал\" <b> & всё");
-    state.PhotoComments[1] = QStringLiteral("a<b & \"c\"");
+    state.titles[1] = QStringLiteral("Он \"сказал\" <b> & всё");
+    state.comments[1] = QStringLiteral("a<b & \"c\"");
     const QStringList lines = writePage(state, 1, QStringLiteral("Мы & <вы>"));
     ASSERT_EQ(lines.size(), 30);
     const QString title = QStringLiteral("Он &quot;сказал&quot; &lt;b&gt; &amp; всё");
@@ -162,7 +162,7 @@ TEST(PhotoPageContent, EscapingKeepsTheAltAttributeWhole) {
 
 TEST(PhotoPageContent, MultiLineCommentAndEmoji) {
     AlbumState state = albumOf(1, false);
-    state.PhotoComments[1] = QStringLiteral("строка 1\r\nстрока 2 😀");
+    state.comments[1] = QStringLiteral("строка 1\r\nстрока 2 😀");
     const QStringList lines = writePage(state, 1, QStringLiteral("Лето"));
     ASSERT_EQ(lines.size(), 31);
     EXPECT_EQ(lines[19], QStringLiteral("строка 1"));
@@ -171,9 +171,9 @@ TEST(PhotoPageContent, MultiLineCommentAndEmoji) {
 
 TEST(PhotoPageBytes, WindowsCodePageCrLfAndNoSourceFileName) {
     AlbumState state = albumOf(2, false);
-    state.FileNames[1] = QStringLiteral("/photos/секрет.jpg");
+    state.photoFiles[1] = QStringLiteral("/photos/секрет.jpg");
     PageText page;
-    WritePhotoPage(page, state, 1, QStringLiteral("Лето"));
+    writePhotoPage(page, state, 1, QStringLiteral("Лето"));
     const QByteArray& bytes = page.bytes();
     EXPECT_TRUE(bytes.endsWith("</body></html>\r\n"));
     EXPECT_EQ(bytes.count('\n'), 31);
@@ -186,7 +186,7 @@ TEST(PhotoPageBytes, WindowsCodePageCrLfAndNoSourceFileName) {
 TEST(PhotoPageBounds, PositionOutsideTheArraysThrows) {
     AlbumState state = albumOf(40, false);
     PageText page;
-    EXPECT_THROW(WritePhotoPage(page, state, 41, QStringLiteral("x")), SubscriptOutOfRange);
+    EXPECT_THROW(writePhotoPage(page, state, 41, QStringLiteral("x")), SubscriptOutOfRange);
 }
 
 } // namespace

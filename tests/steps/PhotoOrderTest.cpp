@@ -10,14 +10,14 @@ namespace {
 // An album of `count` photos whose entries name their original place.
 AlbumState albumOf(int count) {
     AlbumState state;
-    state.ImageCount = static_cast<Count>(count);
+    state.photoCount = static_cast<Count>(count);
     for (int k = 0; k <= 40; ++k) {
-        state.FileNames[k] = QStringLiteral("f%1").arg(k);
-        state.PhotoTitles[k] = QStringLiteral("t%1").arg(k);
-        state.PhotoComments[k] = QStringLiteral("c%1").arg(k);
+        state.photoFiles[k] = QStringLiteral("f%1").arg(k);
+        state.titles[k] = QStringLiteral("t%1").arg(k);
+        state.comments[k] = QStringLiteral("c%1").arg(k);
     }
     for (int k = 0; k <= 20; ++k)
-        state.ThumbNames[k] = QStringLiteral("m%1").arg(k);
+        state.thumbnailFiles[k] = QStringLiteral("m%1").arg(k);
     return state;
 }
 
@@ -25,9 +25,9 @@ AlbumState albumOf(int count) {
 QList<int> order(const AlbumState& state) {
     QList<int> places;
     for (int k = 0; k <= 40; ++k) {
-        const int place = state.FileNames[k].mid(1).toInt();
-        EXPECT_EQ(state.PhotoTitles[k], QStringLiteral("t%1").arg(place)) << k;
-        EXPECT_EQ(state.PhotoComments[k], QStringLiteral("c%1").arg(place)) << k;
+        const int place = state.photoFiles[k].mid(1).toInt();
+        EXPECT_EQ(state.titles[k], QStringLiteral("t%1").arg(place)) << k;
+        EXPECT_EQ(state.comments[k], QStringLiteral("c%1").arg(place)) << k;
         places.append(place);
     }
     return places;
@@ -36,7 +36,7 @@ QList<int> order(const AlbumState& state) {
 QList<int> thumbOrder(const AlbumState& state) {
     QList<int> places;
     for (int k = 0; k <= 20; ++k)
-        places.append(state.ThumbNames[k].mid(1).toInt());
+        places.append(state.thumbnailFiles[k].mid(1).toInt());
     return places;
 }
 
@@ -97,8 +97,8 @@ TEST(PhotoMoveSequence, DownThenUpRestoresTheOrder) {
     for (int i = 0; i < 4; ++i)
         line = movePhotoDown(state, line);
     EXPECT_EQ(line, 4);
-    EXPECT_EQ(state.FileNames[5], QStringLiteral("f1"));
-    EXPECT_EQ(state.ThumbNames[5], QStringLiteral("m1"));
+    EXPECT_EQ(state.photoFiles[5], QStringLiteral("f1"));
+    EXPECT_EQ(state.thumbnailFiles[5], QStringLiteral("m1"));
     EXPECT_EQ(movePhotoDown(state, line), 4);
     for (int i = 0; i < 4; ++i)
         line = movePhotoUp(state, line);

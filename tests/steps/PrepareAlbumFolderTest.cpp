@@ -21,7 +21,7 @@ protected:
         applyStartupDefaults(state, QStringLiteral("/start"));
         applySettingsDefaults(state);
         ASSERT_TRUE(changeFolder(state, folder.path()).ok);
-        state.AlbumName = QStringLiteral("Лето");
+        state.albumName = QStringLiteral("Лето");
     }
 
     TestFolder folder;
@@ -42,7 +42,7 @@ TEST_F(PrepareAlbumFolder, CopyModeCreatesTheAlbumFolder) {
 TEST_F(PrepareAlbumFolder, ExistingFolderInAnyLetterCaseIsRefused) {
     for (const QString& existing : {QStringLiteral("Лето"), QStringLiteral("лЕТО")}) {
         TestFolder source;
-        state.SourceFolder = source.withSeparator();
+        state.sourceFolder = source.withSeparator();
         source.makeFolder(existing);
         source.writeFile(existing + QStringLiteral("/old.htm"), "keep");
         ScriptedMessages seen;
@@ -64,7 +64,7 @@ TEST_F(PrepareAlbumFolder, AFileInTheWayFailsWithAMessage) {
 }
 
 TEST_F(PrepareAlbumFolder, InvalidNameIsRefusedBeforeAnyFolderIsMade) {
-    state.AlbumName = QStringLiteral("../выше");
+    state.albumName = QStringLiteral("../выше");
     EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Failed);
     EXPECT_EQ(messages.informed.size(), 1);
     EXPECT_EQ(folder.entries(), QStringList{QStringLiteral("a.jpg")});
@@ -72,11 +72,11 @@ TEST_F(PrepareAlbumFolder, InvalidNameIsRefusedBeforeAnyFolderIsMade) {
 
 TEST_F(PrepareAlbumFolder, RenameModeChecksAndCreatesNothing) {
     folder.makeFolder(QStringLiteral("Лето")); // would be refused in copy mode
-    state.KeepSourceFolder = 0;
+    state.keepSourceFolder = false;
     EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
     EXPECT_TRUE(messages.informed.isEmpty());
 
-    state.AlbumName = QStringLiteral("Осень");
+    state.albumName = QStringLiteral("Осень");
     EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
     EXPECT_FALSE(folder.exists(QStringLiteral("Осень")));
 }

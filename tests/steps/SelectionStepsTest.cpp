@@ -30,12 +30,12 @@ TEST(FolderChange, AddsOneSeparatorAndCountsEveryJpgWithoutLimit) {
     AlbumState state = startedState();
 
     ASSERT_TRUE(changeFolder(state, folder.path()).ok);
-    EXPECT_EQ(state.SourceFolder, folder.path() + QLatin1Char('/'));
-    EXPECT_EQ(state.ImageCount, 42); // thumbnails count too, and there is no limit of 40
+    EXPECT_EQ(state.sourceFolder, folder.path() + QLatin1Char('/'));
+    EXPECT_EQ(state.photoCount, 42); // thumbnails count too, and there is no limit of 40
 
     ASSERT_TRUE(changeFolder(state, folder.withSeparator()).ok);
-    EXPECT_EQ(state.SourceFolder, folder.withSeparator());
-    EXPECT_FALSE(state.SourceFolder.endsWith(QStringLiteral("//")));
+    EXPECT_EQ(state.sourceFolder, folder.withSeparator());
+    EXPECT_FALSE(state.sourceFolder.endsWith(QStringLiteral("//")));
 }
 
 TEST(FolderChange, UnlistableFolderKeepsTheState) {
@@ -48,8 +48,8 @@ TEST(FolderChange, UnlistableFolderKeepsTheState) {
     const FolderChangeResult result = changeFolder(state, missing);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(missing)) << result.error.toStdString();
-    EXPECT_EQ(state.SourceFolder, folder.withSeparator());
-    EXPECT_EQ(state.ImageCount, 1);
+    EXPECT_EQ(state.sourceFolder, folder.withSeparator());
+    EXPECT_EQ(state.photoCount, 1);
 }
 
 class ConfigureAlbum : public ::testing::Test {
@@ -69,26 +69,26 @@ TEST_F(ConfigureAlbum, TakesTheNameAndListsPhotosInListingOrder) {
     ASSERT_TRUE(configureAlbum(state, QStringLiteral(" Лето 2024 "), messages));
     EXPECT_TRUE(messages.informed.isEmpty());
     EXPECT_TRUE(messages.asked.isEmpty());
-    EXPECT_EQ(state.AlbumName, QStringLiteral(" Лето 2024 ")); // not trimmed
-    ASSERT_EQ(state.ImageCount, 3);
-    EXPECT_EQ(state.FileNames[1], folder.withSeparator() + QStringLiteral("A.JPG"));
-    EXPECT_EQ(state.FileNames[2], folder.withSeparator() + QStringLiteral("b.jpg"));
-    EXPECT_EQ(state.FileNames[3], folder.withSeparator() + QStringLiteral("c-m.jpg"));
+    EXPECT_EQ(state.albumName, QStringLiteral(" Лето 2024 ")); // not trimmed
+    ASSERT_EQ(state.photoCount, 3);
+    EXPECT_EQ(state.photoFiles[1], folder.withSeparator() + QStringLiteral("A.JPG"));
+    EXPECT_EQ(state.photoFiles[2], folder.withSeparator() + QStringLiteral("b.jpg"));
+    EXPECT_EQ(state.photoFiles[3], folder.withSeparator() + QStringLiteral("c-m.jpg"));
 }
 
 TEST_F(ConfigureAlbum, NoPhotosCountedIsRefused) {
     AlbumState fresh = startedState(); // before any folder change the count is 0
-    fresh.AlbumName = QStringLiteral("было");
+    fresh.albumName = QStringLiteral("было");
     ScriptedMessages messages;
     EXPECT_FALSE(configureAlbum(fresh, QStringLiteral("Лето"), messages));
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("В выбранной папке нет файлов изображений")});
-    EXPECT_EQ(fresh.AlbumName, QStringLiteral("было"));
+    EXPECT_EQ(fresh.albumName, QStringLiteral("было"));
 }
 
 TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
-    state.AlbumName = QStringLiteral("было");
-    state.FileNames[1] = QStringLiteral("старое");
+    state.albumName = QStringLiteral("было");
+    state.photoFiles[1] = QStringLiteral("старое");
     ScriptedMessages messages({true});
     EXPECT_FALSE(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages));
     ASSERT_EQ(messages.asked.size(), 1);
@@ -96,17 +96,17 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
               QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться и "
                              "изменит его?"));
     EXPECT_EQ(messages.asked[0].title, QStringLiteral("Внимание!"));
-    EXPECT_EQ(state.AlbumName, QStringLiteral("было"));
-    EXPECT_EQ(state.ImageCount, 3); // the folder change's count, untouched
-    EXPECT_EQ(state.FileNames[1], QStringLiteral("старое"));
+    EXPECT_EQ(state.albumName, QStringLiteral("было"));
+    EXPECT_EQ(state.photoCount, 3); // the folder change's count, untouched
+    EXPECT_EQ(state.photoFiles[1], QStringLiteral("старое"));
 }
 
 TEST_F(ConfigureAlbum, DefaultNameQuestionNoKeepsTheName) {
     ScriptedMessages messages({false});
     EXPECT_TRUE(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages));
     EXPECT_EQ(messages.asked.size(), 1);
-    EXPECT_EQ(state.AlbumName, QStringLiteral("Мой фотоальбом"));
-    EXPECT_EQ(state.ImageCount, 3);
+    EXPECT_EQ(state.albumName, QStringLiteral("Мой фотоальбом"));
+    EXPECT_EQ(state.photoCount, 3);
 }
 
 TEST_F(ConfigureAlbum, OnlyTheExactDefaultNameIsQuestioned) {
@@ -136,13 +136,13 @@ TEST_F(ConfigureAlbum, NamesThatCannotNameAFolderAreRefusedBeforeAnythingChanges
                              QString(300, QLatin1Char('x'))};
     for (const QString& name : bad) {
         AlbumState before = state;
-        before.AlbumName = QStringLiteral("было");
+        before.albumName = QStringLiteral("было");
         AlbumState attempt = before;
         ScriptedMessages messages;
         EXPECT_FALSE(configureAlbum(attempt, name, messages)) << name.toStdString();
         EXPECT_EQ(messages.informed.size(), 1) << name.toStdString();
-        EXPECT_EQ(attempt.AlbumName, QStringLiteral("было")) << name.toStdString();
-        EXPECT_EQ(attempt.ImageCount, 3);
+        EXPECT_EQ(attempt.albumName, QStringLiteral("было")) << name.toStdString();
+        EXPECT_EQ(attempt.photoCount, 3);
     }
     EXPECT_TRUE(folder.entries().size() == 3);
 }
@@ -153,15 +153,15 @@ TEST(ConfigureAlbumLimit, FortyOneJpgsKeepTheFirstFortyWithOneMessage) {
     writePhotos(folder, names);
     AlbumState state = startedState();
     ASSERT_TRUE(changeFolder(state, folder.path()).ok);
-    ASSERT_EQ(state.ImageCount, 41);
+    ASSERT_EQ(state.photoCount, 41);
 
     ScriptedMessages messages;
     EXPECT_TRUE(configureAlbum(state, QStringLiteral("Сорок"), messages));
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
-    EXPECT_EQ(state.ImageCount, 40);
+    EXPECT_EQ(state.photoCount, 40);
     for (int k = 1; k <= 40; ++k)
-        EXPECT_EQ(state.FileNames[k], folder.withSeparator() + names[k - 1]);
+        EXPECT_EQ(state.photoFiles[k], folder.withSeparator() + names[k - 1]);
 }
 
 } // namespace

@@ -43,12 +43,12 @@ TEST_F(ThumbnailScan, FivePhotosAndFiveThumbnailsWrittenInShuffledOrderArePaired
 
     EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::Paired);
     EXPECT_TRUE(messages.informed.isEmpty());
-    EXPECT_EQ(state.NoThumbnails, 0);
-    ASSERT_EQ(state.ImageCount, 5);
-    ASSERT_EQ(state.ThumbCount, 5);
+    EXPECT_TRUE(state.thumbnails);
+    ASSERT_EQ(state.photoCount, 5);
+    ASSERT_EQ(state.thumbnailCount, 5);
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(state.FileNames[i], path(QStringLiteral("%1.jpg").arg(i)));
-        EXPECT_EQ(state.ThumbNames[i], path(QStringLiteral("%1-m.jpg").arg(i)));
+        EXPECT_EQ(state.photoFiles[i], path(QStringLiteral("%1.jpg").arg(i)));
+        EXPECT_EQ(state.thumbnailFiles[i], path(QStringLiteral("%1-m.jpg").arg(i)));
     }
 }
 
@@ -57,10 +57,10 @@ TEST_F(ThumbnailScan, PairingFollowsNamesNotListingPositions) {
     writePhotos(folder, {"a.jpg", "a-m.jpg", "a-x.jpg", "a-x-m.jpg"});
     useFolder();
     EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::Paired);
-    EXPECT_EQ(state.FileNames[1], path("a-x.jpg"));
-    EXPECT_EQ(state.ThumbNames[1], path("a-x-m.jpg"));
-    EXPECT_EQ(state.FileNames[2], path("a.jpg"));
-    EXPECT_EQ(state.ThumbNames[2], path("a-m.jpg"));
+    EXPECT_EQ(state.photoFiles[1], path("a-x.jpg"));
+    EXPECT_EQ(state.thumbnailFiles[1], path("a-x-m.jpg"));
+    EXPECT_EQ(state.photoFiles[2], path("a.jpg"));
+    EXPECT_EQ(state.thumbnailFiles[2], path("a-m.jpg"));
 }
 
 TEST_F(ThumbnailScan, DifferentCountsSwitchThumbnailsOffWithTheExactMessage) {
@@ -70,11 +70,11 @@ TEST_F(ThumbnailScan, DifferentCountsSwitchThumbnailsOffWithTheExactMessage) {
     EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::CountsDiffer);
     EXPECT_EQ(messages.informed, QStringList{countsDiffer(" 5 -  3")});
     EXPECT_TRUE(messages.informed[0].endsWith(QStringLiteral("Найдено:  5 -  3")));
-    EXPECT_EQ(state.NoThumbnails, -1);
+    EXPECT_FALSE(state.thumbnails);
     // The counts and lists stay as the scan left them.
-    EXPECT_EQ(state.ImageCount, 5);
-    EXPECT_EQ(state.ThumbCount, 3);
-    EXPECT_EQ(state.FileNames[5], path("5.jpg"));
+    EXPECT_EQ(state.photoCount, 5);
+    EXPECT_EQ(state.thumbnailCount, 3);
+    EXPECT_EQ(state.photoFiles[5], path("5.jpg"));
 }
 
 TEST_F(ThumbnailScan, TwentyFiveShortNamesWarnFiveTimesThenCountsDiffer) {
@@ -88,11 +88,11 @@ TEST_F(ThumbnailScan, TwentyFiveShortNamesWarnFiveTimesThenCountsDiffer) {
     QStringList expected(5, tooManyPhotos);
     expected.append(countsDiffer(" 20 -  0"));
     EXPECT_EQ(messages.informed, expected);
-    EXPECT_EQ(state.ImageCount, 20);
+    EXPECT_EQ(state.photoCount, 20);
     // Listing order: 1, 10..19, 2, 20..25, 3..9; the last short name takes place 20.
-    EXPECT_EQ(state.FileNames[20], path("9.jpg"));
-    EXPECT_EQ(state.FileNames[19], path("3.jpg"));
-    EXPECT_EQ(state.NoThumbnails, -1);
+    EXPECT_EQ(state.photoFiles[20], path("9.jpg"));
+    EXPECT_EQ(state.photoFiles[19], path("3.jpg"));
+    EXPECT_FALSE(state.thumbnails);
 }
 
 TEST_F(ThumbnailScan, TwentyOneLongNamesStopAtTheFirstExtraPhoto) {
@@ -103,8 +103,8 @@ TEST_F(ThumbnailScan, TwentyOneLongNamesStopAtTheFirstExtraPhoto) {
     useFolder();
     EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::CountsDiffer);
     EXPECT_EQ(messages.informed.count(tooManyPhotos), 1);
-    EXPECT_EQ(state.ImageCount, 20);
-    EXPECT_EQ(state.FileNames[20], path("photo20.jpg"));
+    EXPECT_EQ(state.photoCount, 20);
+    EXPECT_EQ(state.photoFiles[20], path("photo20.jpg"));
 }
 
 TEST_F(ThumbnailScan, TwentyOneThumbnailsStopWithTheOptionStillOn) {
@@ -119,8 +119,8 @@ TEST_F(ThumbnailScan, TwentyOneThumbnailsStopWithTheOptionStillOn) {
     ASSERT_FALSE(messages.informed.isEmpty());
     EXPECT_EQ(messages.informed.last(), tooManyThumbnails);
     EXPECT_FALSE(messages.informed.join('|').contains(QStringLiteral("Найдено")));
-    EXPECT_EQ(state.ThumbCount, 20);
-    EXPECT_EQ(state.NoThumbnails, 0);
+    EXPECT_EQ(state.thumbnailCount, 20);
+    EXPECT_TRUE(state.thumbnails);
 }
 
 TEST_F(ThumbnailScan, UpperCaseMarkerAndOddDotPositionsArePhotos) {
@@ -128,9 +128,9 @@ TEST_F(ThumbnailScan, UpperCaseMarkerAndOddDotPositionsArePhotos) {
     writePhotos(folder, {"pic-M.jpg", "a.b-m.jpg", "ab.x-m.jpg", "pic-m.jpg"});
     useFolder();
     EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::CountsDiffer);
-    EXPECT_EQ(state.ImageCount, 3);
-    EXPECT_EQ(state.ThumbCount, 1);
-    EXPECT_EQ(state.ThumbNames[1], path("pic-m.jpg"));
+    EXPECT_EQ(state.photoCount, 3);
+    EXPECT_EQ(state.thumbnailCount, 1);
+    EXPECT_EQ(state.thumbnailFiles[1], path("pic-m.jpg"));
 }
 
 struct NameCase {

@@ -57,22 +57,22 @@ TEST_F(TitlesLoad, FillsEveryTitleFromTheListedNames) {
     // Listing: "#Без названия", "Дача", "Море#…" ("#" sorts before letters).
     ASSERT_TRUE(loadTitlesFromNames(state, messages));
     EXPECT_TRUE(messages.informed.isEmpty());
-    ASSERT_EQ(state.ImageCount, 3);
-    EXPECT_EQ(state.FileNames[1], folder.withSeparator() + "#Без названия.jpg");
-    EXPECT_EQ(state.PhotoTitles[1], QString());
-    EXPECT_EQ(state.PhotoComments[1], QStringLiteral("Без названия"));
-    EXPECT_EQ(state.PhotoTitles[2], QStringLiteral("Вторая"));
-    EXPECT_EQ(state.PhotoComments[2], QStringLiteral("Дача"));
-    EXPECT_EQ(state.PhotoTitles[3], QStringLiteral("Море"));
-    EXPECT_EQ(state.PhotoComments[3], QStringLiteral("Закат над заливом"));
+    ASSERT_EQ(state.photoCount, 3);
+    EXPECT_EQ(state.photoFiles[1], folder.withSeparator() + "#Без названия.jpg");
+    EXPECT_EQ(state.titles[1], QString());
+    EXPECT_EQ(state.comments[1], QStringLiteral("Без названия"));
+    EXPECT_EQ(state.titles[2], QStringLiteral("Вторая"));
+    EXPECT_EQ(state.comments[2], QStringLiteral("Дача"));
+    EXPECT_EQ(state.titles[3], QStringLiteral("Море"));
+    EXPECT_EQ(state.comments[3], QStringLiteral("Закат над заливом"));
 }
 
 TEST_F(TitlesLoad, ThirdFileWithoutHashIsTitledTretya) {
     writePhotos(folder, {"a.jpg", "b.jpg", "Дача.jpg"});
     useFolder();
     ASSERT_TRUE(loadTitlesFromNames(state, messages));
-    EXPECT_EQ(state.PhotoTitles[3], QStringLiteral("Третья"));
-    EXPECT_EQ(state.PhotoComments[3], QStringLiteral("Дача"));
+    EXPECT_EQ(state.titles[3], QStringLiteral("Третья"));
+    EXPECT_EQ(state.comments[3], QStringLiteral("Дача"));
 }
 
 TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
@@ -81,13 +81,13 @@ TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
         names.append(QStringLiteral("t%1#c%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
     writePhotos(folder, names);
     useFolder();
-    state.PhotoTitles[40] = QStringLiteral("typed");
+    state.titles[40] = QStringLiteral("typed");
     ASSERT_TRUE(loadTitlesFromNames(state, messages));
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
-    EXPECT_EQ(state.ImageCount, 40);
-    EXPECT_EQ(state.PhotoTitles[40], QStringLiteral("t40"));
-    EXPECT_EQ(state.PhotoComments[40], QStringLiteral("c40"));
+    EXPECT_EQ(state.photoCount, 40);
+    EXPECT_EQ(state.titles[40], QStringLiteral("t40"));
+    EXPECT_EQ(state.comments[40], QStringLiteral("c40"));
 }
 
 TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
@@ -96,7 +96,7 @@ TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
     ASSERT_TRUE(loadTitlesFromNames(state, messages));
     EXPECT_EQ(movePhotoDown(state, 0), 1); // B, A, C
     EXPECT_EQ(movePhotoDown(state, 1), 2); // B, C, A
-    state.PhotoTitles[1] = QStringLiteral("набрано");
+    state.titles[1] = QStringLiteral("набрано");
 
     ASSERT_TRUE(loadTitlesFromNames(state, messages));
     const QString dir = folder.withSeparator();
@@ -104,9 +104,9 @@ TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
     const QStringList titles = {"B", "C", "A"};
     const QStringList comments = {"две", "три", "одна"};
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(state.FileNames[k], files[k - 1]) << k;
-        EXPECT_EQ(state.PhotoTitles[k], titles[k - 1]) << k;
-        EXPECT_EQ(state.PhotoComments[k], comments[k - 1]) << k;
+        EXPECT_EQ(state.photoFiles[k], files[k - 1]) << k;
+        EXPECT_EQ(state.titles[k], titles[k - 1]) << k;
+        EXPECT_EQ(state.comments[k], comments[k - 1]) << k;
     }
 }
 
@@ -117,10 +117,10 @@ TEST_F(TitlesLoad, ReloadAfterTheFolderChangedTakesTheListingOrder) {
     movePhotoDown(state, 0);
     folder.writeFile(QStringLiteral("c#3.jpg"), makeJpeg(9));
     ASSERT_TRUE(loadTitlesFromNames(state, messages));
-    ASSERT_EQ(state.ImageCount, 3);
+    ASSERT_EQ(state.photoCount, 3);
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(state.PhotoTitles[k], QString(QChar('a' + k - 1)));
-        EXPECT_EQ(state.PhotoComments[k], QString::number(k));
+        EXPECT_EQ(state.titles[k], QString(QChar('a' + k - 1)));
+        EXPECT_EQ(state.comments[k], QString::number(k));
     }
 }
 

@@ -61,11 +61,11 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
     EXPECT_EQ(background(generation), QColor(255, 255, 255));
 
     green->setValue(255);
-    EXPECT_EQ(state().BackGreen, 0);
+    EXPECT_EQ(state().backgroundGreen, 0);
     EXPECT_EQ(background(generation), QColor(255, 0, 255));
     blue->setValue(55);
-    EXPECT_EQ(state().BackBlue, 200);
-    EXPECT_EQ(state().BackRed, 255);
+    EXPECT_EQ(state().backgroundBlue, 200);
+    EXPECT_EQ(state().backgroundRed, 255);
 
     // Closed and opened again, window and album still agree on the colour.
     generation->close();
@@ -76,7 +76,8 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
     EXPECT_EQ(control<QScrollBar>(generation, "VScroll2")->value(), 255);
     EXPECT_EQ(control<QScrollBar>(generation, "VScroll3")->value(), 55);
     EXPECT_EQ(background(generation), QColor(255, 0, 200));
-    EXPECT_EQ(QColor(state().BackRed, state().BackGreen, state().BackBlue), QColor(255, 0, 200));
+    EXPECT_EQ(QColor(state().backgroundRed, state().backgroundGreen, state().backgroundBlue),
+              QColor(255, 0, 200));
 }
 
 TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) {
@@ -85,9 +86,9 @@ TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) 
     EXPECT_EQ(description->toPlainText(), "Этот альбом показывает и рассказывает о ...");
     description->clear();
     typeText(description, "Л");
-    EXPECT_EQ(state().AlbumDescription, "Л");
+    EXPECT_EQ(state().description, "Л");
     typeText(description, "ето\nна даче");
-    EXPECT_EQ(state().AlbumDescription, "Лето\r\nна даче");
+    EXPECT_EQ(state().description, "Лето\r\nна даче");
 
     generation->close();
     settle();

@@ -41,15 +41,15 @@ TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
     EXPECT_EQ(control<QCheckBox>(settings, "Check2")->text(),
               "Использовать  для комментария к фото имя файла");
     EXPECT_EQ(shownLabels(settings), "256");
-    EXPECT_EQ(state().NoThumbnails, -1);
-    EXPECT_EQ(state().UseFileNameAsComment, -1);
-    EXPECT_EQ(state().KeepSourceFolder, -1);
+    EXPECT_FALSE(state().thumbnails);
+    EXPECT_TRUE(state().titlesFromFileNames);
+    EXPECT_TRUE(state().keepSourceFolder);
 
     control<QCheckBox>(settings, "Check2")->click();
     control<QCheckBox>(settings, "Check3")->click();
     EXPECT_EQ(shownLabels(settings), "247");
-    EXPECT_EQ(state().UseFileNameAsComment, 0);
-    EXPECT_EQ(state().KeepSourceFolder, 0);
+    EXPECT_FALSE(state().titlesFromFileNames);
+    EXPECT_FALSE(state().keepSourceFolder);
 
     // "Выбрать" keeps the window as it is; the next "Настроить" only brings it back.
     click(settings, "Command1");
@@ -66,7 +66,7 @@ TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
     click(wizard->formV(), "Command2");
     ASSERT_NE(wizard->formN(), nullptr);
     EXPECT_EQ(shownLabels(wizard->formN()), "256");
-    EXPECT_EQ(state().KeepSourceFolder, -1);
+    EXPECT_TRUE(state().keepSourceFolder);
 }
 
 TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
@@ -79,8 +79,8 @@ TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
     EXPECT_TRUE(desktop.shown().isEmpty());
     EXPECT_TRUE(control<QCheckBox>(settings, "Check1")->isChecked());
     EXPECT_EQ(shownLabels(settings), "356");
-    EXPECT_EQ(state().ImageCount, 2);
-    EXPECT_EQ(state().ThumbCount, 2);
+    EXPECT_EQ(state().photoCount, 2);
+    EXPECT_EQ(state().thumbnailCount, 2);
 
     click(settings, "Command2");
     FormP* preparation = wizard->formP();
@@ -113,7 +113,7 @@ TEST_F(WizardTest, MissingThumbnailsSwitchTheOptionOff) {
                           "выбранной папке. Найдено:  3 -  2"});
     EXPECT_FALSE(control<QCheckBox>(settings, "Check1")->isChecked());
     EXPECT_EQ(shownLabels(settings), "256");
-    EXPECT_EQ(state().NoThumbnails, -1);
+    EXPECT_FALSE(state().thumbnails);
 }
 
 TEST_F(WizardTest, ExistingAlbumFolderSendsTheUserBackToChooseAnotherName) {

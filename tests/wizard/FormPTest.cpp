@@ -52,24 +52,24 @@ TEST_F(PreparationTest, UpAndDownMovePhotoTitleAndCommentTogether) {
 
     click(preparation, "Command5"); // Up on the first line
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(state().FileNames[1], photos + sep + "a.jpg");
+    EXPECT_EQ(state().photoFiles[1], photos + sep + "a.jpg");
 
     click(preparation, "Command6"); // Down from the first line
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(shown(preparation), QStringList({"a.jpg", "Первая", "a"}));
-    EXPECT_EQ(state().FileNames[1], photos + sep + "b.jpg");
-    EXPECT_EQ(state().PhotoComments[1], "b");
+    EXPECT_EQ(state().photoFiles[1], photos + sep + "b.jpg");
+    EXPECT_EQ(state().comments[1], "b");
 
     list->setCurrentRow(2);
     click(preparation, "Command6"); // Down on the last line
     EXPECT_EQ(list->currentRow(), 2);
-    EXPECT_EQ(state().FileNames[3], photos + sep + "c.jpg");
+    EXPECT_EQ(state().photoFiles[3], photos + sep + "c.jpg");
 
     click(preparation, "Command5"); // Up from the last line
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(shown(preparation), QStringList({"c.jpg", "Третья", "c"}));
-    EXPECT_EQ(state().PhotoTitles[2], "Третья");
-    EXPECT_EQ(state().FileNames[3], photos + sep + "a.jpg");
+    EXPECT_EQ(state().titles[2], "Третья");
+    EXPECT_EQ(state().photoFiles[3], photos + sep + "a.jpg");
     // The lines name places, not photos.
     EXPECT_EQ(list->item(0)->text(), "Первая");
     EXPECT_EQ(list->item(2)->text(), "Третья");
@@ -85,17 +85,17 @@ TEST_F(PreparationTest, EveryKeystrokeGoesStraightIntoTheAlbum) {
     auto* title = control<QLineEdit>(preparation, "Text1");
     title->clear();
     typeText(title, "Л");
-    EXPECT_EQ(state().PhotoTitles[2], "Л");
+    EXPECT_EQ(state().titles[2], "Л");
     typeText(title, "ес");
-    EXPECT_EQ(state().PhotoTitles[2], "Лес");
+    EXPECT_EQ(state().titles[2], "Лес");
 
     auto* comment = control<QPlainTextEdit>(preparation, "Text2");
     comment->clear();
     typeText(comment, "Тропа");
-    EXPECT_EQ(state().PhotoComments[2], "Тропа");
+    EXPECT_EQ(state().comments[2], "Тропа");
     typeText(comment, "\nосенью");
-    EXPECT_EQ(state().PhotoComments[2], "Тропа\r\nосенью") << "line breaks as the pages write them";
-    EXPECT_EQ(state().PhotoTitles[1], "Первая");
+    EXPECT_EQ(state().comments[2], "Тропа\r\nосенью") << "line breaks as the pages write them";
+    EXPECT_EQ(state().titles[1], "Первая");
 }
 
 TEST_F(PreparationTest, ReopeningByWayOfSettingsKeepsTitlesWithTheirPhotos) {
@@ -112,7 +112,7 @@ TEST_F(PreparationTest, ReopeningByWayOfSettingsKeepsTitlesWithTheirPhotos) {
     ASSERT_NE(preparation, nullptr);
     EXPECT_EQ(control<QListWidget>(preparation, "List1")->currentRow(), 0);
     EXPECT_EQ(shown(preparation), QStringList({"b.jpg", "Вторая", "b"}));
-    EXPECT_EQ(state().PhotoComments[2], "a");
+    EXPECT_EQ(state().comments[2], "a");
 }
 
 TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
@@ -125,14 +125,14 @@ TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
     chooseFolder(photoFolder(names));
     configure("Мини");
     control<QCheckBox>(wizard->formN(), "Check1")->click();
-    ASSERT_EQ(state().ImageCount, 11);
+    ASSERT_EQ(state().photoCount, 11);
     // Going back and pressing "Настроить" again lists thumbnails as photos.
     click(wizard->formN(), "Command1");
     click(wizard->formV(), "Command2");
     click(wizard->formN(), "Command2");
     FormP* preparation = wizard->formP();
     ASSERT_NE(preparation, nullptr);
-    ASSERT_EQ(state().ImageCount, 22);
+    ASSERT_EQ(state().photoCount, 22);
     control<QListWidget>(preparation, "List1")->setCurrentRow(21); // no thumbnail slot
     EXPECT_FALSE(control<PhotoView>(preparation, "Image2")->hasPicture());
 

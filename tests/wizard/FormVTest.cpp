@@ -54,9 +54,9 @@ TEST_F(WizardTest, StartsWithDefaultsAndHintsBeforeAnyFolderIsChosen) {
     EXPECT_EQ(control<QLineEdit>(selection, "Text2")->text(), "Мой фотоальбом");
     EXPECT_EQ(control<QLabel>(selection, "Label3")->text(), " < Введи название");
     EXPECT_EQ(lines(control<FileList>(selection, "File1")), QStringList({"a.jpg", "notes.txt"}));
-    EXPECT_EQ(state().SourceFolder, folder.path());
-    EXPECT_EQ(state().ImageCount, 0);
-    EXPECT_EQ(state().BackRed + state().BackGreen + state().BackBlue, 3 * 255);
+    EXPECT_EQ(state().sourceFolder, folder.path());
+    EXPECT_EQ(state().photoCount, 0);
+    EXPECT_EQ(state().backgroundRed + state().backgroundGreen + state().backgroundBlue, 3 * 255);
 
     // The start folder is not counted until the user changes the folder.
     click(selection, "Command2");
@@ -82,8 +82,8 @@ TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
     FormV* selection = wizard->formV();
     EXPECT_EQ(lines(control<FileList>(selection, "File1")),
               QStringList({"a.jpg", "b.JPG", "c-m.jpg"}));
-    EXPECT_EQ(state().ImageCount, 3);
-    EXPECT_EQ(state().SourceFolder, photos + sep);
+    EXPECT_EQ(state().photoCount, 3);
+    EXPECT_EQ(state().sourceFolder, photos + sep);
     EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), photos + sep);
     click(selection, "Command3");
     EXPECT_EQ(desktop.texts(),
@@ -98,8 +98,8 @@ TEST_F(WizardTest, FolderThatCannotBeListedKeepsThePreviousFolder) {
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].contains("gone")) << desktop.texts()[0].toStdString();
     EXPECT_EQ(control<FolderList>(wizard->formV(), "Dir1")->path(), photos);
-    EXPECT_EQ(state().SourceFolder, photos + sep);
-    EXPECT_EQ(state().ImageCount, 1);
+    EXPECT_EQ(state().sourceFolder, photos + sep);
+    EXPECT_EQ(state().photoCount, 1);
 }
 
 TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
@@ -114,14 +114,14 @@ TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
     EXPECT_EQ(preview->shownFile(), folder.path() + sep + "one.JPG");
     EXPECT_EQ(preview->pixmap().size(), preview->contentsRect().size())
         << "decoded at control size";
-    EXPECT_EQ(state().SourceFolder, folder.path() + sep);
+    EXPECT_EQ(state().sourceFolder, folder.path() + sep);
     EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), folder.path() + sep);
     files->setCurrentRow(1); // .jpeg: no preview
     files->setCurrentRow(2); // unreadable
     EXPECT_EQ(preview->shownFile(), folder.path() + sep + "one.JPG");
     EXPECT_TRUE(preview->hasPicture());
     EXPECT_TRUE(desktop.shown().isEmpty());
-    EXPECT_EQ(state().ImageCount, 0);
+    EXPECT_EQ(state().photoCount, 0);
 }
 
 TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
@@ -138,12 +138,12 @@ TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
     EXPECT_EQ(desktop.shown()[0].title, "Внимание!");
     EXPECT_TRUE(wizard->formV()->isVisible());
     EXPECT_EQ(wizard->formN(), nullptr);
-    EXPECT_TRUE(state().AlbumName.isEmpty());
+    EXPECT_TRUE(state().albumName.isEmpty());
 
     desktop.answer(false);
     click(wizard->formV(), "Command2");
-    EXPECT_EQ(state().AlbumName, "Мой фотоальбом");
-    EXPECT_EQ(state().ImageCount, 2);
+    EXPECT_EQ(state().albumName, "Мой фотоальбом");
+    EXPECT_EQ(state().photoCount, 2);
     EXPECT_NE(wizard->formN(), nullptr);
     EXPECT_FALSE(wizard->formV()->isVisible());
 }
@@ -154,7 +154,7 @@ TEST_F(WizardTest, NameThatCannotNameAFolderIsRefused) {
     configure("Лето/Осень");
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].startsWith("Недопустимое имя альбома."));
-    EXPECT_TRUE(state().AlbumName.isEmpty());
+    EXPECT_TRUE(state().albumName.isEmpty());
     EXPECT_EQ(wizard->formN(), nullptr);
 }
 
@@ -165,11 +165,11 @@ TEST_F(WizardTest, FortyOnePhotosAreCutToFortyOncePerPress) {
     const QString photos = photoFolder(names);
     start();
     chooseFolder(photos);
-    EXPECT_EQ(state().ImageCount, 41);
+    EXPECT_EQ(state().photoCount, 41);
     configure("Сорок");
     EXPECT_EQ(desktop.texts(), QStringList{"Программа может обработать только 40 изображений"});
-    EXPECT_EQ(state().ImageCount, 40);
-    EXPECT_EQ(state().FileNames[40], photos + sep + "p40.jpg");
+    EXPECT_EQ(state().photoCount, 40);
+    EXPECT_EQ(state().photoFiles[40], photos + sep + "p40.jpg");
     ASSERT_NE(wizard->formN(), nullptr);
 
     // Titles from file names count the folder again, with the same message.

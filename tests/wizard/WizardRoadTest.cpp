@@ -38,8 +38,8 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_EQ(list->currentRow(), 0);
     // Listed in upper-case name order: "Дача" first, without "#" it gets the ordinal word.
     EXPECT_EQ(control<QLineEdit>(preparation, "Text1")->text(), "Первая");
-    EXPECT_EQ(state().PhotoComments[1], "Дача");
-    EXPECT_EQ(state().PhotoTitles[3], "Море");
+    EXPECT_EQ(state().comments[1], "Дача");
+    EXPECT_EQ(state().titles[3], "Море");
 
     click(preparation, "Command3");
     FormG* generation = wizard->formG();
