@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     }
     const FolderListing listing = listPhotoFiles(folder);
     if (!listing.ok) {
-        QTextStream(stderr) << listing.error << "\n";
+        QTextStream(stderr) << listing.message << "\n";
         return 1;
     }
     out << "count " << listing.names.size() << "\n";

@@ -2,6 +2,7 @@
 
 #include "state/AlbumState.h"
 
+#include <QCommandLineParser>
 #include <QRegularExpression>
 
 namespace {
@@ -76,69 +77,51 @@ QString versionText() {
 }
 
 ParsedCommandLine parseCommandLine(const QStringList& arguments) {
-    ParsedCommandLine parsed;
-    MakeOptions& options = parsed.options;
-    options.description = defaultAlbumDescription();
-    bool haveName = false;
-    QStringList positional;
-    bool optionsEnded = false;
+    const QCommandLineOption name({QStringLiteral("n"), QStringLiteral("name")},
+                                  QStringLiteral("album name"), QStringLiteral("NAME"));
+    const QCommandLineOption thumbnails(QStringLiteral("thumbnails"));
+    const QCommandLineOption typedTitles(QStringLiteral("typed-titles"));
+    const QCommandLineOption rename(QStringLiteral("rename"));
+    const QCommandLineOption background(QStringLiteral("background"), QStringLiteral("colour"),
+                                        QStringLiteral("RRGGBB"));
+    const QCommandLineOption description(QStringLiteral("description"),
+                                         QStringLiteral("description"), QStringLiteral("TEXT"));
+    const QCommandLineOption quiet(QStringList{QStringLiteral("q"), QStringLiteral("quiet")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
 
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString arg = arguments[i];
-        auto value = [&](QString& out) {
-            if (i + 1 >= arguments.size())
-                return false;
-            out = arguments[++i];
-            return true;
-        };
-        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
-            positional.append(arg);
-        } else if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            parsed.action = ParsedCommandLine::Action::Help;
-            return parsed;
-        } else if (arg == QLatin1String("--version")) {
-            parsed.action = ParsedCommandLine::Action::Version;
-            return parsed;
-        } else if (arg == QLatin1String("-n") || arg == QLatin1String("--name")) {
-            if (!value(options.name))
-                return usageError(QStringLiteral("option %1 needs a value").arg(arg));
-            haveName = true;
-        } else if (arg.startsWith(QLatin1String("--name="))) {
-            options.name = arg.mid(7);
-            haveName = true;
-        } else if (arg == QLatin1String("--thumbnails")) {
-            options.thumbnails = true;
-        } else if (arg == QLatin1String("--typed-titles")) {
-            options.typedTitles = true;
-        } else if (arg == QLatin1String("--rename")) {
-            options.rename = true;
-        } else if (arg == QLatin1String("-q") || arg == QLatin1String("--quiet")) {
-            options.quiet = true;
-        } else if (arg == QLatin1String("--background") ||
-                   arg.startsWith(QLatin1String("--background="))) {
-            QString colour;
-            if (arg.contains(QLatin1Char('=')))
-                colour = arg.section(QLatin1Char('='), 1);
-            else if (!value(colour))
-                return usageError(QStringLiteral("option --background needs a value"));
-            if (!parseColour(colour, options))
-                return usageError(
-                    QStringLiteral("--background wants six hexadecimal digits, not '%1'")
-                        .arg(colour));
-        } else if (arg == QLatin1String("--description") ||
-                   arg.startsWith(QLatin1String("--description="))) {
-            if (arg.contains(QLatin1Char('=')))
-                options.description = arg.section(QLatin1Char('='), 1);
-            else if (!value(options.description))
-                return usageError(QStringLiteral("option --description needs a value"));
-        } else {
-            return usageError(QStringLiteral("unknown option '%1'").arg(arg));
-        }
+    QCommandLineParser parser;
+    parser.addOptions(
+        {name, thumbnails, typedTitles, rename, background, description, quiet, help, version});
+    // The parser expects the program's name first.
+    const bool parsedWell =
+        parser.parse(QStringList{QStringLiteral("photoalbum-make")} + arguments);
+    ParsedCommandLine parsed;
+    if (parser.isSet(help)) {
+        parsed.action = ParsedCommandLine::Action::Help;
+        return parsed;
     }
-    if (!haveName)
+    if (parser.isSet(version)) {
+        parsed.action = ParsedCommandLine::Action::Version;
+        return parsed;
+    }
+    if (!parsedWell)
+        return usageError(parser.errorText());
+
+    MakeOptions& options = parsed.options;
+    options.name = parser.value(name);
+    options.thumbnails = parser.isSet(thumbnails);
+    options.typedTitles = parser.isSet(typedTitles);
+    options.rename = parser.isSet(rename);
+    options.quiet = parser.isSet(quiet);
+    options.description =
+        parser.isSet(description) ? parser.value(description) : defaultAlbumDescription();
+    if (parser.isSet(background) && !parseColour(parser.value(background), options))
+        return usageError(QStringLiteral("--background wants six hexadecimal digits, not '%1'")
+                              .arg(parser.value(background)));
+    if (!parser.isSet(name))
         return usageError(QStringLiteral("the album name (-n NAME) is required"));
+    const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
         return usageError(positional.isEmpty() ? QStringLiteral("no FOLDER given")
                                                : QStringLiteral("only one FOLDER is taken"));

@@ -61,10 +61,10 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
         messages.inform(QStringLiteral("«%1» не является папкой.").arg(options.folder));
         return ExitRefused;
     }
-    const FolderChangeResult changed =
+    const Outcome changed =
         changeFolder(state, QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (!changed.ok) {
-        messages.inform(changed.error);
+        messages.inform(changed.message);
         return ExitRefused;
     }
     if (!configureAlbum(state, options.name, messages))
@@ -99,7 +99,7 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     context.programFolder = programFolder;
     context.progress = options.quiet ? nullptr : &progress;
     context.files = &disk;
-    const GenerationResult result = generateAlbum(state, context);
+    const Outcome result = generateAlbum(state, context);
     if (!result.ok) {
         messages.inform(result.message);
         return refuse();

@@ -7,53 +7,58 @@
 
 namespace {
 
-QString missingFile(const QString& what, const QString& path) {
+Outcome checkReadableFile(const QString& what, const QString& path) {
     const QFileInfo file(path);
     if (!file.exists())
-        return QStringLiteral("%1 «%2» не найден. Альбом не создан, ничего не изменено.")
-            .arg(what, path);
+        return Outcome::failure(
+            QStringLiteral("%1 «%2» не найден. Альбом не создан, ничего не изменено.")
+                .arg(what, path));
     if (!file.isFile())
-        return QStringLiteral("%1 «%2» не является обычным файлом. Альбом не создан, ничего не "
-                              "изменено.")
-            .arg(what, path);
+        return Outcome::failure(QStringLiteral("%1 «%2» не является обычным файлом. Альбом не "
+                                               "создан, ничего не изменено.")
+                                    .arg(what, path));
     if (!file.isReadable())
-        return QStringLiteral("Нет прав на чтение: %1 «%2». Альбом не создан, ничего не изменено.")
-            .arg(what.toLower(), path);
+        return Outcome::failure(
+            QStringLiteral("Нет прав на чтение: %1 «%2». Альбом не создан, ничего не изменено.")
+                .arg(what.toLower(), path));
     return {};
 }
 
 } // namespace
 
-QString checkBeforeGeneration(const AlbumState& state, const GenerationContext& context) {
-    if (const QString problem = albumNameProblem(state.albumName); !problem.isEmpty())
-        return problem;
-    const bool withThumbnails = state.thumbnails;
+Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& context) {
+    if (const Outcome name = checkAlbumName(state.albumName); !name)
+        return name;
     if (state.photoCount < 0 || state.photoCount > MaxPhotos)
-        return QStringLiteral("Программа может обработать только 40 изображений");
-    if (const QString problem = thumbnailLimitProblem(state); !problem.isEmpty())
-        return problem;
+        return Outcome::failure(QStringLiteral("Программа может обработать только 40 изображений"));
+    if (const Outcome limit = checkThumbnailLimit(state); !limit)
+        return limit;
 
     for (int k = 1; k <= state.photoCount; ++k) {
-        if (QString p = missingFile(QStringLiteral("Файл фотографии"), state.photoFiles[k]);
-            !p.isEmpty())
-            return p;
-        if (withThumbnails) {
-            if (QString p = missingFile(QStringLiteral("Файл миниатюры"), state.thumbnailFiles[k]);
-                !p.isEmpty())
-                return p;
+        if (Outcome photo =
+                checkReadableFile(QStringLiteral("Файл фотографии"), state.photoFiles[k]);
+            !photo)
+            return photo;
+        if (state.thumbnails) {
+            if (Outcome thumbnail =
+                    checkReadableFile(QStringLiteral("Файл миниатюры"), state.thumbnailFiles[k]);
+                !thumbnail)
+                return thumbnail;
         }
     }
     for (const QString& name : navigationImageNames()) {
         const QString path = withTrailingSeparator(context.programFolder, context.separator) + name;
-        if (QString p = missingFile(QStringLiteral("Файл кнопки навигации"), path); !p.isEmpty())
-            return p;
+        if (Outcome image = checkReadableFile(QStringLiteral("Файл кнопки навигации"), path);
+            !image)
+            return image;
     }
     if (state.keepSourceFolder) {
         const QString folder = state.sourceFolder + state.albumName;
         if (!QFileInfo(folder).isDir())
-            return QStringLiteral("Папка альбома «%1» не найдена. Нажмите «Подготовить» в окне "
-                                  "настройки, чтобы создать её.")
-                .arg(folder);
+            return Outcome::failure(
+                QStringLiteral("Папка альбома «%1» не найдена. Нажмите «Подготовить» в окне "
+                               "настройки, чтобы создать её.")
+                    .arg(folder));
     }
     return {};
 }

@@ -5,14 +5,8 @@
 QString folderOfPath(const QString& path, QChar separator) {
     if (separator.isNull())
         separator = nativeSeparator();
-    if (path.isEmpty())
-        throw InvalidPathArgument("folderOfPath: empty path");
-    // The path's last character is dropped unexamined.
-    QString s = path.left(path.size() - 1);
-    while (!s.isEmpty()) {
-        if (s.back() == separator)
-            return s;
-        s.chop(1);
-    }
-    throw InvalidPathArgument("folderOfPath: no folder in path");
+    // The path's last character is dropped unexamined, so a folder path's own
+    // trailing separator does not count.
+    const qsizetype last = path.lastIndexOf(separator, path.size() - 2);
+    return path.size() < 2 || last < 0 ? QString() : path.left(last + 1);
 }

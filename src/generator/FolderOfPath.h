@@ -1,14 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <stdexcept>
-
-class InvalidPathArgument : public std::invalid_argument {
-public:
-    using std::invalid_argument::invalid_argument;
-};
 
 // The folder part of a path: everything up to and including the last separator
-// standing before the path's final character. Throws InvalidPathArgument when
-// there is none.
+// standing before the path's final character; an empty string when there is none
+// (an empty path, a bare name, or a drive root such as "C:\").
 QString folderOfPath(const QString& path, QChar separator = QChar());

@@ -22,10 +22,9 @@ public:
         : state_(state), context_(context), files_(context.files ? *context.files : realFileOps()),
           sep_(context.separator) {}
 
-    GenerationResult run() {
-        const QString problem = checkBeforeGeneration(state_, context_);
-        if (!problem.isEmpty())
-            return {false, problem};
+    Outcome run() {
+        if (const Outcome checked = checkBeforeGeneration(state_, context_); !checked)
+            return checked;
         return state_.keepSourceFolder ? runCopyMode() : runRenameMode();
     }
 
@@ -37,13 +36,13 @@ private:
             context_.progress->caption(text, pauseMs);
     }
 
-    GenerationResult failed(const QString& what, const QString& path, const OpResult& result) {
-        return {false, QStringLiteral("%1 «%2»: %3.").arg(what, path, result.reason)};
+    Outcome failed(const QString& what, const QString& path, const Outcome& result) {
+        return {false, QStringLiteral("%1 «%2»: %3.").arg(what, path, result.message)};
     }
 
-    GenerationResult runCopyMode() {
+    Outcome runCopyMode() {
         state_.albumFolder = state_.sourceFolder + state_.albumName + sep_;
-        GenerationResult result = copyPhotos(state_.albumFolder);
+        Outcome result = copyPhotos(state_.albumFolder);
         if (result.ok)
             result = copyNavigationImages(state_.albumFolder);
         if (result.ok)
@@ -54,15 +53,15 @@ private:
         return result;
     }
 
-    GenerationResult copyPhotos(const QString& folder) {
+    Outcome copyPhotos(const QString& folder) {
         for (int k = 1; k <= state_.photoCount; ++k) {
             const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
-            if (const OpResult copied = copy(state_.photoFiles[k], target); !copied)
+            if (const Outcome copied = copy(state_.photoFiles[k], target); !copied)
                 return failed(QStringLiteral("Не удалось скопировать фотографию"),
                               state_.photoFiles[k], copied);
             if (withThumbnails()) {
                 const QString thumbTarget = folder + QStringLiteral("n%1-m.jpg").arg(k);
-                if (const OpResult copied = copy(state_.thumbnailFiles[k], thumbTarget); !copied)
+                if (const Outcome copied = copy(state_.thumbnailFiles[k], thumbTarget); !copied)
                     return failed(QStringLiteral("Не удалось скопировать миниатюру"),
                                   state_.thumbnailFiles[k], copied);
             }
@@ -74,13 +73,13 @@ private:
 
     // Rename mode writes every new file before it renames the first photo, so
     // that a failure up to then leaves the folder exactly as it was.
-    GenerationResult runRenameMode() {
+    Outcome runRenameMode() {
         const QString folder = state_.sourceFolder;
         const RenamePlan plan = planPhotoRenames(state_, sep_);
-        if (!plan.problem.isEmpty())
-            return {false, plan.problem};
+        if (!plan)
+            return plan;
 
-        GenerationResult written = writePages(folder);
+        Outcome written = writePages(folder);
         if (written.ok)
             written = copyNavigationImages(folder);
         if (!written.ok) {
@@ -90,9 +89,10 @@ private:
                                    .arg(folder);
             return written;
         }
-        const RenameOutcome renamed = carryOutRenames(plan, files_);
-        if (!renamed.ok) {
-            if (renamed.renamedAny)
+        bool renamedAny = false;
+        const Outcome renamed = carryOutRenames(plan, files_, renamedAny);
+        if (!renamed) {
+            if (renamedAny)
                 return {false, renamed.message};
             return {false, renamed.message + removeCreatedFiles()};
         }
@@ -101,20 +101,20 @@ private:
         const QString oldPath = folder.left(folder.size() - 1);
         const QString newPath = parent + state_.albumName;
         if (newPath != oldPath) {
-            const OpResult moved = files_.renameNoReplace(oldPath, newPath);
+            const Outcome moved = files_.renameNoReplace(oldPath, newPath);
             if (!moved)
                 return {false, QStringLiteral("Альбом готов в папке «%1», но дать ей имя «%2» не "
                                               "удалось: %3.")
-                                   .arg(folder, newPath, moved.reason)};
+                                   .arg(folder, newPath, moved.message)};
         }
         state_.albumFolder = newPath + sep_;
         return {};
     }
 
-    GenerationResult copyNavigationImages(const QString& folder) {
+    Outcome copyNavigationImages(const QString& folder) {
         for (const QString& name : navigationImageNames()) {
             const QString source = withTrailingSeparator(context_.programFolder, sep_) + name;
-            const OpResult copied = copy(source, folder + name);
+            const Outcome copied = copy(source, folder + name);
             if (!copied)
                 return failed(QStringLiteral("Не удалось скопировать кнопку навигации"),
                               folder + name, copied);
@@ -122,7 +122,7 @@ private:
         return {};
     }
 
-    GenerationResult writePages(const QString& folder) {
+    Outcome writePages(const QString& folder) {
         const int count = state_.photoCount;
         PageText index;
         writeIndexHead(index, state_, context_.typedAlbumName);
@@ -132,14 +132,14 @@ private:
         }
         writeIndexClosing(index);
         const QString indexPath = folder + QStringLiteral("start.htm");
-        if (const OpResult written = write(indexPath, index.bytes()); !written)
+        if (const Outcome written = write(indexPath, index.bytes()); !written)
             return failed(QStringLiteral("Не удалось записать страницу"), indexPath, written);
 
         for (int k = 1; k <= count; ++k) {
             PageText page;
             writePhotoPage(page, state_, k, context_.typedAlbumName);
             const QString pagePath = folder + QStringLiteral("n%1.htm").arg(k);
-            if (const OpResult written = write(pagePath, page.bytes()); !written)
+            if (const Outcome written = write(pagePath, page.bytes()); !written)
                 return failed(QStringLiteral("Не удалось записать страницу"), pagePath, written);
             progress(numbered(QStringLiteral("Страница для изображения: "), k), 300);
         }
@@ -148,15 +148,15 @@ private:
 
     // Copies and writes remember their targets, so that a failed run can take
     // away what it made.
-    OpResult copy(const QString& from, const QString& to) {
-        const OpResult result = files_.copyFile(from, to);
+    Outcome copy(const QString& from, const QString& to) {
+        const Outcome result = files_.copyFile(from, to);
         if (result)
             created_.append(to);
         return result;
     }
 
-    OpResult write(const QString& path, const QByteArray& bytes) {
-        const OpResult result = files_.writeFile(path, bytes);
+    Outcome write(const QString& path, const QByteArray& bytes) {
+        const Outcome result = files_.writeFile(path, bytes);
         if (result)
             created_.append(path);
         return result;
@@ -192,7 +192,7 @@ const QStringList& navigationImageNames() {
     return names;
 }
 
-GenerationResult generateAlbum(AlbumState& state, const GenerationContext& context) {
+Outcome generateAlbum(AlbumState& state, const GenerationContext& context) {
     try {
         return AlbumGenerator(state, context).run();
     } catch (const std::exception& e) {

@@ -17,16 +17,11 @@ struct GenerationContext {
     QChar separator = nativeSeparator();
 };
 
-struct GenerationResult {
-    bool ok = true;
-    QString message; // on failure: which file and why, in Russian
-};
-
 // Turns the prepared album state into an album on disk, in copy mode (a new
 // folder inside the source folder) or rename mode (the source folder becomes the
 // album). Checks everything it can before the first change; on failure it stops,
 // leaves every photo in place and says what happened. Never throws.
-GenerationResult generateAlbum(AlbumState& state, const GenerationContext& context);
+Outcome generateAlbum(AlbumState& state, const GenerationContext& context);
 
 // The three navigation images every album holds.
 const QStringList& navigationImageNames();

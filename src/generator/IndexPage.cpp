@@ -4,14 +4,6 @@
 
 const QString authorSiteAddress = QStringLiteral("https://photoalbum.example.org/");
 
-namespace {
-const QString q = QStringLiteral("\"");
-
-QString quoted(const QString& value) {
-    return q + value + q;
-}
-} // namespace
-
 void writeIndexHead(PageText& page, const AlbumState& state, const QString& typedAlbumName) {
     page.line(QStringLiteral("<html>"));
     page.line(QStringLiteral("<head>"));

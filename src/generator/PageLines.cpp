@@ -2,13 +2,9 @@
 
 #include "generator/PageText.h"
 
-namespace {
-const QString q = QStringLiteral("\"");
-
 QString quoted(const QString& value) {
-    return q + value + q;
+    return QLatin1Char('"') + value + QLatin1Char('"');
 }
-} // namespace
 
 QString bodyLine(const AlbumState& state) {
     return QStringLiteral("<body bgcolor=") +

@@ -9,9 +9,3 @@ public:
     virtual ~ProgressSink() = default;
     virtual void caption(const QString& text, int pauseMs) = 0;
 };
-
-// Shows nothing.
-class SilentProgress : public ProgressSink {
-public:
-    void caption(const QString&, int) override {}
-};

@@ -15,8 +15,11 @@ QString nameKey(const QString& name) {
     return name.toUpper();
 }
 
-QString refused(const QString& why) {
-    return why + QStringLiteral(" Альбом не создан, ничего не изменено.");
+RenamePlan refused(const QString& why) {
+    RenamePlan plan;
+    plan.ok = false;
+    plan.message = why + QStringLiteral(" Альбом не создан, ничего не изменено.");
+    return plan;
 }
 
 } // namespace
@@ -26,40 +29,33 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     const QString folder = state.sourceFolder;
     plan.folder = folder;
 
-    QString parent;
-    try {
-        parent = folderOfPath(folder, separator);
-    } catch (const InvalidPathArgument&) {
-        plan.problem = refused(QStringLiteral("Папка «%1» — корень диска: у неё нет папки выше, и "
-                                              "переименовать её в альбом нельзя. Оставьте папку "
-                                              "без изменений (альбом будет создан внутри неё).")
-                                   .arg(folder));
-        return plan;
+    const QString parent = folderOfPath(folder, separator);
+    if (parent.isEmpty()) {
+        return refused(QStringLiteral("Папка «%1» — корень диска: у неё нет папки выше, и "
+                                      "переименовать её в альбом нельзя. Оставьте папку "
+                                      "без изменений (альбом будет создан внутри неё).")
+                           .arg(folder));
     }
     const QString ownName = bareName(folder.left(folder.size() - 1), separator);
 
     const FolderEntries here = listFolderEntries(folder);
     if (!here.ok) {
-        plan.problem = refused(here.error + QLatin1Char('.'));
-        return plan;
+        return refused(here.message + QLatin1Char('.'));
     }
     const FolderEntries beside = listFolderEntries(parent);
     if (!beside.ok) {
-        plan.problem = refused(beside.error + QLatin1Char('.'));
-        return plan;
+        return refused(beside.message + QLatin1Char('.'));
     }
     for (const FolderEntry& entry : beside.entries) {
         if (entry.name != ownName && sameNameIgnoringCase(entry.name, state.albumName)) {
-            plan.problem = refused(QStringLiteral("Рядом с исходной папкой уже есть «%1»: папке "
-                                                  "альбома нельзя дать это имя.")
-                                       .arg(parent + entry.name));
-            return plan;
+            return refused(QStringLiteral("Рядом с исходной папкой уже есть «%1»: папке "
+                                          "альбома нельзя дать это имя.")
+                               .arg(parent + entry.name));
         }
     }
     for (const QString& place : {folder, parent}) {
         if (!QFileInfo(place).isWritable()) {
-            plan.problem = refused(QStringLiteral("Нет прав на запись в папку «%1».").arg(place));
-            return plan;
+            return refused(QStringLiteral("Нет прав на запись в папку «%1».").arg(place));
         }
     }
 
@@ -78,14 +74,11 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     QSet<QString> targets;
     for (const PhotoRename& r : plan.renames) {
         if (folderOfPath(r.from, separator) != folder) {
-            plan.problem = refused(
+            return refused(
                 QStringLiteral("Фотография «%1» лежит не в папке «%2».").arg(r.from, folder));
-            return plan;
         }
         if (sources.contains(r.from)) {
-            plan.problem =
-                refused(QStringLiteral("Фотография «%1» стоит в альбоме дважды.").arg(r.from));
-            return plan;
+            return refused(QStringLiteral("Фотография «%1» стоит в альбоме дважды.").arg(r.from));
         }
         sources.insert(r.from);
         targets.insert(nameKey(bareName(r.to, separator)));
@@ -97,26 +90,26 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         pageNames.insert(nameKey(image));
 
     // Temporary names first: they tell the most about what happened here.
-    plan.problem = leftoverIn(folder, here);
-    if (!plan.problem.isEmpty())
+    if (const Outcome leftovers = checkNoLeftovers(folder, here); !leftovers) {
+        plan.ok = false;
+        plan.message = leftovers.message;
         return plan;
+    }
     for (const FolderEntry& entry : here.entries) {
         const QString path = folder + entry.name;
         const QString key = nameKey(entry.name);
         if (pageNames.contains(key)) {
-            plan.problem = refused(QStringLiteral("В исходной папке уже есть «%1»: программа не "
-                                                  "перезаписывает чужие файлы. Если это след "
-                                                  "прерванного прошлого запуска, уберите его и "
-                                                  "повторите.")
-                                       .arg(path));
-            return plan;
+            return refused(QStringLiteral("В исходной папке уже есть «%1»: программа не "
+                                          "перезаписывает чужие файлы. Если это след "
+                                          "прерванного прошлого запуска, уберите его и "
+                                          "повторите.")
+                               .arg(path));
         }
         if (targets.contains(key) && (entry.isFolder || !sources.contains(path))) {
-            plan.problem = refused(QStringLiteral("В исходной папке уже есть «%1», не входящий в "
-                                                  "альбом, а это имя нужно одной из фотографий. "
-                                                  "Переименуйте его.")
-                                       .arg(path));
-            return plan;
+            return refused(QStringLiteral("В исходной папке уже есть «%1», не входящий в "
+                                          "альбом, а это имя нужно одной из фотографий. "
+                                          "Переименуйте его.")
+                               .arg(path));
         }
     }
 
@@ -133,24 +126,22 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     return plan;
 }
 
-RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files) {
+Outcome carryOutRenames(const RenamePlan& plan, FileOps& files, bool& renamedAny) {
     const int total = static_cast<int>(plan.renames.size());
     int done = 0;
     int aside = 0;
     // A photo has left its old name once it stands aside or has its new name.
-    auto renamedAny = [&] { return done > 0 || aside > 0; };
-    auto stopped = [&](const QString& from, const QString& to, const OpResult& result) {
-        if (!renamedAny())
-            return RenameOutcome{false,
-                                 QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. "
-                                                "Фотографии не переименованы, папка «%4» "
-                                                "осталась без изменений.")
-                                     .arg(from, to, result.reason, plan.folder),
-                                 false};
+    auto stopped = [&](const QString& from, const QString& to, const Outcome& result) {
+        renamedAny = done > 0 || aside > 0;
+        if (!renamedAny)
+            return Outcome::failure(QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. "
+                                                   "Фотографии не переименованы, папка «%4» "
+                                                   "осталась без изменений.")
+                                        .arg(from, to, result.message, plan.folder));
         QString message = QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. Новые имена "
                                          "получили %4 из %5 файлов; остальные остались в папке "
                                          "«%6» под прежними именами")
-                              .arg(from, to, result.reason)
+                              .arg(from, to, result.message)
                               .arg(done)
                               .arg(total)
                               .arg(plan.folder);
@@ -159,23 +150,24 @@ RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files) {
                                       "сохранено в начале)")
                            .arg(temporaryNameSuffix());
         message += QStringLiteral(". Ни одна фотография не потеряна.");
-        return RenameOutcome{false, message, true};
+        return Outcome::failure(message);
     };
 
     for (const PhotoRename& r : plan.renames) {
         if (r.temporary.isEmpty())
             continue;
-        if (const OpResult moved = files.renameNoReplace(r.from, r.temporary); !moved)
+        if (const Outcome moved = files.renameNoReplace(r.from, r.temporary); !moved)
             return stopped(r.from, r.temporary, moved);
         ++aside;
     }
     for (const PhotoRename& r : plan.renames) {
         const QString from = r.temporary.isEmpty() ? r.from : r.temporary;
-        if (const OpResult moved = files.renameNoReplace(from, r.to); !moved)
+        if (const Outcome moved = files.renameNoReplace(from, r.to); !moved)
             return stopped(from, r.to, moved);
         ++done;
         if (!r.temporary.isEmpty())
             --aside;
     }
-    return {true, {}, renamedAny()};
+    renamedAny = total > 0;
+    return {};
 }

@@ -15,8 +15,8 @@ struct PhotoRename {
     QString temporary; // empty when the photo can go straight to its new name
 };
 
-struct RenamePlan {
-    QString problem; // why rename mode cannot start; empty when it can
+// A failed plan says why rename mode cannot start.
+struct RenamePlan : Outcome {
     QList<PhotoRename> renames;
     QString folder;
 };
@@ -24,9 +24,5 @@ struct RenamePlan {
 // Checks the source folder and plans the renames; changes nothing on disk.
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator);
 
-struct RenameOutcome {
-    bool ok = true;
-    QString message;
-    bool renamedAny = false; // false: every photo still has its old name
-};
-RenameOutcome carryOutRenames(const RenamePlan& plan, FileOps& files);
+// Carries out the renames; `renamedAny` tells whether any photo left its old name.
+Outcome carryOutRenames(const RenamePlan& plan, FileOps& files, bool& renamedAny);

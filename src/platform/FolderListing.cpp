@@ -8,19 +8,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool isHidden(const QString& name) {
-    // Dot-files are this platform's hidden files; "." and ".." never reach here.
-    return name.startsWith(QLatin1Char('.'));
-}
-
-QString listingError(const QString& folder, const std::error_code& ec) {
-    return QStringLiteral("Не удалось прочитать папку «%1»: %2").arg(folder, describeError(ec));
-}
-
-} // namespace
-
 bool hasJpgExtension(const QString& name) {
     return name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
 }
@@ -29,61 +16,52 @@ bool sameNameIgnoringCase(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0 || a.toUpper() == b.toUpper();
 }
 
-void sortLikeListing(QStringList& names) {
-    QList<std::pair<QString, QString>> keyed;
-    keyed.reserve(names.size());
-    for (const QString& name : names)
-        keyed.append({name.toUpper(), name});
-    std::sort(keyed.begin(), keyed.end());
-    for (qsizetype i = 0; i < keyed.size(); ++i)
-        names[i] = keyed[i].second;
-}
-
-FolderListing listPhotoFiles(const QString& folder) {
-    FolderListing result;
+FolderEntries listFolderEntries(const QString& folder) {
+    FolderEntries result;
+    QList<std::pair<QString, FolderEntry>> keyed;
     std::error_code ec;
     fs::directory_iterator it(toFsPath(folder), fs::directory_options::none, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const QString name = fromFsPath(it->path().filename());
-        if (isHidden(name) || !hasJpgExtension(name))
+        // Dot-files are this platform's hidden files; "." and ".." never reach here.
+        if (name.startsWith(QLatin1Char('.')))
             continue;
+        // The entry's type comes with the listing; only links need a look of their own.
         std::error_code typeEc;
-        if (!it->is_regular_file(typeEc))
-            continue;
-        result.names.append(name);
+        const bool isFolder = it->is_directory(typeEc);
+        const bool isFile = !isFolder && it->is_regular_file(typeEc);
+        keyed.append({name.toUpper(), {name, isFolder, isFile}});
     }
     if (ec) {
         result.ok = false;
-        result.error = listingError(folder, ec);
-        result.names.clear();
+        result.message =
+            QStringLiteral("Не удалось прочитать папку «%1»: %2").arg(folder, describeError(ec));
         return result;
     }
-    sortLikeListing(result.names);
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
+    });
+    result.entries.reserve(keyed.size());
+    for (const auto& [key, entry] : keyed)
+        result.entries.append(entry);
     return result;
 }
 
-FolderEntries listFolderEntries(const QString& folder) {
-    FolderEntries result;
-    std::error_code ec;
+QStringList photoNamesIn(const FolderEntries& listing) {
     QStringList names;
-    QList<FolderEntry> entries;
-    fs::directory_iterator it(toFsPath(folder), fs::directory_options::none, ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const QString name = fromFsPath(it->path().filename());
-        if (isHidden(name))
-            continue;
-        std::error_code typeEc;
-        entries.append({name, it->is_directory(typeEc)});
+    for (const FolderEntry& entry : listing.entries) {
+        if (entry.isFile && hasJpgExtension(entry.name))
+            names.append(entry.name);
     }
-    if (ec) {
-        result.ok = false;
-        result.error = listingError(folder, ec);
-        return result;
-    }
-    std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-        const QString ua = a.name.toUpper(), ub = b.name.toUpper();
-        return ua != ub ? ua < ub : a.name < b.name;
-    });
-    result.entries = entries;
+    return names;
+}
+
+FolderListing listPhotoFiles(const QString& folder) {
+    const FolderEntries entries = listFolderEntries(folder);
+    FolderListing result;
+    result.ok = entries.ok;
+    result.message = entries.message;
+    if (entries.ok)
+        result.names = photoNamesIn(entries);
     return result;
 }

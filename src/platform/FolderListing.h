@@ -1,36 +1,35 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-// What a folder holds, as the album sees it.
-struct FolderListing {
-    bool ok = true;
-    QString error; // why the folder could not be listed, in the interface's language
-    QStringList names;
-};
-
-// Ordinary, non-hidden files whose names end in ".jpg" in any letter case, in a
-// stable order: by the upper-cased name (as Windows lists them), ties by the exact name.
-FolderListing listPhotoFiles(const QString& folder);
-
-// Every visible entry of the folder (files and sub-folders) in the same order.
+// One visible entry of a folder, as the album sees it.
 struct FolderEntry {
     QString name;
     bool isFolder = false;
+    bool isFile = false; // an ordinary file (links followed)
 };
-struct FolderEntries {
-    bool ok = true;
-    QString error;
+
+// Every visible entry of a folder (files and sub-folders) in a stable order: by
+// the upper-cased name (as Windows lists them), ties by the exact name.
+struct FolderEntries : Outcome {
     QList<FolderEntry> entries;
 };
 FolderEntries listFolderEntries(const QString& folder);
 
+// The photos of a folder: ordinary files whose names end in ".jpg" in any letter
+// case, in the same order.
+struct FolderListing : Outcome {
+    QStringList names;
+};
+FolderListing listPhotoFiles(const QString& folder);
+QStringList photoNamesIn(const FolderEntries& listing);
+
 // True when a name ends in ".jpg" in any letter case.
 bool hasJpgExtension(const QString& name);
-
-// Orders names as the photo listing does.
-void sortLikeListing(QStringList& names);
 
 // Case-insensitive name comparison, as FAT, exFAT and NTFS compare names.
 bool sameNameIgnoringCase(const QString& a, const QString& b);

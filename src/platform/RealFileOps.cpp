@@ -19,13 +19,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-OpResult fromErrorCode(const std::error_code& ec) {
-    return ec ? OpResult::failure(describeError(ec)) : OpResult::success();
+Outcome fromErrorCode(const std::error_code& ec) {
+    return ec ? Outcome::failure(describeError(ec)) : Outcome::success();
 }
 
 #ifndef _WIN32
-OpResult fromErrno(int value) {
-    return OpResult::failure(describeErrno(value));
+Outcome fromErrno(int value) {
+    return Outcome::failure(describeErrno(value));
 }
 
 bool entryExists(const QByteArray& path) {
@@ -53,16 +53,16 @@ FileOps& realFileOps() {
     return ops;
 }
 
-OpResult RealFileOps::makeFolder(const QString& path) {
+Outcome RealFileOps::makeFolder(const QString& path) {
     std::error_code ec;
     if (fs::create_directory(toFsPath(path), ec))
-        return OpResult::success();
+        return Outcome::success();
     if (!ec)
-        return OpResult::failure(describeErrno(EEXIST));
+        return Outcome::failure(describeErrno(EEXIST));
     return fromErrorCode(ec);
 }
 
-OpResult RealFileOps::copyFile(const QString& from, const QString& to) {
+Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     std::error_code ec;
     fs::copy_file(toFsPath(from), toFsPath(to), fs::copy_options::overwrite_existing, ec);
     if (ec) {
@@ -75,21 +75,21 @@ OpResult RealFileOps::copyFile(const QString& from, const QString& to) {
     return fromErrorCode(ec);
 }
 
-OpResult RealFileOps::renameNoReplace(const QString& from, const QString& to) {
+Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
 #ifdef _WIN32
     if (MoveFileExW(reinterpret_cast<LPCWSTR>(from.utf16()), reinterpret_cast<LPCWSTR>(to.utf16()),
                     0))
-        return OpResult::success();
+        return Outcome::success();
     return fromErrorCode(std::error_code(static_cast<int>(GetLastError()), std::system_category()));
 #else
     const QByteArray source = toFsPath(from).native().c_str();
     const QByteArray target = toFsPath(to).native().c_str();
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
         0)
-        return OpResult::success();
+        return Outcome::success();
     const int error = errno;
     if (error == EEXIST && sameEntry(source, target))
-        return ::rename(source.constData(), target.constData()) == 0 ? OpResult::success()
+        return ::rename(source.constData(), target.constData()) == 0 ? Outcome::success()
                                                                      : fromErrno(errno);
     if (error != EINVAL && error != ENOSYS)
         return fromErrno(error);
@@ -98,12 +98,12 @@ OpResult RealFileOps::renameNoReplace(const QString& from, const QString& to) {
     if (entryExists(target) && !sameEntry(source, target))
         return fromErrno(EEXIST);
     if (::rename(source.constData(), target.constData()) == 0)
-        return OpResult::success();
+        return Outcome::success();
     return fromErrno(errno);
 #endif
 }
 
-OpResult RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
+Outcome RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
     const fs::path target = toFsPath(path);
     std::FILE* file = nullptr;
 #ifdef _WIN32
@@ -118,25 +118,25 @@ OpResult RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
     if (std::fclose(file) != 0 && error == 0)
         error = errno;
     if (error == 0)
-        return OpResult::success();
+        return Outcome::success();
     std::error_code ignored;
     fs::remove(target, ignored);
     return fromErrorCode(std::error_code(error ? error : EIO, std::generic_category()));
 }
 
-OpResult RealFileOps::removeEmptyFolder(const QString& path) {
+Outcome RealFileOps::removeEmptyFolder(const QString& path) {
 #ifdef _WIN32
     if (RemoveDirectoryW(reinterpret_cast<LPCWSTR>(path.utf16())))
-        return OpResult::success();
+        return Outcome::success();
     return fromErrorCode(std::error_code(static_cast<int>(GetLastError()), std::system_category()));
 #else
     if (::rmdir(toFsPath(path).c_str()) == 0)
-        return OpResult::success();
+        return Outcome::success();
     return fromErrno(errno);
 #endif
 }
 
-OpResult RealFileOps::removeFile(const QString& path) {
+Outcome RealFileOps::removeFile(const QString& path) {
     std::error_code ec;
     fs::remove(toFsPath(path), ec);
     return fromErrorCode(ec);

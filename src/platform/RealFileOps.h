@@ -4,10 +4,10 @@
 
 class RealFileOps : public FileOps {
 public:
-    OpResult makeFolder(const QString& path) override;
-    OpResult copyFile(const QString& from, const QString& to) override;
-    OpResult renameNoReplace(const QString& from, const QString& to) override;
-    OpResult writeFile(const QString& path, const QByteArray& bytes) override;
-    OpResult removeFile(const QString& path) override;
-    OpResult removeEmptyFolder(const QString& path) override;
+    Outcome makeFolder(const QString& path) override;
+    Outcome copyFile(const QString& from, const QString& to) override;
+    Outcome renameNoReplace(const QString& from, const QString& to) override;
+    Outcome writeFile(const QString& path, const QByteArray& bytes) override;
+    Outcome removeFile(const QString& path) override;
+    Outcome removeEmptyFolder(const QString& path) override;
 };

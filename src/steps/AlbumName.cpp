@@ -5,18 +5,18 @@ namespace {
 constexpr qsizetype MaxFolderNameBytes = 255;
 } // namespace
 
-QString albumNameProblem(const QString& name) {
+Outcome checkAlbumName(const QString& name) {
     const QString rules = QStringLiteral(
         "Имя альбома станет именем папки: оно не может быть пустым, равным «.» или «..», "
         "содержать знаки / \\ : * ? \" < > | и управляющие символы.");
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("Недопустимое имя альбома. ") + rules;
+        return Outcome::failure(QStringLiteral("Недопустимое имя альбома. ") + rules);
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
-            return QStringLiteral("Недопустимое имя альбома. ") + rules;
+            return Outcome::failure(QStringLiteral("Недопустимое имя альбома. ") + rules);
     }
     if (name.toUtf8().size() > MaxFolderNameBytes)
-        return QStringLiteral("Слишком длинное имя альбома: имя папки не может быть длиннее "
-                              "255 байт.");
+        return Outcome::failure(QStringLiteral("Слишком длинное имя альбома: имя папки не может "
+                                               "быть длиннее 255 байт."));
     return {};
 }

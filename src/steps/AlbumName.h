@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QString>
 
-// Why a typed album name cannot name a folder, or an empty string when it can.
+// Whether a typed album name can name a folder; a failure says why not.
 // Refused: empty, "." or "..", any of / \ : * ? " < > |, control characters,
 // and names longer than a folder name may be.
-QString albumNameProblem(const QString& name);
+Outcome checkAlbumName(const QString& name);

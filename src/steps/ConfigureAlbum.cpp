@@ -28,24 +28,23 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
         if (messages.askYesNo(question, QStringLiteral("Внимание!")))
             return false;
     }
-    const QString problem = albumNameProblem(typedName);
-    if (!problem.isEmpty()) {
-        messages.inform(problem);
+    if (const Outcome name = checkAlbumName(typedName); !name) {
+        messages.inform(name.message);
         return false;
     }
-    const FolderListing listing = listPhotoFiles(state.sourceFolder);
-    if (!listing.ok) {
-        messages.inform(listing.error);
+    const FolderEntries listing = listFolderEntries(state.sourceFolder);
+    if (!listing) {
+        messages.inform(listing.message);
         return false;
     }
     // Photos still under the temporary names of an interrupted rename are not
-    // listed: taking the others would leave them out of the album.
-    if (const QString leftover = leftoverFromInterruptedRun(state.sourceFolder);
-        !leftover.isEmpty()) {
-        messages.inform(leftover);
+    // photos: taking the others would leave them out of the album.
+    if (const Outcome leftovers = checkNoLeftovers(state.sourceFolder, listing); !leftovers) {
+        messages.inform(leftovers.message);
         return false;
     }
-    if (listing.names.isEmpty()) {
+    const QStringList photos = photoNamesIn(listing);
+    if (photos.isEmpty()) {
         // The folder was emptied after it was chosen.
         state.photoCount = 0;
         messages.inform(noPhotosMessage());
@@ -54,7 +53,7 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
 
     state.albumName = typedName;
     state.photoCount = 0;
-    for (const QString& name : listing.names) {
+    for (const QString& name : photos) {
         if (state.photoCount + 1 > MaxPhotos) {
             messages.inform(QStringLiteral("Программа может обработать только 40 изображений"));
             break;

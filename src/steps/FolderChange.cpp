@@ -5,11 +5,11 @@
 
 #include <limits>
 
-FolderChangeResult changeFolder(AlbumState& state, const QString& folder) {
+Outcome changeFolder(AlbumState& state, const QString& folder) {
     const QString source = withTrailingSeparator(folder);
     const FolderListing listing = listPhotoFiles(source);
     if (!listing.ok)
-        return {false, listing.error};
+        return Outcome::failure(listing.message);
     state.sourceFolder = source;
     // The count has no limit of its own, but it is a 16-bit number.
     const qsizetype maxCount = std::numeric_limits<Count>::max();

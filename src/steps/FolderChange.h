@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "state/AlbumState.h"
 
 #include <QString>
@@ -7,9 +8,5 @@
 // The selection window's folder change: sourceFolder becomes the folder with its
 // trailing separator and photoCount the number of JPEG files in it, thumbnails
 // included and without limit. A folder that cannot be listed leaves the state as
-// it was; the result then holds the reason.
-struct FolderChangeResult {
-    bool ok = true;
-    QString error;
-};
-FolderChangeResult changeFolder(AlbumState& state, const QString& folder);
+// it was; the outcome then holds the reason.
+Outcome changeFolder(AlbumState& state, const QString& folder);

@@ -9,7 +9,6 @@
 // an interrupted run.
 QString temporaryNameSuffix();
 
-// When the listed folder still holds a photo under a temporary name, the message
-// that says so and how to put it right; otherwise an empty string.
-QString leftoverIn(const QString& folder, const FolderEntries& listing);
-QString leftoverFromInterruptedRun(const QString& folder);
+// Fails when the listed folder still holds a photo under a temporary name; the
+// message says so and how to put it right.
+Outcome checkNoLeftovers(const QString& folder, const FolderEntries& listing);

@@ -7,14 +7,13 @@ PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages, File
     if (!state.keepSourceFolder)
         return PrepareOutcome::Ready;
 
-    const QString problem = albumNameProblem(state.albumName);
-    if (!problem.isEmpty()) {
-        messages.inform(problem);
+    if (const Outcome name = checkAlbumName(state.albumName); !name) {
+        messages.inform(name.message);
         return PrepareOutcome::Failed;
     }
     const FolderEntries listing = listFolderEntries(state.sourceFolder);
     if (!listing.ok) {
-        messages.inform(listing.error);
+        messages.inform(listing.message);
         return PrepareOutcome::Failed;
     }
     for (const FolderEntry& entry : listing.entries) {
@@ -28,10 +27,10 @@ PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages, File
         }
     }
     const QString folder = state.sourceFolder + state.albumName;
-    const OpResult made = files.makeFolder(folder);
+    const Outcome made = files.makeFolder(folder);
     if (!made) {
         messages.inform(
-            QStringLiteral("Не удалось создать папку альбома «%1»: %2.").arg(folder, made.reason));
+            QStringLiteral("Не удалось создать папку альбома «%1»: %2.").arg(folder, made.message));
         return PrepareOutcome::Failed;
     }
     return PrepareOutcome::Ready;

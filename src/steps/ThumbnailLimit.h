@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "state/AlbumState.h"
 
-// Why an album made with thumbnails cannot hold its photos (more than 20 of
-// them), or an empty string when the limit is kept.
-QString thumbnailLimitProblem(const AlbumState& state);
+// Whether an album made with thumbnails keeps the limit of 20 photos; a failure
+// says how to put it right.
+Outcome checkThumbnailLimit(const AlbumState& state);

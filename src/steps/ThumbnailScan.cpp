@@ -44,7 +44,7 @@ ThumbnailScanOutcome scanThumbnails(AlbumState& state, MessageSink& messages) {
 
     const FolderListing listing = listPhotoFiles(state.sourceFolder);
     if (!listing.ok) {
-        messages.inform(listing.error);
+        messages.inform(listing.message);
         state.thumbnails = false;
         return ThumbnailScanOutcome::ListingFailed;
     }

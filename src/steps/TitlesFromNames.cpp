@@ -25,7 +25,7 @@ void titleAndCommentFromName(const QString& name, const QString& ordinal, QStrin
 bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
     const FolderListing listing = listPhotoFiles(state.sourceFolder);
     if (!listing.ok) {
-        messages.inform(listing.error);
+        messages.inform(listing.message);
         return false;
     }
     QStringList listed = listing.names;

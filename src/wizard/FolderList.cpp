@@ -56,7 +56,7 @@ bool FolderList::fill(const QString& folder, QString* error) {
     const FolderEntries listing = listFolderEntries(folder);
     if (!listing.ok) {
         if (error)
-            *error = listing.error;
+            *error = listing.message;
         return false;
     }
 

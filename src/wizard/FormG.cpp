@@ -181,7 +181,7 @@ void FormG::onCommand1Click() {
     context.typedAlbumName = wizard().typedAlbumName();
     context.programFolder = wizard().programFolder();
     context.progress = &progress;
-    const GenerationResult result = generateAlbum(album, context);
+    const Outcome result = generateAlbum(album, context);
     if (!result.ok) {
         // Nothing was lost; the user can set things right and press again.
         Label10->setText(toBoxText(result.message));

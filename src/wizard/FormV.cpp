@@ -156,11 +156,11 @@ void FormV::onDrive1Change() {
 }
 
 void FormV::onDir1Change(const QString& path) {
-    const FolderChangeResult changed = changeFolder(state(), path);
+    const Outcome changed = changeFolder(state(), path);
     if (!changed.ok) {
         Dir1->restorePath(shownFolder_);
         Drive1->showDriveOf(shownFolder_);
-        desktop().inform(changed.error);
+        desktop().inform(changed.message);
         return;
     }
     shownFolder_ = path;

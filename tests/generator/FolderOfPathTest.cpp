@@ -35,8 +35,7 @@ class FolderOfPathError : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(FolderOfPathError, NoSeparatorBeforeTheLastCharacter) {
     const FolderCase& c = GetParam();
-    EXPECT_THROW(folderOfPath(QString::fromUtf8(c.path), QLatin1Char(c.separator)),
-                 InvalidPathArgument)
+    EXPECT_TRUE(folderOfPath(QString::fromUtf8(c.path), QLatin1Char(c.separator)).isEmpty())
         << c.path;
 }
 
@@ -50,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FolderOfPathDefault, UsesThePlatformSeparator) {
     EXPECT_EQ(folderOfPath(QStringLiteral("/tmp/album/n1.jpg")), QStringLiteral("/tmp/album/"));
-    EXPECT_THROW(folderOfPath(QStringLiteral("C:\\x\\n1.jpg")), InvalidPathArgument);
+    EXPECT_TRUE(folderOfPath(QStringLiteral("C:\\x\\n1.jpg")).isEmpty());
 }
 
 } // namespace

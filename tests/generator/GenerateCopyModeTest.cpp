@@ -49,7 +49,7 @@ public:
         context.progress = &progress;
     }
 
-    GenerationResult generate() { return generateAlbum(state, context); }
+    Outcome generate() { return generateAlbum(state, context); }
     QString album() const { return source + state.albumName + QLatin1Char('/'); }
     QByteArray albumFile(const QString& name) const { return fileBytes(album() + name); }
 
@@ -79,7 +79,7 @@ TEST(CopyMode, PhotosInTheirNewOrderPagesAndButtonsSourceUntouched) {
     EXPECT_EQ(movePhotoDown(a.state, 0), 1); // b, a, c
     const auto before = treeSnapshot(a.source);
 
-    const GenerationResult result = a.generate();
+    const Outcome result = a.generate();
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(a.state.albumFolder, a.source + QStringLiteral("Лето/"));
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(3, false));
@@ -164,7 +164,7 @@ TEST(CopyMode, SecondRunReplacesEarlierCopies) {
 
     EXPECT_EQ(movePhotoDown(a.state, 0), 1);
     a.state.titles[1] = QStringLiteral("Новый");
-    const GenerationResult again = a.generate();
+    const Outcome again = a.generate();
     ASSERT_TRUE(again.ok) << again.message.toStdString();
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(2, false));
     EXPECT_EQ(a.albumFile("n1.jpg"), a.original["b.jpg"]);
@@ -225,7 +225,7 @@ TEST(CopyModeRefusals, NothingIsCopiedOrWritten) {
         CopyAlbum a({"a.jpg", "b.jpg", "c.jpg"});
         r.spoil(a);
         const auto before = treeSnapshot(a.root.path());
-        const GenerationResult result = a.generate();
+        const Outcome result = a.generate();
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.message.contains(r.named(a))) << result.message.toStdString();
         EXPECT_EQ(treeSnapshot(a.root.path()), before);
@@ -242,7 +242,7 @@ TEST(CopyModeFailures, FailedCopyNamesThePhotoAndTheReason) {
         },
         EROFS);
     a.context.files = &files;
-    const GenerationResult result = a.generate();
+    const Outcome result = a.generate();
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(files.failures(), 1);
     EXPECT_TRUE(result.message.contains(a.state.photoFiles[2])) << result.message.toStdString();

@@ -43,7 +43,7 @@ public:
         context.progress = &progress;
     }
 
-    GenerationResult generate() { return generateAlbum(state, context); }
+    Outcome generate() { return generateAlbum(state, context); }
     QString album() const { return root.withSeparator() + QStringLiteral("Summer/"); }
     QByteArray albumFile(const QString& name) const { return fileBytes(album() + name); }
 
@@ -67,7 +67,7 @@ TEST(RenameMode, SourceFolderBecomesTheAlbum) {
     EXPECT_EQ(movePhotoUp(a.state, 2), 1); // a, c, b
     const QString oldFirst = a.state.photoFiles[1];
 
-    const GenerationResult result = a.generate();
+    const Outcome result = a.generate();
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(a.root.entries(), QStringList{QStringLiteral("Summer")});
     EXPECT_EQ(a.state.albumFolder, a.album());
@@ -117,7 +117,7 @@ TEST(RenameMode, PhotosAlreadyNamedLikeAlbumFilesAreNeverLost) {
         RenameAlbum a(c.names);
         if (c.moveDownLine >= 0)
             movePhotoDown(a.state, c.moveDownLine);
-        const GenerationResult result = a.generate();
+        const Outcome result = a.generate();
         ASSERT_TRUE(result.ok) << result.message.toStdString();
         EXPECT_EQ(photoContents(a.album()), a.originalContents());
         for (int k = 1; k <= c.expectedOrder.size(); ++k)
@@ -162,7 +162,7 @@ TEST(RenameModeRefusals, NothingChangesOnDisk) {
         RenameAlbum a({"a.jpg", "b.jpg"});
         c.spoil(a);
         const auto before = treeSnapshot(a.root.path());
-        const GenerationResult result = a.generate();
+        const Outcome result = a.generate();
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.message.contains(c.named(a))) << result.message.toStdString();
         EXPECT_EQ(treeSnapshot(a.root.path()), before);
@@ -180,7 +180,7 @@ TEST(RenameModeRefusals, SourceWithoutAParentFolderIsRefused) {
     a.state.photoFiles[1] = QStringLiteral("Trip/a.jpg");
     a.state.photoFiles[2] = QStringLiteral("Trip/b.jpg");
     const auto before = treeSnapshot(a.root.path());
-    const GenerationResult result = a.generate();
+    const Outcome result = a.generate();
     QDir::setCurrent(saved);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.message.isEmpty());

@@ -15,7 +15,7 @@ TEST(PhotoListing, OnlyVisibleJpgFilesInAnyCaseSortedLikeWindows) {
     folder.makeFolder(QStringLiteral("folder.jpg"));
 
     const FolderListing listing = listPhotoFiles(folder.path());
-    ASSERT_TRUE(listing.ok) << listing.error.toStdString();
+    ASSERT_TRUE(listing.ok) << listing.message.toStdString();
     // Upper-cased names first; equal upper-cased names by their exact spelling.
     const QStringList expected = {QStringLiteral("A.jpg"),   QStringLiteral("a.jpg"),
                                   QStringLiteral("B.jpg"),   QStringLiteral("b.JPG"),
@@ -41,7 +41,7 @@ TEST(PhotoListing, EmptyFolderIsFineButAMissingOneIsAnError) {
     const FolderListing failed = listPhotoFiles(missing);
     EXPECT_FALSE(failed.ok);
     EXPECT_TRUE(failed.names.isEmpty());
-    EXPECT_TRUE(failed.error.contains(missing)) << failed.error.toStdString();
+    EXPECT_TRUE(failed.message.contains(missing)) << failed.message.toStdString();
 
     folder.writeFile(QStringLiteral("file.jpg"), "x");
     EXPECT_FALSE(listPhotoFiles(folder.filePath(QStringLiteral("file.jpg"))).ok);

@@ -30,10 +30,10 @@ TEST(RealFileOps, RenameNeverReplacesAnExistingEntry) {
     folder.writeFile(QStringLiteral("a.jpg"), "A");
     folder.writeFile(QStringLiteral("b.jpg"), "B");
     RealFileOps ops;
-    const OpResult result = ops.renameNoReplace(folder.filePath(QStringLiteral("a.jpg")),
-                                                folder.filePath(QStringLiteral("b.jpg")));
+    const Outcome result = ops.renameNoReplace(folder.filePath(QStringLiteral("a.jpg")),
+                                               folder.filePath(QStringLiteral("b.jpg")));
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_FALSE(result.message.isEmpty());
     EXPECT_EQ(folder.readFile(QStringLiteral("a.jpg")), "A");
     EXPECT_EQ(folder.readFile(QStringLiteral("b.jpg")), "B");
 
@@ -65,15 +65,15 @@ TEST(RealFileOps, CopyReplacesWriteEmptiesMakeFolderRefusesExisting) {
 TEST(RealFileOps, FailuresCarryARussianReason) {
     TestFolder folder;
     RealFileOps ops;
-    const OpResult copy = ops.copyFile(folder.filePath(QStringLiteral("missing.jpg")),
-                                       folder.filePath(QStringLiteral("x.jpg")));
+    const Outcome copy = ops.copyFile(folder.filePath(QStringLiteral("missing.jpg")),
+                                      folder.filePath(QStringLiteral("x.jpg")));
     EXPECT_FALSE(copy.ok);
-    EXPECT_EQ(copy.reason, QStringLiteral("файл или папка не найдены"));
+    EXPECT_EQ(copy.message, QStringLiteral("файл или папка не найдены"));
     EXPECT_FALSE(folder.exists(QStringLiteral("x.jpg")));
 
-    const OpResult write = ops.writeFile(folder.filePath(QStringLiteral("no/such/start.htm")), "x");
+    const Outcome write = ops.writeFile(folder.filePath(QStringLiteral("no/such/start.htm")), "x");
     EXPECT_FALSE(write.ok);
-    EXPECT_EQ(write.reason, QStringLiteral("файл или папка не найдены"));
+    EXPECT_EQ(write.message, QStringLiteral("файл или папка не найдены"));
 }
 
 } // namespace

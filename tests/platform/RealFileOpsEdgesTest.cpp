@@ -18,9 +18,9 @@ TEST(RealFileOpsEdges, RenameOntoAHardLinkIsRefused) {
     const QString b = folder.filePath(QStringLiteral("b.jpg"));
     ASSERT_EQ(::link(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()), 0);
     RealFileOps ops;
-    const OpResult result = ops.renameNoReplace(a, b);
+    const Outcome result = ops.renameNoReplace(a, b);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, describeErrno(EEXIST));
+    EXPECT_EQ(result.message, describeErrno(EEXIST));
     EXPECT_TRUE(folder.exists(QStringLiteral("a.jpg")));
 }
 

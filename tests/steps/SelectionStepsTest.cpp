@@ -45,9 +45,9 @@ TEST(FolderChange, UnlistableFolderKeepsTheState) {
     ASSERT_TRUE(changeFolder(state, folder.path()).ok);
 
     const QString missing = folder.filePath(QStringLiteral("пропала"));
-    const FolderChangeResult result = changeFolder(state, missing);
+    const Outcome result = changeFolder(state, missing);
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains(missing)) << result.error.toStdString();
+    EXPECT_TRUE(result.message.contains(missing)) << result.message.toStdString();
     EXPECT_EQ(state.sourceFolder, folder.withSeparator());
     EXPECT_EQ(state.photoCount, 1);
 }

@@ -84,8 +84,8 @@ QString FaultyFileOps::trace() const {
     return lines.join(QLatin1Char('\n'));
 }
 
-OpResult FaultyFileOps::run(const Call& call, const QByteArray* bytes,
-                            const std::function<OpResult()>& real) {
+Outcome FaultyFileOps::run(const Call& call, const QByteArray* bytes,
+                           const std::function<Outcome()>& real) {
     calls_.append(call);
     const int step = count();
     if (hook_ && hookMatch_(call)) {
@@ -106,32 +106,32 @@ OpResult FaultyFileOps::run(const Call& call, const QByteArray* bytes,
         errnoValue = failMatchErrno_;
     if (errnoValue != 0) {
         ++failures_;
-        return OpResult::failure(describeErrno(errnoValue));
+        return Outcome::failure(describeErrno(errnoValue));
     }
     return real();
 }
 
-OpResult FaultyFileOps::makeFolder(const QString& path) {
+Outcome FaultyFileOps::makeFolder(const QString& path) {
     return run({Kind::MakeFolder, path, {}}, nullptr, [&] { return inner_.makeFolder(path); });
 }
 
-OpResult FaultyFileOps::copyFile(const QString& from, const QString& to) {
+Outcome FaultyFileOps::copyFile(const QString& from, const QString& to) {
     return run({Kind::Copy, from, to}, nullptr, [&] { return inner_.copyFile(from, to); });
 }
 
-OpResult FaultyFileOps::renameNoReplace(const QString& from, const QString& to) {
+Outcome FaultyFileOps::renameNoReplace(const QString& from, const QString& to) {
     return run({Kind::Rename, from, to}, nullptr, [&] { return inner_.renameNoReplace(from, to); });
 }
 
-OpResult FaultyFileOps::writeFile(const QString& path, const QByteArray& bytes) {
+Outcome FaultyFileOps::writeFile(const QString& path, const QByteArray& bytes) {
     return run({Kind::Write, path, {}}, &bytes, [&] { return inner_.writeFile(path, bytes); });
 }
 
-OpResult FaultyFileOps::removeFile(const QString& path) {
+Outcome FaultyFileOps::removeFile(const QString& path) {
     return run({Kind::Remove, path, {}}, nullptr, [&] { return inner_.removeFile(path); });
 }
 
-OpResult FaultyFileOps::removeEmptyFolder(const QString& path) {
+Outcome FaultyFileOps::removeEmptyFolder(const QString& path) {
     return run({Kind::RemoveFolder, path, {}}, nullptr,
                [&] { return inner_.removeEmptyFolder(path); });
 }

@@ -42,15 +42,15 @@ public:
     // One line per call, "3 write /tmp/…/start.htm", for test failure output.
     QString trace() const;
 
-    OpResult makeFolder(const QString& path) override;
-    OpResult copyFile(const QString& from, const QString& to) override;
-    OpResult renameNoReplace(const QString& from, const QString& to) override;
-    OpResult writeFile(const QString& path, const QByteArray& bytes) override;
-    OpResult removeFile(const QString& path) override;
-    OpResult removeEmptyFolder(const QString& path) override;
+    Outcome makeFolder(const QString& path) override;
+    Outcome copyFile(const QString& from, const QString& to) override;
+    Outcome renameNoReplace(const QString& from, const QString& to) override;
+    Outcome writeFile(const QString& path, const QByteArray& bytes) override;
+    Outcome removeFile(const QString& path) override;
+    Outcome removeEmptyFolder(const QString& path) override;
 
 private:
-    OpResult run(const Call& call, const QByteArray* bytes, const std::function<OpResult()>& real);
+    Outcome run(const Call& call, const QByteArray* bytes, const std::function<Outcome()>& real);
 
     FileOps& inner_;
     QList<Call> calls_;
