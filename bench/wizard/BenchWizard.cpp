@@ -3,9 +3,9 @@
 // size instead of in full. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 // Prints the figures; the exit status is 0 regardless.
 
-#include "wizard/FormV.h"
+#include "ScriptedDesktop.h"
 #include "wizard/PhotoView.h"
-#include "wizard/ScriptedDesktop.h"
+#include "wizard/SelectionWindow.h"
 #include "wizard/Wizard.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ int firstWindowChild(const QElapsedTimer& sinceMain) {
     ScriptedDesktop desktop;
     Wizard wizard(desktop, QDir::currentPath(), QCoreApplication::applicationDirPath());
     wizard.start();
-    FormV* selection = wizard.formV();
+    SelectionWindow* selection = wizard.selectionWindow();
     while (!selection->windowHandle() || !selection->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     selection->repaint();
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     const QString photo = args.size() > 1 ? args[1] : makeLargePhoto(folder.path());
     const QImageReader probe(photo);
-    PhotoView preview(nullptr, "Image1", QSize(400, 300));
+    PhotoView preview(nullptr, QSize(400, 300));
     std::vector<double> scaled;
     std::vector<double> full;
     for (int run = 0; run < Runs; ++run) {

@@ -3,15 +3,15 @@
 // Message boxes are answered by script, so the run needs no one at the screen.
 // The album folder that "Подготовить" creates is made inside PHOTO_FOLDER.
 
+#include "ScriptedDesktop.h"
+#include "wizard/AboutBox.h"
 #include "wizard/FileList.h"
 #include "wizard/FolderList.h"
-#include "wizard/FormG.h"
-#include "wizard/FormN.h"
-#include "wizard/FormP.h"
-#include "wizard/FormV.h"
-#include "wizard/ScriptedDesktop.h"
+#include "wizard/GenerationWindow.h"
+#include "wizard/PreparationWindow.h"
+#include "wizard/SelectionWindow.h"
+#include "wizard/SettingsWindow.h"
 #include "wizard/Wizard.h"
-#include "wizard/frmAbout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     parent.cdUp();
     Wizard wizard(desktop, parent.absolutePath(), QCoreApplication::applicationDirPath());
     wizard.start();
-    FormV* selection = wizard.formV();
+    SelectionWindow* selection = wizard.selectionWindow();
     find<FolderList>(selection, "Dir1")->setPath(photos);
     find<FileList>(selection, "File1")->setCurrentRow(2);
     auto* name = find<QLineEdit>(selection, "Text2");
@@ -104,22 +104,22 @@ int main(int argc, char** argv) {
     bool ok = save(selection, outFolder, out);
 
     press(selection, "Command2");
-    ok = save(wizard.formN(), outFolder, out) && ok;
+    ok = save(wizard.settingsWindow(), outFolder, out) && ok;
 
-    press(wizard.formN(), "Command2");
-    if (auto* list = find<QListWidget>(wizard.formP(), "List1"))
+    press(wizard.settingsWindow(), "Command2");
+    if (auto* list = find<QListWidget>(wizard.preparationWindow(), "List1"))
         list->setCurrentRow(2);
-    ok = save(wizard.formP(), outFolder, out) && ok;
+    ok = save(wizard.preparationWindow(), outFolder, out) && ok;
 
-    press(wizard.formP(), "Command3");
-    if (FormG* generation = wizard.formG()) {
+    press(wizard.preparationWindow(), "Command3");
+    if (GenerationWindow* generation = wizard.generationWindow()) {
         find<QScrollBar>(generation, "VScroll1")->setValue(15);
         find<QScrollBar>(generation, "VScroll2")->setValue(5);
         find<QScrollBar>(generation, "VScroll3")->setValue(45);
     }
-    ok = save(wizard.formG(), outFolder, out) && ok;
+    ok = save(wizard.generationWindow(), outFolder, out) && ok;
 
-    ok = save(wizard.showAbout(), outFolder, out) && ok;
+    ok = save(wizard.showAboutBox(), outFolder, out) && ok;
     if (!desktop.shown().isEmpty())
         err << "unexpected message: " << desktop.shown().constFirst().text << '\n';
     return ok ? 0 : 1;

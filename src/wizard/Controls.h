@@ -2,17 +2,23 @@
 
 #include <QString>
 #include <Qt>
+#include <initializer_list>
+#include <utility>
 
 class QFrame;
 class QLabel;
+class QObject;
 class QPushButton;
 class QWidget;
 
-// Controls carry their design names as object names, so that tests and the
-// windows' own code find them the same way.
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption);
+// Gives each control its object name: the fixed name by which tests, the
+// screenshot tool and desktop automation find it. The names stay as they are
+// whatever the controls are called in the code.
+void setObjectNames(std::initializer_list<std::pair<QObject*, const char*>> controls);
+
+QLabel* makeLabel(QWidget* parent, const QString& text);
+QPushButton* makeButton(QWidget* parent, const QString& caption);
 // A decorative line; lines take no focus.
-QFrame* makeLine(QWidget* parent, const char* name, Qt::Orientation orientation);
+QFrame* makeLine(QWidget* parent, Qt::Orientation orientation);
 // A label for headings: larger and bold.
-QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, int pointSizeDelta);
+QLabel* makeHeading(QWidget* parent, const QString& text, int pointSizeDelta);

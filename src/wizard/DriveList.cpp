@@ -13,8 +13,7 @@ QString rootOf(const QStorageInfo& volume) {
 
 } // namespace
 
-DriveList::DriveList(QWidget* parent, const char* name) : QComboBox(parent) {
-    setObjectName(QString::fromLatin1(name));
+DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     // Long mount paths must not widen the window.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(12);

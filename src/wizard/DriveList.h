@@ -7,7 +7,7 @@
 class DriveList : public QComboBox {
     Q_OBJECT
 public:
-    DriveList(QWidget* parent, const char* name);
+    explicit DriveList(QWidget* parent);
 
     // The root folder of the chosen drive.
     QString selectedRoot() const;

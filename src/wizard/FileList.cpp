@@ -4,8 +4,7 @@
 
 #include <QSignalBlocker>
 
-FileList::FileList(QWidget* parent, const char* name) : QListWidget(parent) {
-    setObjectName(QString::fromLatin1(name));
+FileList::FileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 

@@ -7,7 +7,7 @@
 class FileList : public QListWidget {
     Q_OBJECT
 public:
-    FileList(QWidget* parent, const char* name);
+    explicit FileList(QWidget* parent);
 
     // Lists the folder; false (and an empty list) when it cannot be read.
     bool showFolder(const QString& folder, bool photosOnly);

@@ -21,8 +21,7 @@ QString displayName(const QString& folder) {
 
 } // namespace
 
-FolderList::FolderList(QWidget* parent, const char* name) : QListWidget(parent) {
-    setObjectName(QString::fromLatin1(name));
+FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         if (item)

@@ -8,7 +8,7 @@
 class FolderList : public QListWidget {
     Q_OBJECT
 public:
-    FolderList(QWidget* parent, const char* name);
+    explicit FolderList(QWidget* parent);
 
     const QString& path() const { return path_; }
     // Moves to the folder. When it cannot be listed the list stays where it was,

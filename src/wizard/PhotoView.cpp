@@ -3,6 +3,9 @@
 #include <QImageReader>
 #include <QPixmap>
 
+namespace {
+
+// Decodes a picture at the given size, upright; a null image when it cannot be read.
 QImage decodeScaled(const QString& path, QSize size) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
@@ -15,8 +18,9 @@ QImage decodeScaled(const QString& path, QSize size) {
     return reader.read();
 }
 
-PhotoView::PhotoView(QWidget* parent, const char* name, QSize size) : QLabel(parent) {
-    setObjectName(QString::fromLatin1(name));
+} // namespace
+
+PhotoView::PhotoView(QWidget* parent, QSize size) : QLabel(parent) {
     setFixedSize(size);
     setScaledContents(true);
     setFrameShape(QFrame::Box);

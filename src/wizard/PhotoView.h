@@ -8,7 +8,7 @@
 class PhotoView : public QLabel {
     Q_OBJECT
 public:
-    PhotoView(QWidget* parent, const char* name, QSize size);
+    PhotoView(QWidget* parent, QSize size);
 
     // Shows the picture in the file. A file that cannot be read as a picture
     // leaves the previous picture in place and returns false.
@@ -21,6 +21,3 @@ public:
 private:
     QString shownFile_;
 };
-
-// Decodes a picture at the given size, upright; a null image when it cannot be read.
-QImage decodeScaled(const QString& path, QSize size);

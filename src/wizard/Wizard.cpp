@@ -1,11 +1,11 @@
 #include "wizard/Wizard.h"
 
+#include "wizard/AboutBox.h"
 #include "wizard/Desktop.h"
-#include "wizard/FormG.h"
-#include "wizard/FormN.h"
-#include "wizard/FormP.h"
-#include "wizard/FormV.h"
-#include "wizard/frmAbout.h"
+#include "wizard/GenerationWindow.h"
+#include "wizard/PreparationWindow.h"
+#include "wizard/SelectionWindow.h"
+#include "wizard/SettingsWindow.h"
 
 Wizard::Wizard(Desktop& desktop, const QString& startFolder, const QString& programFolder)
     : desktop_(desktop), startFolder_(startFolder), programFolder_(programFolder) {}
@@ -17,19 +17,19 @@ Wizard::~Wizard() {
 }
 
 void Wizard::start() {
-    if (!formV_) {
-        formV_ = new FormV(*this);
-        built_.append(formV_);
+    if (!selectionWindow_) {
+        selectionWindow_ = new SelectionWindow(*this);
+        built_.append(selectionWindow_);
     }
-    showFormV();
+    showSelectionWindow();
 }
 
-void Wizard::showFormV() {
-    if (!formV_)
+void Wizard::showSelectionWindow() {
+    if (!selectionWindow_)
         return;
-    formV_->show();
-    formV_->raise();
-    formV_->activateWindow();
+    selectionWindow_->show();
+    selectionWindow_->raise();
+    selectionWindow_->activateWindow();
 }
 
 template <typename Window> Window* Wizard::showDisposable(QPointer<Window>& slot) {
@@ -52,40 +52,40 @@ template <typename Window> Window* Wizard::showDisposable(QPointer<Window>& slot
     return window;
 }
 
-FormN* Wizard::showFormN() {
-    return showDisposable(formN_);
+SettingsWindow* Wizard::showSettingsWindow() {
+    return showDisposable(settingsWindow_);
 }
 
-FormP* Wizard::showFormP() {
-    return showDisposable(formP_);
+PreparationWindow* Wizard::showPreparationWindow() {
+    return showDisposable(preparationWindow_);
 }
 
-FormG* Wizard::showFormG() {
-    return showDisposable(formG_);
+GenerationWindow* Wizard::showGenerationWindow() {
+    return showDisposable(generationWindow_);
 }
 
-frmAbout* Wizard::showAbout() {
-    return showDisposable(about_);
+AboutBox* Wizard::showAboutBox() {
+    return showDisposable(aboutBox_);
 }
 
-FormN* Wizard::formN() const {
-    return formN_;
+SettingsWindow* Wizard::settingsWindow() const {
+    return settingsWindow_;
 }
 
-FormP* Wizard::formP() const {
-    return formP_;
+PreparationWindow* Wizard::preparationWindow() const {
+    return preparationWindow_;
 }
 
-FormG* Wizard::formG() const {
-    return formG_;
+GenerationWindow* Wizard::generationWindow() const {
+    return generationWindow_;
 }
 
-frmAbout* Wizard::about() const {
-    return about_;
+AboutBox* Wizard::aboutBox() const {
+    return aboutBox_;
 }
 
 QString Wizard::typedAlbumName() const {
-    return formV_ ? formV_->typedAlbumName() : QString();
+    return selectionWindow_ ? selectionWindow_->typedAlbumName() : QString();
 }
 
 void Wizard::endProgram() {

@@ -6,13 +6,13 @@
 #include <QPointer>
 #include <QString>
 
+class AboutBox;
 class Desktop;
-class FormG;
-class FormN;
-class FormP;
-class FormV;
-class frmAbout;
+class GenerationWindow;
+class PreparationWindow;
 class QWidget;
+class SelectionWindow;
+class SettingsWindow;
 
 // Holds the one album state of the run and the five windows. The selection
 // window lives as long as the wizard (it is only ever hidden); the others are
@@ -35,25 +35,24 @@ public:
     const QString& startFolder() const { return startFolder_; }
 
     // Showing a window that is open only brings it to the front.
-    void showFormV();
-    FormN* showFormN();
-    FormP* showFormP();
-    FormG* showFormG();
-    frmAbout* showAbout();
+    void showSelectionWindow();
+    SettingsWindow* showSettingsWindow();
+    PreparationWindow* showPreparationWindow();
+    GenerationWindow* showGenerationWindow();
+    AboutBox* showAboutBox();
 
     // The open windows; null for one that is not open.
-    FormV* formV() const { return formV_; }
-    FormN* formN() const;
-    FormP* formP() const;
-    FormG* formG() const;
-    frmAbout* about() const;
+    SelectionWindow* selectionWindow() const { return selectionWindow_; }
+    SettingsWindow* settingsWindow() const;
+    PreparationWindow* preparationWindow() const;
+    GenerationWindow* generationWindow() const;
+    AboutBox* aboutBox() const;
 
     // The album name as it stands in the selection window's name box now.
     QString typedAlbumName() const;
 
     // Ends the program at once; no window's close handling runs.
     void endProgram();
-    bool programEnded() const { return ended_; }
 
 private:
     template <typename Window> Window* showDisposable(QPointer<Window>& slot);
@@ -62,12 +61,13 @@ private:
     Desktop& desktop_;
     QString startFolder_;
     QString programFolder_;
-    FormV* formV_ = nullptr;
-    QPointer<FormN> formN_;
-    QPointer<FormP> formP_;
-    QPointer<FormG> formG_;
-    QPointer<frmAbout> about_;
+    SelectionWindow* selectionWindow_ = nullptr;
+    QPointer<SettingsWindow> settingsWindow_;
+    QPointer<PreparationWindow> preparationWindow_;
+    QPointer<GenerationWindow> generationWindow_;
+    QPointer<AboutBox> aboutBox_;
     // Every window built so far, closed ones awaiting destruction included.
     QList<QPointer<QWidget>> built_;
+    // Set by the first end; any later end does nothing.
     bool ended_ = false;
 };

@@ -6,10 +6,8 @@
 
 #include <QCloseEvent>
 
-WizardWindow::WizardWindow(Wizard& wizard, const char* name, const QString& caption,
-                           bool disposable)
+WizardWindow::WizardWindow(Wizard& wizard, const QString& caption, bool disposable)
     : QWidget(nullptr), wizard_(wizard) {
-    setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setWindowIcon(applicationIcon());
     setAttribute(Qt::WA_DeleteOnClose, disposable);

@@ -14,7 +14,7 @@ class WizardWindow : public QWidget {
     Q_OBJECT
 public:
     // A disposable window is destroyed when it closes and built anew next time.
-    WizardWindow(Wizard& wizard, const char* name, const QString& caption, bool disposable);
+    WizardWindow(Wizard& wizard, const QString& caption, bool disposable);
 
     // Closes the window as a step of the wizard, not as the user's frame close.
     void closeFromCode();

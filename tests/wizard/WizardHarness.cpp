@@ -2,7 +2,7 @@
 
 #include "TestPhotos.h"
 #include "wizard/FolderList.h"
-#include "wizard/FormV.h"
+#include "wizard/SelectionWindow.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ void WizardTest::typeText(QWidget* target, const QString& text) {
 }
 
 void WizardTest::chooseFolder(const QString& path) {
-    control<FolderList>(wizard->formV(), "Dir1")->setPath(path);
+    control<FolderList>(wizard->selectionWindow(), "Dir1")->setPath(path);
 }
 
 QString WizardTest::photoFolder(const QStringList& names, const QString& folderName) {
@@ -51,10 +51,10 @@ QString WizardTest::photoFolder(const QStringList& names, const QString& folderN
 }
 
 void WizardTest::configure(const QString& albumName) {
-    auto* name = control<QLineEdit>(wizard->formV(), "Text2");
+    auto* name = control<QLineEdit>(wizard->selectionWindow(), "Text2");
     name->clear();
     typeText(name, albumName);
-    click(wizard->formV(), "Command2");
+    click(wizard->selectionWindow(), "Command2");
 }
 
 void WizardTest::settle() {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ScriptedDesktop.h"
 #include "TestFolder.h"
 #include "state/AlbumState.h"
-#include "wizard/ScriptedDesktop.h"
 #include "wizard/Wizard.h"
 
 #include <QStringList>

@@ -1,9 +1,9 @@
 // The whole road from the folder choice to a finished album, in both modes.
 #include "WizardHarness.h"
-#include "wizard/FormG.h"
-#include "wizard/FormN.h"
-#include "wizard/FormP.h"
-#include "wizard/FormV.h"
+#include "wizard/GenerationWindow.h"
+#include "wizard/PreparationWindow.h"
+#include "wizard/SelectionWindow.h"
+#include "wizard/SettingsWindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -25,12 +25,12 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     start();
     chooseFolder(photos);
     configure("Отпуск");
-    ASSERT_NE(wizard->formN(), nullptr);
-    EXPECT_FALSE(wizard->formV()->isVisible());
-    EXPECT_TRUE(wizard->formN()->isVisible());
+    ASSERT_NE(wizard->settingsWindow(), nullptr);
+    EXPECT_FALSE(wizard->selectionWindow()->isVisible());
+    EXPECT_TRUE(wizard->settingsWindow()->isVisible());
 
-    click(wizard->formN(), "Command2");
-    FormP* preparation = wizard->formP();
+    click(wizard->settingsWindow(), "Command2");
+    PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
     auto* list = control<QListWidget>(preparation, "List1");
     ASSERT_EQ(list->count(), 3);
@@ -42,7 +42,7 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_EQ(state().titles[3], "Море");
 
     click(preparation, "Command3");
-    FormG* generation = wizard->formG();
+    GenerationWindow* generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
     desktop.answer(true);
     click(generation, "Command1");
@@ -60,7 +60,7 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_EQ(control<QLabel>(generation, "Label10")->text(),
               "Ваш альбом в папке: \n" + photos + sep + "\nДля просмотра выберите файл start.htm");
     // Copy mode goes back to the preparation window, ready for another round.
-    EXPECT_EQ(wizard->formG(), nullptr);
+    EXPECT_EQ(wizard->generationWindow(), nullptr);
     EXPECT_TRUE(preparation->isVisible());
     settle();
     EXPECT_EQ(desktop.programEnds(), 0);
@@ -74,18 +74,18 @@ TEST_P(RenameRoad, TurnsTheFolderIntoTheAlbumAndEndsTheProgram) {
     start();
     chooseFolder(photos);
     configure("Summer");
-    control<QCheckBox>(wizard->formN(), "Check3")->click();
-    click(wizard->formN(), "Command2");
+    control<QCheckBox>(wizard->settingsWindow(), "Check3")->click();
+    click(wizard->settingsWindow(), "Command2");
     EXPECT_EQ(folder.entries("Trip"), QStringList({"a.jpg", "b.jpg"})) << "nothing is created yet";
-    click(wizard->formP(), "Command3");
-    FormG* generation = wizard->formG();
+    click(wizard->preparationWindow(), "Command3");
+    GenerationWindow* generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
 
     bool generationOpenAtEnd = false;
     qsizetype pagesOpenedAtEnd = -1;
     desktop.onShown = [&](const ScriptedDesktop::Shown& box) {
         if (box.text == endMessage) {
-            generationOpenAtEnd = wizard->formG() != nullptr;
+            generationOpenAtEnd = wizard->generationWindow() != nullptr;
             pagesOpenedAtEnd = desktop.openedPages().size();
         }
     };

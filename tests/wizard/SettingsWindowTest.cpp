@@ -1,12 +1,12 @@
 // The settings window: option labels and flags, the thumbnail scan as the user
 // sees it, the existing-album refusal and the ways back to the selection window.
-#include "wizard/FormN.h"
+#include "wizard/SettingsWindow.h"
 
 #include "WizardHarness.h"
-#include "wizard/FormG.h"
-#include "wizard/FormP.h"
-#include "wizard/FormV.h"
+#include "wizard/GenerationWindow.h"
 #include "wizard/PhotoView.h"
+#include "wizard/PreparationWindow.h"
+#include "wizard/SelectionWindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -35,7 +35,7 @@ TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
     start();
     chooseFolder(photoFolder({"a.jpg"}));
     configure("Альбом");
-    FormN* settings = wizard->formN();
+    SettingsWindow* settings = wizard->settingsWindow();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(settings->windowTitle(), " Генератор фотоальбома (Настройка)");
     EXPECT_EQ(control<QCheckBox>(settings, "Check2")->text(),
@@ -53,19 +53,19 @@ TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
 
     // "Выбрать" keeps the window as it is; the next "Настроить" only brings it back.
     click(settings, "Command1");
-    EXPECT_TRUE(wizard->formV()->isVisible());
-    click(wizard->formV(), "Command2");
-    EXPECT_EQ(wizard->formN(), settings);
+    EXPECT_TRUE(wizard->selectionWindow()->isVisible());
+    click(wizard->selectionWindow(), "Command2");
+    EXPECT_EQ(wizard->settingsWindow(), settings);
     EXPECT_FALSE(control<QCheckBox>(settings, "Check3")->isChecked());
 
     // Closing it shows the selection window; the next showing starts afresh.
-    wizard->formV()->hide();
+    wizard->selectionWindow()->hide();
     settings->close();
-    EXPECT_TRUE(wizard->formV()->isVisible());
-    EXPECT_EQ(wizard->formN(), nullptr);
-    click(wizard->formV(), "Command2");
-    ASSERT_NE(wizard->formN(), nullptr);
-    EXPECT_EQ(shownLabels(wizard->formN()), "256");
+    EXPECT_TRUE(wizard->selectionWindow()->isVisible());
+    EXPECT_EQ(wizard->settingsWindow(), nullptr);
+    click(wizard->selectionWindow(), "Command2");
+    ASSERT_NE(wizard->settingsWindow(), nullptr);
+    EXPECT_EQ(shownLabels(wizard->settingsWindow()), "256");
     EXPECT_TRUE(state().keepSourceFolder);
 }
 
@@ -74,7 +74,7 @@ TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
     start();
     chooseFolder(photos);
     configure("Мини");
-    FormN* settings = wizard->formN();
+    SettingsWindow* settings = wizard->settingsWindow();
     control<QCheckBox>(settings, "Check1")->click();
     EXPECT_TRUE(desktop.shown().isEmpty());
     EXPECT_TRUE(control<QCheckBox>(settings, "Check1")->isChecked());
@@ -83,7 +83,7 @@ TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
     EXPECT_EQ(state().thumbnailCount, 2);
 
     click(settings, "Command2");
-    FormP* preparation = wizard->formP();
+    PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
     EXPECT_EQ(control<PhotoView>(preparation, "Image2")->shownFile(), photos + sep + "a-m.jpg");
     click(preparation, "Command6");
@@ -91,7 +91,7 @@ TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
     EXPECT_EQ(control<PhotoView>(preparation, "Image2")->shownFile(), photos + sep + "a-m.jpg");
 
     click(preparation, "Command3");
-    click(wizard->formG(), "Command1");
+    click(wizard->generationWindow(), "Command1");
     const QString album = photos + sep + "Мини" + sep;
     for (const char* name : {"n1.jpg", "n1-m.jpg", "n2.jpg", "n2-m.jpg"})
         EXPECT_TRUE(QFile::exists(album + name)) << name;
@@ -106,7 +106,7 @@ TEST_F(WizardTest, MissingThumbnailsSwitchTheOptionOff) {
     start();
     chooseFolder(photoFolder({"a.jpg", "b.jpg", "c.jpg", "a-m.jpg", "b-m.jpg"}));
     configure("Мини");
-    FormN* settings = wizard->formN();
+    SettingsWindow* settings = wizard->settingsWindow();
     control<QCheckBox>(settings, "Check1")->click();
     EXPECT_EQ(desktop.texts(),
               QStringList{"Проверьте наличие миниатюр и их соответствие главным изображениям в "
@@ -121,16 +121,16 @@ TEST_F(WizardTest, ExistingAlbumFolderSendsTheUserBackToChooseAnotherName) {
     start();
     chooseFolder(photos);
     configure("Альбом");
-    FormN* settings = wizard->formN();
+    SettingsWindow* settings = wizard->settingsWindow();
     click(settings, "Command2");
     EXPECT_TRUE(QDir(photos + sep + "Альбом").exists());
-    EXPECT_NE(wizard->formP(), nullptr);
-    EXPECT_FALSE(wizard->formV()->isVisible());
+    EXPECT_NE(wizard->preparationWindow(), nullptr);
+    EXPECT_FALSE(wizard->selectionWindow()->isVisible());
 
     click(settings, "Command2");
     EXPECT_EQ(desktop.texts(),
               QStringList{"Фотоальбом с таким именем уже существует. Программа не позволяет "
                           "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "});
-    EXPECT_TRUE(wizard->formV()->isVisible());
-    EXPECT_EQ(wizard->formN(), settings);
+    EXPECT_TRUE(wizard->selectionWindow()->isVisible());
+    EXPECT_EQ(wizard->settingsWindow(), settings);
 }

@@ -1,12 +1,12 @@
 // The generation window: what it shows, the colour bars, the description, and
 // a generation that fails.
-#include "wizard/FormG.h"
+#include "wizard/GenerationWindow.h"
 
 #include "WizardHarness.h"
-#include "wizard/FormN.h"
-#include "wizard/FormP.h"
-#include "wizard/FormV.h"
 #include "wizard/PhotoView.h"
+#include "wizard/PreparationWindow.h"
+#include "wizard/SelectionWindow.h"
+#include "wizard/SettingsWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,21 +26,21 @@ QColor background(QWidget* window) {
 
 class GenerationTest : public WizardTest {
 protected:
-    FormG* openGeneration(const QStringList& names) {
+    GenerationWindow* openGeneration(const QStringList& names) {
         photos = photoFolder(names);
         start();
         chooseFolder(photos);
         configure("Альбом");
-        click(wizard->formN(), "Command2");
-        click(wizard->formP(), "Command3");
-        return wizard->formG();
+        click(wizard->settingsWindow(), "Command2");
+        click(wizard->preparationWindow(), "Command3");
+        return wizard->generationWindow();
     }
 
     QString photos;
 };
 
 TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
-    FormG* generation = openGeneration({"Дача.jpg"});
+    GenerationWindow* generation = openGeneration({"Дача.jpg"});
     ASSERT_NE(generation, nullptr);
     EXPECT_EQ(generation->windowTitle(), " Фотоальбом (Генерация)");
     EXPECT_EQ(control<QLabel>(generation, "Label1")->text(), "Альбом");
@@ -70,8 +70,8 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
     // Closed and opened again, window and album still agree on the colour.
     generation->close();
     settle();
-    click(wizard->formP(), "Command3");
-    generation = wizard->formG();
+    click(wizard->preparationWindow(), "Command3");
+    generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
     EXPECT_EQ(control<QScrollBar>(generation, "VScroll2")->value(), 255);
     EXPECT_EQ(control<QScrollBar>(generation, "VScroll3")->value(), 55);
@@ -81,7 +81,7 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
 }
 
 TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) {
-    FormG* generation = openGeneration({"a.jpg", "b.jpg"});
+    GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg"});
     auto* description = control<QPlainTextEdit>(generation, "Text1");
     EXPECT_EQ(description->toPlainText(), "Этот альбом показывает и рассказывает о ...");
     description->clear();
@@ -92,19 +92,20 @@ TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) 
 
     generation->close();
     settle();
-    click(wizard->formP(), "Command3");
-    EXPECT_EQ(control<QPlainTextEdit>(wizard->formG(), "Text1")->toPlainText(), "Лето\nна даче");
+    click(wizard->preparationWindow(), "Command3");
+    EXPECT_EQ(control<QPlainTextEdit>(wizard->generationWindow(), "Text1")->toPlainText(),
+              "Лето\nна даче");
 }
 
 TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
-    FormG* generation = openGeneration({"a.jpg", "b.jpg"});
+    GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg"});
     const QByteArray kept = folder.readFile("photos/b.jpg");
     ASSERT_TRUE(QFile::remove(photos + sep + "b.jpg"));
     click(generation, "Command1");
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].contains(photos + sep + "b.jpg"))
         << desktop.texts()[0].toStdString();
-    EXPECT_EQ(wizard->formG(), generation);
+    EXPECT_EQ(wizard->generationWindow(), generation);
     EXPECT_TRUE(desktop.openedPages().isEmpty());
     EXPECT_EQ(desktop.programEnds(), 0);
 
@@ -115,7 +116,7 @@ TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
     click(generation, "Command1");
     EXPECT_EQ(desktop.texts(), QStringList{"Просматривать будем?"});
     EXPECT_TRUE(QFile::exists(photos + sep + "Альбом" + sep + "n2.htm"));
-    EXPECT_EQ(wizard->formG(), nullptr);
+    EXPECT_EQ(wizard->generationWindow(), nullptr);
     // Each copied photo, index row and page is shown with its pause.
     EXPECT_EQ(desktop.pauses(), QList<int>({300, 300, 200, 200, 300, 300}));
 }

@@ -8,7 +8,7 @@
 #include <functional>
 
 // A desktop that plays back prepared answers and records what the windows asked
-// of it, for tests and for unattended runs.
+// of it, for tests and for the unattended benchmark and screenshot runs.
 class ScriptedDesktop : public Desktop {
 public:
     struct Shown {
@@ -25,7 +25,6 @@ public:
 
     // The answers to the next questions, in order; an unscripted question gets No.
     void answer(bool yes) { answers_.enqueue(yes); }
-    int unansweredQuestions() const { return unanswered_; }
 
     // Runs whenever a box would be shown, before it is recorded as answered.
     std::function<void(const Shown&)> onShown;
@@ -39,7 +38,6 @@ public:
 
 private:
     QQueue<bool> answers_;
-    int unanswered_ = 0;
     QList<Shown> shown_;
     QStringList openedPages_;
     QList<int> pauses_;

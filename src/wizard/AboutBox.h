@@ -5,10 +5,10 @@
 class QLabel;
 
 // The About box: what the program is and who made it. It holds no data.
-class frmAbout : public WizardWindow {
+class AboutBox : public WizardWindow {
     Q_OBJECT
 public:
-    explicit frmAbout(Wizard& wizard);
+    explicit AboutBox(Wizard& wizard);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -16,5 +16,5 @@ protected:
 private:
     void load();
 
-    QLabel* m1 = nullptr;
+    QLabel* titleLabel = nullptr;
 };

@@ -1,12 +1,12 @@
 // The preparation window: the photo list, Up and Down, typing titles and
 // comments, reopening, and the buttons that leave it.
-#include "wizard/FormP.h"
+#include "wizard/PreparationWindow.h"
 
 #include "WizardHarness.h"
-#include "wizard/FormG.h"
-#include "wizard/FormN.h"
-#include "wizard/FormV.h"
+#include "wizard/GenerationWindow.h"
 #include "wizard/PhotoView.h"
+#include "wizard/SelectionWindow.h"
+#include "wizard/SettingsWindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -23,17 +23,17 @@ const QString sep = QDir::separator();
 class PreparationTest : public WizardTest {
 protected:
     // An album of a, b and c with titles and comments from their names.
-    FormP* prepareAbc() {
+    PreparationWindow* prepareAbc() {
         photos = photoFolder({"a.jpg", "b.jpg", "c.jpg"});
         start();
         chooseFolder(photos);
         configure("Альбом");
-        click(wizard->formN(), "Command2");
-        return wizard->formP();
+        click(wizard->settingsWindow(), "Command2");
+        return wizard->preparationWindow();
     }
 
     // What the window shows for the selected line: picture file, title, comment.
-    QStringList shown(FormP* preparation) {
+    QStringList shown(PreparationWindow* preparation) {
         return {bareName(control<PhotoView>(preparation, "Image1")->shownFile()),
                 control<QLineEdit>(preparation, "Text1")->text(),
                 control<QPlainTextEdit>(preparation, "Text2")->toPlainText()};
@@ -45,7 +45,7 @@ protected:
 };
 
 TEST_F(PreparationTest, UpAndDownMovePhotoTitleAndCommentTogether) {
-    FormP* preparation = prepareAbc();
+    PreparationWindow* preparation = prepareAbc();
     ASSERT_NE(preparation, nullptr);
     auto* list = control<QListWidget>(preparation, "List1");
     EXPECT_EQ(shown(preparation), QStringList({"a.jpg", "Первая", "a"}));
@@ -80,7 +80,7 @@ TEST_F(PreparationTest, UpAndDownMovePhotoTitleAndCommentTogether) {
 }
 
 TEST_F(PreparationTest, EveryKeystrokeGoesStraightIntoTheAlbum) {
-    FormP* preparation = prepareAbc();
+    PreparationWindow* preparation = prepareAbc();
     control<QListWidget>(preparation, "List1")->setCurrentRow(1);
     auto* title = control<QLineEdit>(preparation, "Text1");
     title->clear();
@@ -99,16 +99,16 @@ TEST_F(PreparationTest, EveryKeystrokeGoesStraightIntoTheAlbum) {
 }
 
 TEST_F(PreparationTest, ReopeningByWayOfSettingsKeepsTitlesWithTheirPhotos) {
-    FormP* preparation = prepareAbc();
+    PreparationWindow* preparation = prepareAbc();
     click(preparation, "Command6"); // b first, a second
     click(preparation, "Command2");
-    EXPECT_EQ(wizard->formP(), nullptr);
-    ASSERT_NE(wizard->formN(), nullptr);
-    EXPECT_TRUE(wizard->formN()->isVisible());
+    EXPECT_EQ(wizard->preparationWindow(), nullptr);
+    ASSERT_NE(wizard->settingsWindow(), nullptr);
+    EXPECT_TRUE(wizard->settingsWindow()->isVisible());
 
-    control<QCheckBox>(wizard->formN(), "Check3")->click(); // rename mode: no folder check
-    click(wizard->formN(), "Command2");
-    preparation = wizard->formP();
+    control<QCheckBox>(wizard->settingsWindow(), "Check3")->click(); // rename mode: no folder check
+    click(wizard->settingsWindow(), "Command2");
+    preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
     EXPECT_EQ(control<QListWidget>(preparation, "List1")->currentRow(), 0);
     EXPECT_EQ(shown(preparation), QStringList({"b.jpg", "Вторая", "b"}));
@@ -124,13 +124,13 @@ TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
     start();
     chooseFolder(photoFolder(names));
     configure("Мини");
-    control<QCheckBox>(wizard->formN(), "Check1")->click();
+    control<QCheckBox>(wizard->settingsWindow(), "Check1")->click();
     ASSERT_EQ(state().photoCount, 11);
     // Going back and pressing "Настроить" again lists thumbnails as photos.
-    click(wizard->formN(), "Command1");
-    click(wizard->formV(), "Command2");
-    click(wizard->formN(), "Command2");
-    FormP* preparation = wizard->formP();
+    click(wizard->settingsWindow(), "Command1");
+    click(wizard->selectionWindow(), "Command2");
+    click(wizard->settingsWindow(), "Command2");
+    PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
     ASSERT_EQ(state().photoCount, 22);
     control<QListWidget>(preparation, "List1")->setCurrentRow(21); // no thumbnail slot
@@ -141,23 +141,23 @@ TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
               QStringList{"Альбом с миниатюрами может содержать не более 20 фотографий, а в нём "
                           "22. Вернитесь в окно «Настройка» и снова отметьте «С миниатюрами» или "
                           "снимите эту отметку."});
-    EXPECT_EQ(wizard->formG(), nullptr);
+    EXPECT_EQ(wizard->generationWindow(), nullptr);
 }
 
 TEST_F(PreparationTest, LeavingTheWindow) {
-    FormP* preparation = prepareAbc();
+    PreparationWindow* preparation = prepareAbc();
     click(preparation, "Command3");
-    FormG* generation = wizard->formG();
+    GenerationWindow* generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
     click(preparation, "Command3");
-    EXPECT_EQ(wizard->formG(), generation) << "an open window is only brought forward";
+    EXPECT_EQ(wizard->generationWindow(), generation) << "an open window is only brought forward";
 
     click(preparation, "Command1"); // "Выбрать"
     settle();
-    EXPECT_EQ(wizard->formP(), nullptr);
-    EXPECT_TRUE(wizard->formV()->isVisible());
+    EXPECT_EQ(wizard->preparationWindow(), nullptr);
+    EXPECT_TRUE(wizard->selectionWindow()->isVisible());
     EXPECT_EQ(desktop.programEnds(), 0);
 
     // The generation window lives on its own until it is closed.
-    EXPECT_EQ(wizard->formG(), generation);
+    EXPECT_EQ(wizard->generationWindow(), generation);
 }

@@ -1,4 +1,4 @@
-#include "wizard/ScriptedDesktop.h"
+#include "ScriptedDesktop.h"
 
 void ScriptedDesktop::inform(const QString& text) {
     const Shown box{false, text, applicationTitle()};
@@ -12,11 +12,7 @@ bool ScriptedDesktop::askYesNo(const QString& text, const QString& title) {
     shown_.append(box);
     if (onShown)
         onShown(box);
-    if (answers_.isEmpty()) {
-        ++unanswered_;
-        return false;
-    }
-    return answers_.dequeue();
+    return !answers_.isEmpty() && answers_.dequeue();
 }
 
 void ScriptedDesktop::openAlbumPage(const QString& startPagePath) {
@@ -43,5 +39,4 @@ void ScriptedDesktop::clear() {
     openedPages_.clear();
     pauses_.clear();
     programEnds_ = 0;
-    unanswered_ = 0;
 }

@@ -1,15 +1,15 @@
 // The selection window: start-up, folder change, preview, "Настроить" and its
 // questions, the hint buttons, the About box and the ways to end the program.
-#include "wizard/FormV.h"
+#include "wizard/SelectionWindow.h"
 
 #include "TestPhotos.h"
 #include "WizardHarness.h"
+#include "wizard/AboutBox.h"
 #include "wizard/FileList.h"
 #include "wizard/FolderList.h"
-#include "wizard/FormN.h"
-#include "wizard/FormP.h"
 #include "wizard/PhotoView.h"
-#include "wizard/frmAbout.h"
+#include "wizard/PreparationWindow.h"
+#include "wizard/SettingsWindow.h"
 
 #include <QDir>
 #include <QLabel>
@@ -47,7 +47,7 @@ TEST_F(WizardTest, StartsWithDefaultsAndHintsBeforeAnyFolderIsChosen) {
     folder.writeFile("a.jpg", makeJpeg(1));
     folder.writeFile("notes.txt", "x");
     start();
-    FormV* selection = wizard->formV();
+    SelectionWindow* selection = wizard->selectionWindow();
     EXPECT_TRUE(selection->isVisible());
     EXPECT_EQ(selection->windowTitle(), " Генератор фотоальбома (Выбор)");
     EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), "Папка пока не выбрана");
@@ -65,7 +65,7 @@ TEST_F(WizardTest, StartsWithDefaultsAndHintsBeforeAnyFolderIsChosen) {
     EXPECT_EQ(desktop.texts(),
               QStringList({noPhotos, noPhotos, "Нужно альбом настроить и подготовить"}));
     EXPECT_EQ(desktop.shown()[0].title, "Генератор фотоальбома");
-    EXPECT_EQ(wizard->formN(), nullptr);
+    EXPECT_EQ(wizard->settingsWindow(), nullptr);
 
     EXPECT_EQ(focusChain(selection, {"Drive1", "Text1", "Dir1", "File1", "Text2", "Command2",
                                      "Command3", "Command4", "Command5", "Command1"}),
@@ -79,7 +79,7 @@ TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
     folder.writeFile("photos/e.txt", "x");
     start();
     chooseFolder(photos);
-    FormV* selection = wizard->formV();
+    SelectionWindow* selection = wizard->selectionWindow();
     EXPECT_EQ(lines(control<FileList>(selection, "File1")),
               QStringList({"a.jpg", "b.JPG", "c-m.jpg"}));
     EXPECT_EQ(state().photoCount, 3);
@@ -97,7 +97,7 @@ TEST_F(WizardTest, FolderThatCannotBeListedKeepsThePreviousFolder) {
     chooseFolder(folder.path() + sep + "gone");
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].contains("gone")) << desktop.texts()[0].toStdString();
-    EXPECT_EQ(control<FolderList>(wizard->formV(), "Dir1")->path(), photos);
+    EXPECT_EQ(control<FolderList>(wizard->selectionWindow(), "Dir1")->path(), photos);
     EXPECT_EQ(state().sourceFolder, photos + sep);
     EXPECT_EQ(state().photoCount, 1);
 }
@@ -107,7 +107,7 @@ TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
     folder.writeFile("two.jpeg", makeJpeg(2));
     folder.writeFile("zbroken.jpg", "not a picture");
     start();
-    FormV* selection = wizard->formV();
+    SelectionWindow* selection = wizard->selectionWindow();
     auto* files = control<FileList>(selection, "File1");
     auto* preview = control<PhotoView>(selection, "Image1");
     files->setCurrentRow(0);
@@ -131,21 +131,21 @@ TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
     start();
     chooseFolder(photoFolder({"a.jpg", "b.jpg"}));
     desktop.answer(true);
-    click(wizard->formV(), "Command2");
+    click(wizard->selectionWindow(), "Command2");
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.shown()[0].question);
     EXPECT_EQ(desktop.shown()[0].text, question);
     EXPECT_EQ(desktop.shown()[0].title, "Внимание!");
-    EXPECT_TRUE(wizard->formV()->isVisible());
-    EXPECT_EQ(wizard->formN(), nullptr);
+    EXPECT_TRUE(wizard->selectionWindow()->isVisible());
+    EXPECT_EQ(wizard->settingsWindow(), nullptr);
     EXPECT_TRUE(state().albumName.isEmpty());
 
     desktop.answer(false);
-    click(wizard->formV(), "Command2");
+    click(wizard->selectionWindow(), "Command2");
     EXPECT_EQ(state().albumName, "Мой фотоальбом");
     EXPECT_EQ(state().photoCount, 2);
-    EXPECT_NE(wizard->formN(), nullptr);
-    EXPECT_FALSE(wizard->formV()->isVisible());
+    EXPECT_NE(wizard->settingsWindow(), nullptr);
+    EXPECT_FALSE(wizard->selectionWindow()->isVisible());
 }
 
 TEST_F(WizardTest, NameThatCannotNameAFolderIsRefused) {
@@ -155,7 +155,7 @@ TEST_F(WizardTest, NameThatCannotNameAFolderIsRefused) {
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].startsWith("Недопустимое имя альбома."));
     EXPECT_TRUE(state().albumName.isEmpty());
-    EXPECT_EQ(wizard->formN(), nullptr);
+    EXPECT_EQ(wizard->settingsWindow(), nullptr);
 }
 
 TEST_F(WizardTest, FortyOnePhotosAreCutToFortyOncePerPress) {
@@ -170,19 +170,19 @@ TEST_F(WizardTest, FortyOnePhotosAreCutToFortyOncePerPress) {
     EXPECT_EQ(desktop.texts(), QStringList{"Программа может обработать только 40 изображений"});
     EXPECT_EQ(state().photoCount, 40);
     EXPECT_EQ(state().photoFiles[40], photos + sep + "p40.jpg");
-    ASSERT_NE(wizard->formN(), nullptr);
+    ASSERT_NE(wizard->settingsWindow(), nullptr);
 
     // Titles from file names count the folder again, with the same message.
-    click(wizard->formN(), "Command2");
-    ASSERT_NE(wizard->formP(), nullptr);
+    click(wizard->settingsWindow(), "Command2");
+    ASSERT_NE(wizard->preparationWindow(), nullptr);
     EXPECT_EQ(desktop.texts().count("Программа может обработать только 40 изображений"), 2);
-    EXPECT_EQ(control<QListWidget>(wizard->formP(), "List1")->count(), 40);
+    EXPECT_EQ(control<QListWidget>(wizard->preparationWindow(), "List1")->count(), 40);
 }
 
 TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
     start();
-    click(wizard->formV(), "Command1");
-    frmAbout* about = wizard->about();
+    click(wizard->selectionWindow(), "Command1");
+    AboutBox* about = wizard->aboutBox();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "О программе");
     EXPECT_EQ(control<QLabel>(about, "m1")->text(), "Генератор фотоальбома");
@@ -192,33 +192,33 @@ TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
               "Программа предназначена для создания фотоальбома в виде WEB-страниц.");
     EXPECT_EQ(control<QPushButton>(about, "cmdOK")->text(), "OK");
 
-    click(wizard->formV(), "Command1");
-    EXPECT_EQ(wizard->about(), about) << "a second press only brings the box forward";
+    click(wizard->selectionWindow(), "Command1");
+    EXPECT_EQ(wizard->aboutBox(), about) << "a second press only brings the box forward";
     chooseFolder(photoFolder({"a.jpg"}));
     configure("Альбом");
-    EXPECT_NE(wizard->formN(), nullptr);
+    EXPECT_NE(wizard->settingsWindow(), nullptr);
     EXPECT_TRUE(about->isVisible());
 
     QTest::keyClick(about, Qt::Key_Escape);
-    EXPECT_EQ(wizard->about(), nullptr);
-    click(wizard->formV(), "Command1");
-    ASSERT_NE(wizard->about(), nullptr);
-    click(wizard->about(), "cmdOK");
-    EXPECT_EQ(wizard->about(), nullptr);
+    EXPECT_EQ(wizard->aboutBox(), nullptr);
+    click(wizard->selectionWindow(), "Command1");
+    ASSERT_NE(wizard->aboutBox(), nullptr);
+    click(wizard->aboutBox(), "cmdOK");
+    EXPECT_EQ(wizard->aboutBox(), nullptr);
     settle();
     EXPECT_EQ(desktop.programEnds(), 0);
 }
 
 TEST_F(WizardTest, QuitAndClosingTheSelectionWindowEndTheProgramWithoutAsking) {
     start();
-    click(wizard->formV(), "Command5");
+    click(wizard->selectionWindow(), "Command5");
     EXPECT_EQ(desktop.programEnds(), 1);
 
     desktop.clear();
     wizard = std::make_unique<Wizard>(desktop, folder.path(), programFolder());
     wizard->start();
-    click(wizard->formV(), "Command1"); // another window is open
-    wizard->formV()->close();
+    click(wizard->selectionWindow(), "Command1"); // another window is open
+    wizard->selectionWindow()->close();
     EXPECT_EQ(desktop.programEnds(), 1);
     EXPECT_TRUE(desktop.shown().isEmpty());
 }

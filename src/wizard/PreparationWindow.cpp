@@ -1,0 +1,226 @@
+#include "wizard/PreparationWindow.h"
+
+#include "steps/PhotoOrder.h"
+#include "steps/ThumbnailLimit.h"
+#include "steps/TitlesFromNames.h"
+#include "wizard/Controls.h"
+#include "wizard/Desktop.h"
+#include "wizard/PhotoView.h"
+#include "wizard/TextBoxText.h"
+#include "wizard/Wizard.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <limits>
+
+PreparationWindow::PreparationWindow(Wizard& wizard)
+    : WizardWindow(wizard, QStringLiteral(" Генератор фотоальбома (Подготовка)"), true) {
+    build();
+    handle([this] { load(); });
+}
+
+void PreparationWindow::build() {
+    QLabel* title = makeHeading(this, QStringLiteral("Генератор фотоальбома"), 6);
+    QLabel* stepHeading = makeHeading(this, QStringLiteral("Подготовь"), 2);
+    QLabel* listCaption = makeLabel(this, QStringLiteral("Список фото в альбоме"));
+    QLabel* placeCaption = makeLabel(this, QStringLiteral("Место в списке"));
+    QLabel* thumbnailCaption = makeLabel(this, QStringLiteral("Миниатюра"));
+    QLabel* titleCaption = makeLabel(this, QStringLiteral("Название фотографии"));
+    QLabel* commentCaption = makeLabel(this, QStringLiteral("Краткий комментарий"));
+
+    photoList = new QListWidget(this);
+    photoList->setSelectionMode(QAbstractItemView::SingleSelection);
+    photoList->setMinimumWidth(180);
+    upButton = makeButton(this, QStringLiteral("Вверх"));
+    downButton = makeButton(this, QStringLiteral("Вниз"));
+    preview = new PhotoView(this, QSize(400, 300));
+    thumbnailPreview = new PhotoView(this, QSize(160, 120));
+    titleEdit = new QLineEdit(this);
+    titleEdit->setMaxLength(std::numeric_limits<int>::max());
+    commentEdit = new QPlainTextEdit(this);
+    commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    commentEdit->setTabChangesFocus(true);
+    commentEdit->setFixedHeight(90);
+    selectionButton = makeButton(this, QStringLiteral("Выбрать"));
+    settingsButton = makeButton(this, QStringLiteral("Настроить"));
+    generateButton = makeButton(this, QStringLiteral("Сгенерировать"));
+    quitButton = makeButton(this, QStringLiteral("Выйти"));
+
+    setObjectNames({
+        {this, "FormP"},
+        {title, "Label1"},
+        {stepHeading, "Label2"},
+        {listCaption, "Label7"},
+        {placeCaption, "Label6"},
+        {thumbnailCaption, "Label5"},
+        {titleCaption, "Label3"},
+        {commentCaption, "Label4"},
+        {photoList, "List1"},
+        {upButton, "Command5"},
+        {downButton, "Command6"},
+        {preview, "Image1"},
+        {thumbnailPreview, "Image2"},
+        {titleEdit, "Text1"},
+        {commentEdit, "Text2"},
+        {selectionButton, "Command1"},
+        {settingsButton, "Command2"},
+        {generateButton, "Command3"},
+        {quitButton, "Command4"},
+    });
+    // Until a photo is selected the comment box shows its own name.
+    commentEdit->setPlainText(commentEdit->objectName());
+
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(listCaption);
+    listColumn->addWidget(photoList, 1);
+    listColumn->addWidget(placeCaption);
+    auto* order = new QHBoxLayout;
+    order->addWidget(upButton);
+    order->addWidget(downButton);
+    listColumn->addLayout(order);
+
+    auto* thumbColumn = new QVBoxLayout;
+    thumbColumn->addWidget(thumbnailCaption);
+    thumbColumn->addWidget(thumbnailPreview);
+    thumbColumn->addStretch(1);
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(preview);
+    pictures->addLayout(thumbColumn);
+
+    auto* photoColumn = new QVBoxLayout;
+    photoColumn->addLayout(pictures);
+    photoColumn->addWidget(titleCaption);
+    photoColumn->addWidget(titleEdit);
+    photoColumn->addWidget(commentCaption);
+    photoColumn->addWidget(commentEdit);
+
+    auto* work = new QHBoxLayout;
+    work->addLayout(listColumn);
+    work->addLayout(photoColumn, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(selectionButton);
+    buttons->addWidget(settingsButton);
+    buttons->addStretch(1);
+    buttons->addWidget(generateButton);
+    buttons->addWidget(quitButton);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(title);
+    page->addWidget(stepHeading);
+    page->addLayout(work, 1);
+    page->addLayout(buttons);
+    resize(820, 620);
+
+    setTabOrder(photoList, upButton);
+    setTabOrder(upButton, downButton);
+    setTabOrder(downButton, titleEdit);
+    setTabOrder(titleEdit, commentEdit);
+    setTabOrder(commentEdit, generateButton);
+    setTabOrder(generateButton, settingsButton);
+    setTabOrder(settingsButton, selectionButton);
+    setTabOrder(selectionButton, quitButton);
+
+    // Selecting a line by code raises the same handler as a click.
+    connect(photoList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            handle([this] { onPhotoChosen(); });
+    });
+    connect(titleEdit, &QLineEdit::textChanged, this,
+            [this] { handle([this] { onTitleEdited(); }); });
+    connect(commentEdit, &QPlainTextEdit::textChanged, this,
+            [this] { handle([this] { onCommentEdited(); }); });
+    connect(upButton, &QPushButton::clicked, this, [this] { handle([this] { onUp(); }); });
+    connect(downButton, &QPushButton::clicked, this, [this] { handle([this] { onDown(); }); });
+    connect(selectionButton, &QPushButton::clicked, this,
+            [this] { handle([this] { onBackToSelection(); }); });
+    connect(settingsButton, &QPushButton::clicked, this,
+            [this] { handle([this] { onBackToSettings(); }); });
+    connect(generateButton, &QPushButton::clicked, this,
+            [this] { handle([this] { onGenerate(); }); });
+    connect(quitButton, &QPushButton::clicked, this,
+            [this] { handle([this] { wizard().endProgram(); }); });
+}
+
+void PreparationWindow::load() {
+    AlbumState& album = state();
+    if (isParseMode(album))
+        loadTitlesFromNames(album, desktop());
+    const int lines = placeCount(album);
+    for (int k = 1; k <= lines; ++k)
+        photoList->addItem(album.ordinalNames[k]);
+}
+
+void PreparationWindow::focusFirstPhoto() {
+    handle([this] {
+        photoList->setFocus();
+        photoList->setCurrentRow(0);
+    });
+}
+
+int PreparationWindow::selectedPosition() const {
+    return photoList->currentRow() + 1;
+}
+
+void PreparationWindow::onPhotoChosen() {
+    const AlbumState& album = state();
+    const int k = selectedPosition();
+    preview->showFile(album.photoFiles[k]);
+    titleEdit->setText(album.titles[k]);
+    commentEdit->setPlainText(toBoxText(album.comments[k]));
+    if (album.thumbnails) {
+        // Only the first twenty positions have thumbnail slots.
+        if (decltype(album.thumbnailFiles)::inBounds(k))
+            thumbnailPreview->showFile(album.thumbnailFiles[k]);
+        else
+            thumbnailPreview->clearPicture();
+    }
+}
+
+void PreparationWindow::onTitleEdited() {
+    state().titles[selectedPosition()] = titleEdit->text();
+}
+
+void PreparationWindow::onCommentEdited() {
+    state().comments[selectedPosition()] = toAlbumText(commentEdit->toPlainText());
+}
+
+void PreparationWindow::onUp() {
+    const int line = photoList->currentRow();
+    const int target = movePhotoUp(state(), line);
+    if (target != line)
+        photoList->setCurrentRow(target);
+}
+
+void PreparationWindow::onDown() {
+    const int line = photoList->currentRow();
+    const int target = movePhotoDown(state(), line);
+    if (target != line)
+        photoList->setCurrentRow(target);
+}
+
+void PreparationWindow::onBackToSelection() {
+    closeFromCode();
+    wizard().showSelectionWindow();
+}
+
+void PreparationWindow::onBackToSettings() {
+    closeFromCode();
+    wizard().showSettingsWindow();
+}
+
+void PreparationWindow::onGenerate() {
+    // The background colour is left as it is, so the generation window and the
+    // album always show the same colour.
+    if (const QString problem = thumbnailLimitProblem(state()); !problem.isEmpty()) {
+        desktop().inform(problem);
+        return;
+    }
+    wizard().showGenerationWindow();
+}

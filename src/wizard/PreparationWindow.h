@@ -1,0 +1,46 @@
+#pragma once
+
+#include "wizard/WizardWindow.h"
+
+class PhotoView;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+// The preparation window: one list line per album position; the selected
+// photo's picture, thumbnail, title and comment; Up and Down move the photo.
+class PreparationWindow : public WizardWindow {
+    Q_OBJECT
+public:
+    explicit PreparationWindow(Wizard& wizard);
+
+    // What the settings window does after showing this window: the photo list
+    // takes the focus and its first line is selected.
+    void focusFirstPhoto();
+
+private:
+    void build();
+    void load();
+    int selectedPosition() const;
+    void onPhotoChosen();
+    void onTitleEdited();
+    void onCommentEdited();
+    void onUp();
+    void onDown();
+    void onBackToSelection();
+    void onBackToSettings();
+    void onGenerate();
+
+    QListWidget* photoList = nullptr;
+    QPushButton* selectionButton = nullptr;
+    QPushButton* settingsButton = nullptr;
+    QPushButton* generateButton = nullptr;
+    QPushButton* quitButton = nullptr;
+    QPushButton* upButton = nullptr;
+    QPushButton* downButton = nullptr;
+    PhotoView* preview = nullptr;
+    PhotoView* thumbnailPreview = nullptr;
+    QLineEdit* titleEdit = nullptr;
+    QPlainTextEdit* commentEdit = nullptr;
+};

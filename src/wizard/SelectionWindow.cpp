@@ -1,0 +1,238 @@
+#include "wizard/SelectionWindow.h"
+
+#include "platform/FsPath.h"
+#include "steps/ConfigureAlbum.h"
+#include "steps/FolderChange.h"
+#include "wizard/Controls.h"
+#include "wizard/Desktop.h"
+#include "wizard/DriveList.h"
+#include "wizard/FileList.h"
+#include "wizard/FolderList.h"
+#include "wizard/PhotoView.h"
+#include "wizard/Wizard.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+#include <limits>
+
+SelectionWindow::SelectionWindow(Wizard& wizard)
+    : WizardWindow(wizard, QStringLiteral(" Генератор фотоальбома (Выбор)"), false) {
+    build();
+    handle([this] { load(); });
+}
+
+QString SelectionWindow::typedAlbumName() const {
+    return albumNameEdit->text();
+}
+
+void SelectionWindow::build() {
+    QLabel* title = makeHeading(this, QStringLiteral("Генератор Фотоальбома"), 6);
+    QLabel* stepHeading = makeHeading(this, QStringLiteral("Выбери"), 2);
+    QLabel* instructions =
+        makeLabel(this, QStringLiteral("Выбери папку с фотографиями, которые ты хочешь поместить в "
+                                       "свой альбом и дай ему (альбому) название."));
+    instructions->setWordWrap(true);
+    QLabel* folderCaption = makeLabel(this, QStringLiteral("Альбом будет тут"));
+    QLabel* nameHint = makeLabel(this, QStringLiteral(" < Введи название"));
+
+    driveList = new DriveList(this);
+    folderEdit = new QLineEdit(QStringLiteral("Папка пока не выбрана"), this);
+    folderList = new FolderList(this);
+    fileList = new FileList(this);
+    albumNameEdit = new QLineEdit(defaultTypedAlbumName(), this);
+    albumNameEdit->setMaxLength(std::numeric_limits<int>::max());
+    preview = new PhotoView(this, QSize(320, 240));
+
+    configureButton = makeButton(this, QStringLiteral("Настроить"));
+    prepareButton = makeButton(this, QStringLiteral("Подготовить"));
+    generateButton = makeButton(this, QStringLiteral("Сгенерировать"));
+    quitButton = makeButton(this, QStringLiteral("Выйти"));
+    aboutButton = makeButton(this, QStringLiteral("О программе"));
+
+    QFrame* underTitle = makeLine(this, Qt::Horizontal);
+    QFrame* underInstructions = makeLine(this, Qt::Horizontal);
+    QFrame* besideFolders = makeLine(this, Qt::Vertical);
+    QFrame* besideFiles = makeLine(this, Qt::Vertical);
+    QFrame* overFolderRow = makeLine(this, Qt::Horizontal);
+    QFrame* overNameRow = makeLine(this, Qt::Horizontal);
+    QFrame* overButtons = makeLine(this, Qt::Horizontal);
+    QFrame* beforeAbout = makeLine(this, Qt::Vertical);
+    QFrame* underButtons = makeLine(this, Qt::Horizontal);
+
+    setObjectNames({
+        {this, "FormV"},
+        {title, "Label1"},
+        {stepHeading, "Label6"},
+        {instructions, "Label5"},
+        {folderCaption, "Label4"},
+        {nameHint, "Label3"},
+        {driveList, "Drive1"},
+        {folderEdit, "Text1"},
+        {folderList, "Dir1"},
+        {fileList, "File1"},
+        {albumNameEdit, "Text2"},
+        {preview, "Image1"},
+        {configureButton, "Command2"},
+        {prepareButton, "Command3"},
+        {generateButton, "Command4"},
+        {quitButton, "Command5"},
+        {aboutButton, "Command1"},
+        {underTitle, "Line1"},
+        {underInstructions, "Line2"},
+        {besideFolders, "Line3"},
+        {besideFiles, "Line4"},
+        {overFolderRow, "Line5"},
+        {overNameRow, "Line6"},
+        {overButtons, "Line7"},
+        {beforeAbout, "Line8"},
+        {underButtons, "Line9"},
+    });
+
+    auto* browser = new QGridLayout;
+    browser->addWidget(driveList, 0, 0);
+    browser->addWidget(folderList, 1, 0);
+    browser->addWidget(besideFolders, 0, 1, 2, 1);
+    browser->addWidget(fileList, 0, 2, 2, 1);
+    browser->addWidget(besideFiles, 0, 3, 2, 1);
+    browser->addWidget(preview, 0, 4, 2, 1, Qt::AlignTop);
+    browser->setColumnStretch(0, 1);
+    browser->setColumnStretch(2, 1);
+
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folderCaption);
+    folderRow->addWidget(folderEdit, 1);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(albumNameEdit, 1);
+    nameRow->addWidget(nameHint, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(configureButton);
+    buttons->addWidget(prepareButton);
+    buttons->addWidget(generateButton);
+    buttons->addStretch(1);
+    buttons->addWidget(beforeAbout);
+    buttons->addWidget(aboutButton);
+    buttons->addWidget(quitButton);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(title);
+    page->addWidget(underTitle);
+    page->addWidget(stepHeading);
+    page->addWidget(instructions);
+    page->addWidget(underInstructions);
+    page->addLayout(browser, 1);
+    page->addWidget(overFolderRow);
+    page->addLayout(folderRow);
+    page->addWidget(overNameRow);
+    page->addLayout(nameRow);
+    page->addWidget(overButtons);
+    page->addLayout(buttons);
+    page->addWidget(underButtons);
+    resize(860, 600);
+
+    setTabOrder(driveList, folderEdit);
+    setTabOrder(folderEdit, folderList);
+    setTabOrder(folderList, fileList);
+    setTabOrder(fileList, albumNameEdit);
+    setTabOrder(albumNameEdit, configureButton);
+    setTabOrder(configureButton, prepareButton);
+    setTabOrder(prepareButton, generateButton);
+    setTabOrder(generateButton, quitButton);
+    setTabOrder(quitButton, aboutButton);
+    driveList->setFocus();
+
+    connect(driveList, &QComboBox::currentIndexChanged, this,
+            [this] { handle([this] { onDriveChosen(); }); });
+    connect(folderList, &FolderList::pathChanged, this,
+            [this](const QString& path) { handle([this, &path] { onFolderChanged(path); }); });
+    connect(folderList, &FolderList::listingFailed, this, [this](const QString& reason) {
+        handle([this, &reason] { desktop().inform(reason); });
+    });
+    connect(fileList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            handle([this] { onFileChosen(); });
+    });
+    connect(configureButton, &QPushButton::clicked, this,
+            [this] { handle([this] { onConfigure(); }); });
+    connect(prepareButton, &QPushButton::clicked, this,
+            [this] { handle([this] { onPrepare(); }); });
+    connect(generateButton, &QPushButton::clicked, this,
+            [this] { handle([this] { onGenerate(); }); });
+    connect(aboutButton, &QPushButton::clicked, this,
+            [this] { handle([this] { wizard().showAboutBox(); }); });
+    connect(quitButton, &QPushButton::clicked, this,
+            [this] { handle([this] { wizard().endProgram(); }); });
+}
+
+void SelectionWindow::load() {
+    const QString start = wizard().startFolder();
+    applyStartupDefaults(state(), start);
+    shownFolder_ = start;
+    fileList->showFolder(start, false);
+    folderList->restorePath(start);
+    driveList->showDriveOf(start);
+}
+
+void SelectionWindow::onDriveChosen() {
+    const QString root = driveList->selectedRoot();
+    const QStorageInfo volume(root);
+    if (!volume.isValid() || !volume.isReady()) {
+        driveList->showDriveOf(shownFolder_);
+        desktop().inform(QStringLiteral("Диск «%1» не готов. Осталась прежняя папка: %2")
+                             .arg(root, shownFolder_));
+        return;
+    }
+    if (!folderList->setPath(root))
+        driveList->showDriveOf(shownFolder_);
+}
+
+void SelectionWindow::onFolderChanged(const QString& path) {
+    const FolderChangeResult changed = changeFolder(state(), path);
+    if (!changed.ok) {
+        folderList->restorePath(shownFolder_);
+        driveList->showDriveOf(shownFolder_);
+        desktop().inform(changed.error);
+        return;
+    }
+    shownFolder_ = path;
+    fileList->showFolder(path, true);
+    folderEdit->setText(state().sourceFolder);
+    driveList->showDriveOf(path);
+}
+
+void SelectionWindow::onFileChosen() {
+    AlbumState& album = state();
+    album.sourceFolder = withTrailingSeparator(album.sourceFolder);
+    folderEdit->setText(album.sourceFolder);
+    const QString path = album.sourceFolder + fileList->selectedName();
+    if (path.right(3).toUpper() == QLatin1String("JPG"))
+        preview->showFile(path);
+}
+
+void SelectionWindow::onConfigure() {
+    if (!configureAlbum(state(), albumNameEdit->text(), desktop()))
+        return;
+    hide();
+    wizard().showSettingsWindow();
+}
+
+void SelectionWindow::onPrepare() {
+    if (state().photoCount == 0)
+        desktop().inform(QStringLiteral("В выбранной папке нет файлов изображений"));
+    else
+        desktop().inform(
+            QStringLiteral("Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."));
+}
+
+void SelectionWindow::onGenerate() {
+    desktop().inform(QStringLiteral("Нужно альбом настроить и подготовить"));
+}
+
+void SelectionWindow::onUserClose() {
+    wizard().endProgram();
+}

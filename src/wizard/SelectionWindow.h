@@ -1,0 +1,48 @@
+#pragma once
+
+#include "wizard/WizardWindow.h"
+
+class DriveList;
+class FileList;
+class FolderList;
+class PhotoView;
+class QLineEdit;
+class QPushButton;
+
+// The selection window: the start of the wizard. The user picks the folder of
+// photos and names the album. It is only ever hidden, never destroyed, because
+// the pages read the album name from its name box when they are written.
+class SelectionWindow : public WizardWindow {
+    Q_OBJECT
+public:
+    explicit SelectionWindow(Wizard& wizard);
+
+    QString typedAlbumName() const;
+
+protected:
+    void onUserClose() override;
+
+private:
+    void build();
+    void load();
+    void onDriveChosen();
+    void onFolderChanged(const QString& path);
+    void onFileChosen();
+    void onConfigure();
+    void onPrepare();
+    void onGenerate();
+
+    DriveList* driveList = nullptr;
+    QLineEdit* folderEdit = nullptr;
+    FolderList* folderList = nullptr;
+    FileList* fileList = nullptr;
+    QLineEdit* albumNameEdit = nullptr;
+    QPushButton* aboutButton = nullptr;
+    QPushButton* configureButton = nullptr;
+    QPushButton* prepareButton = nullptr;
+    QPushButton* generateButton = nullptr;
+    QPushButton* quitButton = nullptr;
+    PhotoView* preview = nullptr;
+    // The last folder that could be listed; a refused change returns to it.
+    QString shownFolder_;
+};

@@ -1,0 +1,204 @@
+#include "wizard/SettingsWindow.h"
+
+#include "steps/PrepareAlbumFolder.h"
+#include "steps/ThumbnailScan.h"
+#include "wizard/Controls.h"
+#include "wizard/Desktop.h"
+#include "wizard/PreparationWindow.h"
+#include "wizard/Wizard.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QCheckBox* makeCheck(QWidget* parent, const QString& caption, bool checked) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setChecked(checked);
+    return box;
+}
+
+QLabel* makeNote(QWidget* parent, const QString& text) {
+    QLabel* label = makeLabel(parent, text);
+    label->setWordWrap(true);
+    label->setMinimumWidth(380);
+    return label;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(Wizard& wizard)
+    : WizardWindow(wizard, QStringLiteral(" Генератор фотоальбома (Настройка)"), true) {
+    build();
+    handle([this] { load(); });
+}
+
+void SettingsWindow::build() {
+    QLabel* title = makeHeading(this, QStringLiteral("Генератор фотоальбома "), 6);
+    QLabel* stepHeading = makeHeading(this, QStringLiteral("Настрой"), 2);
+
+    prepareButton = makeButton(this, QStringLiteral("Подготовить"));
+    thumbnailsCheck = makeCheck(this, QStringLiteral("С миниатюрами. (Для WEB - страниц)"), false);
+    titlesFromNamesCheck =
+        makeCheck(this, QStringLiteral("Использовать  для комментария к фото имя файла"), true);
+    keepFolderCheck = makeCheck(
+        this, QStringLiteral("Папку и исходные изображения в ней оставить без изменений"), true);
+    selectionButton = makeButton(this, QStringLiteral("Выбрать"));
+
+    anySizeNote = makeNote(this, QStringLiteral("Размеры изображений могут быть произвольными по "
+                                                "высоте и ширине"));
+    preparedSizesNote = makeNote(
+        this,
+        QStringLiteral("Подготовленные изображения в исходной папке найдены. Их примерный рамер "
+                       "должен быть: основных - 600x450, а миниатюр 150x110. ( Подробные "
+                       "разяснения в описании к программе). "));
+    typedTitlesNote =
+        makeNote(this, QStringLiteral("Названия для фото и комментарий к ним нужно будет вводить "
+                                      "в программе"));
+    namedTitlesNote =
+        makeNote(this, QStringLiteral("Название и комментарий к фото могут быть в имени файла в "
+                                      "формате: Название#Комментарий.jpg иначе имя файла будет "
+                                      "использовано для комментария.Всего не более 255 символов."));
+    insideFolderNote =
+        makeNote(this, QStringLiteral("Альбом будет создан внутри исходной папки с названием темы "
+                                      "альбома."));
+    renamedFolderNote =
+        makeNote(this, QStringLiteral("Альбом будет создан в исходной папке, она будет "
+                                      "переименована согласно названия альбома, исходные "
+                                      "названия фото будут изменены."));
+
+    QFrame* underTitle = makeLine(this, Qt::Horizontal);
+    QFrame* overButtons = makeLine(this, Qt::Horizontal);
+
+    setObjectNames({
+        {this, "FormN"},
+        {title, "Label1"},
+        {stepHeading, "Label8"},
+        {prepareButton, "Command2"},
+        {thumbnailsCheck, "Check1"},
+        {titlesFromNamesCheck, "Check2"},
+        {keepFolderCheck, "Check3"},
+        {selectionButton, "Command1"},
+        {anySizeNote, "Label2"},
+        {preparedSizesNote, "Label3"},
+        {typedTitlesNote, "Label4"},
+        {namedTitlesNote, "Label5"},
+        {insideFolderNote, "Label6"},
+        {renamedFolderNote, "Label7"},
+        {underTitle, "Line1"},
+        {overButtons, "Line2"},
+    });
+
+    // Each option's two notes share one place; exactly one of them is shown.
+    auto* options = new QGridLayout;
+    options->setVerticalSpacing(10);
+    options->addWidget(thumbnailsCheck, 0, 0, Qt::AlignTop);
+    options->addWidget(anySizeNote, 0, 1);
+    options->addWidget(preparedSizesNote, 0, 1);
+    options->addWidget(titlesFromNamesCheck, 1, 0, Qt::AlignTop);
+    options->addWidget(typedTitlesNote, 1, 1);
+    options->addWidget(namedTitlesNote, 1, 1);
+    options->addWidget(keepFolderCheck, 2, 0, Qt::AlignTop);
+    options->addWidget(insideFolderNote, 2, 1);
+    options->addWidget(renamedFolderNote, 2, 1);
+    options->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(selectionButton);
+    buttons->addStretch(1);
+    buttons->addWidget(prepareButton);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(title);
+    page->addWidget(underTitle);
+    page->addWidget(stepHeading);
+    page->addLayout(options);
+    page->addStretch(1);
+    page->addWidget(overButtons);
+    page->addLayout(buttons);
+    resize(760, 420);
+
+    setTabOrder(prepareButton, thumbnailsCheck);
+    setTabOrder(thumbnailsCheck, titlesFromNamesCheck);
+    setTabOrder(titlesFromNamesCheck, keepFolderCheck);
+    setTabOrder(keepFolderCheck, selectionButton);
+    prepareButton->setFocus();
+
+    // A box set from code raises its handler just as a click does.
+    connect(thumbnailsCheck, &QCheckBox::toggled, this,
+            [this] { handle([this] { onThumbnailsToggled(); }); });
+    connect(titlesFromNamesCheck, &QCheckBox::toggled, this,
+            [this] { handle([this] { onTitlesFromNamesToggled(); }); });
+    connect(keepFolderCheck, &QCheckBox::toggled, this,
+            [this] { handle([this] { onKeepFolderToggled(); }); });
+    connect(prepareButton, &QPushButton::clicked, this,
+            [this] { handle([this] { onPrepare(); }); });
+    connect(selectionButton, &QPushButton::clicked, this,
+            [this] { handle([this] { wizard().showSelectionWindow(); }); });
+}
+
+void SettingsWindow::load() {
+    applySettingsDefaults(state());
+    showNotes();
+}
+
+void SettingsWindow::showNotes() {
+    anySizeNote->setVisible(!thumbnailsCheck->isChecked());
+    preparedSizesNote->setVisible(thumbnailsCheck->isChecked());
+    typedTitlesNote->setVisible(!titlesFromNamesCheck->isChecked());
+    namedTitlesNote->setVisible(titlesFromNamesCheck->isChecked());
+    insideFolderNote->setVisible(keepFolderCheck->isChecked());
+    renamedFolderNote->setVisible(!keepFolderCheck->isChecked());
+}
+
+void SettingsWindow::onThumbnailsToggled() {
+    showNotes();
+    if (!thumbnailsCheck->isChecked()) {
+        // The photo list keeps what the last scan left.
+        state().thumbnails = false;
+        return;
+    }
+    switch (scanThumbnails(state(), desktop())) {
+    case ThumbnailScanOutcome::Paired:
+    case ThumbnailScanOutcome::TooManyThumbnails:
+        break;
+    case ThumbnailScanOutcome::CountsDiffer:
+    case ThumbnailScanOutcome::ListingFailed:
+        // The album is made without thumbnails: the option goes off.
+        thumbnailsCheck->setChecked(false);
+        break;
+    }
+}
+
+void SettingsWindow::onTitlesFromNamesToggled() {
+    showNotes();
+    state().titlesFromFileNames = titlesFromNamesCheck->isChecked();
+}
+
+void SettingsWindow::onKeepFolderToggled() {
+    showNotes();
+    state().keepSourceFolder = keepFolderCheck->isChecked();
+}
+
+void SettingsWindow::onPrepare() {
+    switch (prepareAlbumFolder(state(), desktop())) {
+    case PrepareOutcome::Ready: {
+        PreparationWindow* preparation = wizard().showPreparationWindow();
+        preparation->focusFirstPhoto();
+        break;
+    }
+    case PrepareOutcome::AlbumExists:
+        wizard().showSelectionWindow();
+        break;
+    case PrepareOutcome::Failed:
+        break;
+    }
+}
+
+void SettingsWindow::onUserClose() {
+    wizard().showSelectionWindow();
+}

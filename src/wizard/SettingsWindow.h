@@ -1,0 +1,40 @@
+#pragma once
+
+#include "wizard/WizardWindow.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// The settings window: the three album options, each switching one flag of the
+// album state and one pair of explanatory notes.
+class SettingsWindow : public WizardWindow {
+    Q_OBJECT
+public:
+    explicit SettingsWindow(Wizard& wizard);
+
+protected:
+    void onUserClose() override;
+
+private:
+    void build();
+    void load();
+    void showNotes();
+    void onThumbnailsToggled();
+    void onTitlesFromNamesToggled();
+    void onKeepFolderToggled();
+    void onPrepare();
+
+    QPushButton* selectionButton = nullptr;
+    QPushButton* prepareButton = nullptr;
+    QCheckBox* thumbnailsCheck = nullptr;
+    QCheckBox* titlesFromNamesCheck = nullptr;
+    QCheckBox* keepFolderCheck = nullptr;
+    // Each option has a note for either state of its box.
+    QLabel* anySizeNote = nullptr;
+    QLabel* preparedSizesNote = nullptr;
+    QLabel* typedTitlesNote = nullptr;
+    QLabel* namedTitlesNote = nullptr;
+    QLabel* insideFolderNote = nullptr;
+    QLabel* renamedFolderNote = nullptr;
+};
