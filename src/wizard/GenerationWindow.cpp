@@ -219,7 +219,7 @@ void GenerationWindow::onCreate() {
     context.typedAlbumName = wizard().typedAlbumName();
     context.programFolder = wizard().programFolder();
     context.progress = &progress;
-    const GenerationResult result = generateAlbum(album, context);
+    const Outcome result = generateAlbum(album, context);
     if (!result.ok) {
         // Nothing was lost; the user can set things right and press again.
         statusLabel->setText(toBoxText(result.message));

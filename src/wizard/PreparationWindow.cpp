@@ -218,8 +218,8 @@ void PreparationWindow::onBackToSettings() {
 void PreparationWindow::onGenerate() {
     // The background colour is left as it is, so the generation window and the
     // album always show the same colour.
-    if (const QString problem = thumbnailLimitProblem(state()); !problem.isEmpty()) {
-        desktop().inform(problem);
+    if (const Outcome limit = checkThumbnailLimit(state()); !limit) {
+        desktop().inform(limit.message);
         return;
     }
     wizard().showGenerationWindow();

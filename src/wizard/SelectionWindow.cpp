@@ -192,11 +192,11 @@ void SelectionWindow::onDriveChosen() {
 }
 
 void SelectionWindow::onFolderChanged(const QString& path) {
-    const FolderChangeResult changed = changeFolder(state(), path);
+    const Outcome changed = changeFolder(state(), path);
     if (!changed.ok) {
         folderList->restorePath(shownFolder_);
         driveList->showDriveOf(shownFolder_);
-        desktop().inform(changed.error);
+        desktop().inform(changed.message);
         return;
     }
     shownFolder_ = path;
