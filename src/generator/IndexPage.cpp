@@ -20,8 +20,8 @@ void writeIndexHead(PageText& page, const AlbumState& state, const QString& type
     page.line(QStringLiteral("<td rowspan=\"21\" align=\"left\" valign=\"top\">"));
     page.line(QStringLiteral("<table border=\"1\" width=\"100%\" id=\"table1\" height=\"385\">"));
     page.line(QStringLiteral("<tr><td><p align=\"center\">"));
-    page.line(QStringLiteral("<b><font size=\"6\" color=\"#008000\">") + html(state.albumName) +
-              QStringLiteral("<br><br>"));
+    page.line(QStringLiteral("<b><font size=\"6\" color=\"#008000\">") +
+              htmlLines(state.albumName) + QStringLiteral("<br><br>"));
     page.line(QStringLiteral("</font><i><font color=\"#0000FF\" size=\"4\">Фотоальбом</font></i>"
                              "</b><br> <br>"));
     page.line(QStringLiteral(
@@ -29,7 +29,7 @@ void writeIndexHead(PageText& page, const AlbumState& state, const QString& type
     page.line(QStringLiteral(" "));
     page.line(QStringLiteral("<font color=\"#008000\"><b>"));
     page.line(QStringLiteral("<span style=\"font-size: 12.0pt; font-family: Courier\">"));
-    page.line(html(state.description));
+    page.line(htmlLines(state.description));
     page.line(QStringLiteral("</span><br><br><br><br>&nbsp;</b></font></td></tr>"));
     page.line(QStringLiteral(" "));
     page.line(QStringLiteral("<tr><td align=\"left\" valign=\"top\" height=\"80\"><p "
@@ -53,7 +53,7 @@ void writeIndexRow(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral("<tr><td width=\"167\" height=\"90\">"));
     page.line(QStringLiteral("<CENTER><h4>"));
     const QString title = html(state.titles[k]);
-    page.line(QStringLiteral("<br>") + title + QStringLiteral("<br>"));
+    page.line(QStringLiteral("<br>") + htmlLines(state.titles[k]) + QStringLiteral("<br>"));
     const QString number = QString::number(k);
     const QString picture =
         !state.thumbnails ? QStringLiteral(".jpg  alt=") : QStringLiteral("-m.jpg  alt=");

@@ -49,6 +49,14 @@ QString html(const QString& text) {
     return text.toHtmlEscaped();
 }
 
+QString htmlLines(const QString& text) {
+    QString lines = html(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    lines.replace(QLatin1Char('\n'), QStringLiteral("<br>\n"));
+    return lines;
+}
+
 QString colourString(int red, int green, int blue) {
     auto hex = [](int value) {
         return QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));

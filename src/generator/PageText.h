@@ -23,6 +23,11 @@ private:
 // for HTML, in text and in attribute values.
 QString html(const QString& text);
 
+// Text inserted between tags, where the browser would run its lines together:
+// made safe as html() does, and every line but the last ends with "<br>". The
+// lines stay lines of their own on the page.
+QString htmlLines(const QString& text);
+
 // The text in Windows-1251; a character the code page cannot hold becomes a
 // decimal character reference such as "&#128512;".
 QByteArray toWindows1251(const QString& text);

@@ -32,7 +32,7 @@ void writePhotoPage(PageText& page, const AlbumState& state, int k, const QStrin
     page.line(QStringLiteral("<TABLE BORDER=1  height=\"7%\"width=\"100%\" >"));
     page.line(QStringLiteral("<TR><TD  width=\"803\">"));
     page.line(QStringLiteral("<H3 align=\"center\"> <font color=\"#800000\">"));
-    page.line(html(typedAlbumName) + QStringLiteral("</font>"));
+    page.line(htmlLines(typedAlbumName) + QStringLiteral("</font>"));
     page.line(QStringLiteral(" "));
     page.line(QStringLiteral("</TD> </TABLE>"));
     page.line(QStringLiteral(" "));
@@ -41,9 +41,9 @@ void writePhotoPage(PageText& page, const AlbumState& state, int k, const QStrin
     page.line(QStringLiteral("<TD  width=\"167\" valign=\"top\"height=\"289\"> "));
     page.line(QStringLiteral("<H3 align=\"center\"><font color=\"#000080\">"));
     const QString title = html(state.titles[k]);
-    page.line(title + QStringLiteral("<br></font>"));
+    page.line(htmlLines(state.titles[k]) + QStringLiteral("<br></font>"));
     page.line(QStringLiteral("<h4 align=\"center\" >"));
-    page.line(html(state.comments[k]) + QStringLiteral("<br>&nbsp;</h4>"));
+    page.line(htmlLines(state.comments[k]) + QStringLiteral("<br>&nbsp;</h4>"));
     page.line(QStringLiteral("</H3>"));
     page.line(QStringLiteral("<br><br>&nbsp;</TD> <TD rowspan=\"2\" align=\"center\">"));
     if (state.thumbnails)

@@ -206,7 +206,7 @@ TEST(IndexPageContent, DescriptionLineBreaksBecomeLinesOfTheirOwn) {
     const QStringList lines = pageLines(writeIndex(state, QStringLiteral("Лето")));
     QStringList expected =
         expectedHead(QStringLiteral("Лето"), QStringLiteral("Лето"), QStringLiteral("#FFFFFF"),
-                     {QStringLiteral("Первая строка"), QStringLiteral("Вторая строка"),
+                     {QStringLiteral("Первая строка<br>"), QStringLiteral("Вторая строка<br>"),
                       QStringLiteral("Третья строка")});
     expected += expectedRow(1, QStringLiteral("Снимок 1"), false);
     expected += expectedRow(2, QStringLiteral("Снимок 2"), false);

@@ -165,8 +165,20 @@ TEST(PhotoPageContent, MultiLineCommentAndEmoji) {
     state.comments[1] = QStringLiteral("строка 1\r\nстрока 2 😀");
     const QStringList lines = writePage(state, 1, QStringLiteral("Лето"));
     ASSERT_EQ(lines.size(), 31);
-    EXPECT_EQ(lines[19], QStringLiteral("строка 1"));
+    EXPECT_EQ(lines[19], QStringLiteral("строка 1<br>"));
     EXPECT_EQ(lines[20], QStringLiteral("строка 2 &#128512;<br>&nbsp;</h4>"));
+}
+
+TEST(PhotoPageContent, MultiLineTitleBreaksInTextButNotInTheAltAttribute) {
+    AlbumState state = albumOf(1, false);
+    state.titles[1] = QStringLiteral("Закат\r\nнад морем");
+    const QStringList lines = writePage(state, 1, QStringLiteral("Лето"));
+    ASSERT_EQ(lines.size(), 32);
+    EXPECT_EQ(lines[17], QStringLiteral("Закат<br>"));
+    EXPECT_EQ(lines[18], QStringLiteral("над морем<br></font>"));
+    EXPECT_EQ(lines[23],
+              QStringLiteral("<img src=n1.jpg height=\"410\" width=\"600\" alt=\"Закат"));
+    EXPECT_EQ(lines[24], QStringLiteral("над морем\"> "));
 }
 
 TEST(PhotoPageBytes, WindowsCodePageCrLfAndNoSourceFileName) {
