@@ -51,11 +51,15 @@ ThumbnailScanOutcome scanThumbnails(AlbumState& state, MessageSink& messages) {
 
     const QString tooManyPhotos =
         QStringLiteral("Программа может обработать для WEB только 20 изображений");
+    // The photo limit is told once a scan, however many photos are over it.
+    bool toldTooManyPhotos = false;
     for (const QString& name : listing.names) {
         if (name.size() < ShortestThumbnailName) {
             ++state.photoCount;
             if (state.photoCount > MaxPhotosWithThumbnails) {
-                messages.inform(tooManyPhotos);
+                if (!toldTooManyPhotos)
+                    messages.inform(tooManyPhotos);
+                toldTooManyPhotos = true;
                 state.photoCount = MaxPhotosWithThumbnails;
             }
             state.photoFiles[state.photoCount] = state.sourceFolder + name;
@@ -65,13 +69,16 @@ ThumbnailScanOutcome scanThumbnails(AlbumState& state, MessageSink& messages) {
                 state.thumbnailCount = MaxPhotosWithThumbnails;
                 messages.inform(
                     QStringLiteral("Программа может обработать для WEB только 20 миниатюр"));
+                // Unpaired thumbnails would go to the wrong photos: none are used.
+                state.thumbnails = false;
                 return ThumbnailScanOutcome::TooManyThumbnails;
             }
             state.thumbnailFiles[state.thumbnailCount] = state.sourceFolder + name;
         } else {
             ++state.photoCount;
             if (state.photoCount > MaxPhotosWithThumbnails) {
-                messages.inform(tooManyPhotos);
+                if (!toldTooManyPhotos)
+                    messages.inform(tooManyPhotos);
                 state.photoCount = MaxPhotosWithThumbnails;
                 break;
             }

@@ -6,7 +6,7 @@
 enum class ThumbnailScanOutcome {
     Paired,            // counts agree: every photo has its thumbnail slot, option stays on
     CountsDiffer,      // message shown, thumbnails is off: the option must be switched off
-    TooManyThumbnails, // more than 20 thumbnails: message shown, option stays on
+    TooManyThumbnails, // more than 20 thumbnails: message shown, thumbnails is off
     ListingFailed,     // the folder could not be read: message shown, thumbnails is off
 };
 

@@ -26,6 +26,12 @@ QLabel* makeNote(QWidget* parent, const QString& text) {
     QLabel* label = makeLabel(parent, text);
     label->setWordWrap(true);
     label->setMinimumWidth(380);
+    // Both notes of an option share one place, as large as the larger needs,
+    // so switching them moves nothing below.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
@@ -164,8 +170,8 @@ void SettingsWindow::onThumbnailsToggled() {
     }
     switch (scanThumbnails(state(), desktop())) {
     case ThumbnailScanOutcome::Paired:
-    case ThumbnailScanOutcome::TooManyThumbnails:
         break;
+    case ThumbnailScanOutcome::TooManyThumbnails:
     case ThumbnailScanOutcome::CountsDiffer:
     case ThumbnailScanOutcome::ListingFailed:
         // The album is made without thumbnails: the option goes off.

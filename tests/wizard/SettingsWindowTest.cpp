@@ -116,6 +116,23 @@ TEST_F(WizardTest, MissingThumbnailsSwitchTheOptionOff) {
     EXPECT_FALSE(state().thumbnails);
 }
 
+TEST_F(WizardTest, MoreThanTwentyThumbnailsSwitchTheOptionOff) {
+    QStringList names;
+    for (int i = 1; i <= 21; ++i)
+        names += {QStringLiteral("p%1.jpg").arg(i), QStringLiteral("p%1-m.jpg").arg(i)};
+    start();
+    chooseFolder(photoFolder(names));
+    configure("Мини");
+    SettingsWindow* settings = wizard->settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    desktop.clear();
+    control<QCheckBox>(settings, "Check1")->click();
+    EXPECT_EQ(desktop.texts(),
+              QStringList{"Программа может обработать для WEB только 20 миниатюр"});
+    EXPECT_FALSE(control<QCheckBox>(settings, "Check1")->isChecked());
+    EXPECT_FALSE(state().thumbnails);
+}
+
 TEST_F(WizardTest, ExistingAlbumFolderSendsTheUserBackToChooseAnotherName) {
     const QString photos = photoFolder({"a.jpg"});
     start();
