@@ -7,6 +7,9 @@
 
 namespace {
 
+// The entries before the drives: the home folder.
+constexpr int HomeEntries = 1;
+
 QString rootOf(const QStorageInfo& volume) {
     return QDir::toNativeSeparators(volume.rootPath());
 }
@@ -27,6 +30,10 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
             roots.append(root);
     }
     roots.sort();
+    // The way home comes first; it is a folder, not a drive, so it is never
+    // shown as the drive of the current folder.
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    addItem(home + QStringLiteral(" [домашняя папка]"), home);
     for (const QString& root : roots) {
         const QString label = QStorageInfo(root).displayName();
         addItem(label.isEmpty() || label == root
@@ -43,7 +50,11 @@ QString DriveList::selectedRoot() const {
 void DriveList::showDriveOf(const QString& folder) {
     const QString root = rootOf(QStorageInfo(folder));
     const QSignalBlocker quiet(this);
-    int at = findData(root);
+    int at = -1;
+    for (int i = HomeEntries; i < count() && at < 0; ++i) {
+        if (itemData(i).toString() == root)
+            at = i;
+    }
     if (at < 0) {
         addItem(root, root);
         at = count() - 1;

@@ -42,6 +42,8 @@ void SelectionWindow::build() {
 
     driveList = new DriveList(this);
     folderEdit = new QLineEdit(QStringLiteral("Папка пока не выбрана"), this);
+    // Only shows the chosen folder; the folder list is where it is chosen.
+    folderEdit->setReadOnly(true);
     folderList = new FolderList(this);
     fileList = new FileList(this);
     albumNameEdit = new QLineEdit(defaultTypedAlbumName(), this);
@@ -144,7 +146,8 @@ void SelectionWindow::build() {
     setTabOrder(prepareButton, generateButton);
     setTabOrder(generateButton, quitButton);
     setTabOrder(quitButton, aboutButton);
-    driveList->setFocus();
+    // Arrow keys walk the folders at once, and Enter opens one.
+    folderList->setFocus();
 
     connect(driveList, &QComboBox::currentIndexChanged, this,
             [this] { handle([this] { onDriveChosen(); }); });
@@ -176,6 +179,9 @@ void SelectionWindow::load() {
     fileList->showFolder(start, false);
     folderList->restorePath(start);
     driveList->showDriveOf(start);
+    // The start folder counts as chosen, just as a folder the user moves to.
+    if (changeFolder(state(), start).ok)
+        folderEdit->setText(state().sourceFolder);
 }
 
 void SelectionWindow::onDriveChosen() {
