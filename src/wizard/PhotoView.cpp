@@ -5,16 +5,22 @@
 
 namespace {
 
-// Decodes a picture at the given size, upright; a null image when it cannot be read.
-QImage decodeScaled(const QString& path, QSize size) {
+// Decodes a picture as large as fits the box with its proportions kept,
+// upright; a null image when it cannot be read.
+QImage decodeScaled(const QString& path, QSize box) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     // The orientation is applied after scaling, so a photo stored on its side
-    // is scaled to the transposed size.
-    QSize stored = size;
+    // is fitted into the transposed box.
+    QSize storedBox = box;
     if (reader.transformation().testFlag(QImageIOHandler::TransformationRotate90))
-        stored.transpose();
-    reader.setScaledSize(stored);
+        storedBox.transpose();
+    const QSize stored = reader.size();
+    QSize target = stored.isValid() ? stored.scaled(storedBox, Qt::KeepAspectRatio) : storedBox;
+    // A photo of nearly the box's proportions fills it, leaving no one-pixel seam.
+    if (storedBox.width() - target.width() <= 1 && storedBox.height() - target.height() <= 1)
+        target = storedBox;
+    reader.setScaledSize(target.expandedTo(QSize(1, 1)));
     return reader.read();
 }
 
@@ -22,7 +28,7 @@ QImage decodeScaled(const QString& path, QSize size) {
 
 PhotoView::PhotoView(QWidget* parent, QSize size) : QLabel(parent) {
     setFixedSize(size);
-    setScaledContents(true);
+    setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::Box);
     setFocusPolicy(Qt::NoFocus);
 }

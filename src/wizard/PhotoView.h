@@ -2,9 +2,10 @@
 
 #include <QLabel>
 
-// An image control: shows a JPEG stretched to the control. The file is decoded
-// straight at the control's size, which keeps large photos quick to preview,
-// and turned upright by its EXIF orientation.
+// An image control: shows a JPEG as large as the control holds it, with its
+// proportions kept and centred. The file is decoded straight at that size,
+// which keeps large photos quick to preview, and turned upright by its EXIF
+// orientation.
 class PhotoView : public QLabel {
     Q_OBJECT
 public:

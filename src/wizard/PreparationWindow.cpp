@@ -9,6 +9,7 @@
 #include "wizard/TextBoxText.h"
 #include "wizard/Wizard.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -155,6 +156,14 @@ void PreparationWindow::load() {
     const int lines = placeCount(album);
     for (int k = 1; k <= lines; ++k)
         photoList->addItem(album.ordinalNames[k]);
+    showPlaceFiles();
+}
+
+// Each place word tells by its tooltip which photo stands there now.
+void PreparationWindow::showPlaceFiles() {
+    const AlbumState& album = state();
+    for (int row = 0; row < photoList->count(); ++row)
+        photoList->item(row)->setToolTip(QFileInfo(album.photoFiles[row + 1]).fileName());
 }
 
 void PreparationWindow::focusFirstPhoto() {
@@ -194,6 +203,7 @@ void PreparationWindow::onCommentEdited() {
 void PreparationWindow::onUp() {
     const int line = photoList->currentRow();
     const int target = movePhotoUp(state(), line);
+    showPlaceFiles();
     if (target != line)
         photoList->setCurrentRow(target);
 }
@@ -201,6 +211,7 @@ void PreparationWindow::onUp() {
 void PreparationWindow::onDown() {
     const int line = photoList->currentRow();
     const int target = movePhotoDown(state(), line);
+    showPlaceFiles();
     if (target != line)
         photoList->setCurrentRow(target);
 }

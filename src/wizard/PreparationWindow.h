@@ -23,6 +23,7 @@ private:
     void build();
     void load();
     int selectedPosition() const;
+    void showPlaceFiles();
     void onPhotoChosen();
     void onTitleEdited();
     void onCommentEdited();
