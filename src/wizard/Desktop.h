@@ -5,15 +5,18 @@
 #include <QString>
 
 // Everything the windows ask of the desktop around them: message boxes (through
-// MessageSink, so the album steps can use them too), the page viewer, the pauses
-// that let progress captions be read, and the end of the program. The real
-// implementation talks to Qt; tests use a scripted one.
+// MessageSink, so the album steps can use them too), the page viewer, the length
+// of the pauses that let progress captions be read, and the end of the program.
+// The real implementation talks to Qt; tests use a scripted one.
 class Desktop : public MessageSink {
 public:
-    // Opens the finished album's "start.htm" in the system's viewer, without waiting.
-    virtual void openAlbumPage(const QString& startPagePath) = 0;
-    // Blocks for the given time so that a progress caption stays readable.
-    virtual void pause(int milliseconds) = 0;
+    // Opens the finished album's "start.htm" in the system's viewer, without
+    // waiting; false when no viewer could be started.
+    virtual bool openAlbumPage(const QString& startPagePath) = 0;
+    // How long a progress caption asking for the given pause stays before the
+    // work goes on, in milliseconds. The window waits that long with its event
+    // loop running.
+    virtual int captionPause(int milliseconds) = 0;
     // Ends the program at once; no window's close handling runs afterwards.
     virtual void endProgram() = 0;
 };

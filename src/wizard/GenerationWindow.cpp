@@ -1,9 +1,11 @@
 #include "wizard/GenerationWindow.h"
 
 #include "generator/GenerateAlbum.h"
+#include "generator/PageText.h"
 #include "platform/FsPath.h"
 #include "wizard/Controls.h"
 #include "wizard/Desktop.h"
+#include "wizard/InputBlock.h"
 #include "wizard/LabelProgress.h"
 #include "wizard/PhotoView.h"
 #include "wizard/TextBoxText.h"
@@ -12,8 +14,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -31,6 +38,13 @@ QScrollBar* makeColourBar(QWidget* parent) {
 // The bars run the other way round from the colour: the top is full intensity.
 constexpr int mirrored(int value) {
     return 255 - value;
+}
+
+// How many progress captions generation shows: in copy mode one per copied
+// photo, one per index row and one per photo page; in rename mode the photos
+// are not copied.
+int captionCount(const AlbumState& album) {
+    return (album.keepSourceFolder ? 3 : 2) * album.photoCount;
 }
 
 } // namespace
@@ -54,6 +68,16 @@ void GenerationWindow::build() {
     statusLabel->setWordWrap(true);
     statusLabel->setMinimumHeight(4 * statusLabel->fontMetrics().lineSpacing());
     statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    progressBar = new QProgressBar(this);
+    progressBar->setFormat(QStringLiteral("%v / %m"));
+    progressBar->setFixedWidth(160);
+    progressBar->setVisible(false);
+    colourEdit = new QLineEdit(this);
+    colourEdit->setMaxLength(7);
+    colourEdit->setFixedWidth(
+        colourEdit->fontMetrics().horizontalAdvance(QStringLiteral("#WWWWWW")) + 16);
+    colourEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("#?[0-9A-Fa-f]{0,6}")), colourEdit));
     firstPreview = new PhotoView(this, QSize(160, 120));
     secondPreview = new PhotoView(this, QSize(160, 120));
     descriptionEdit =
@@ -84,6 +108,8 @@ void GenerationWindow::build() {
         {firstTitleLabel, "Label4"},
         {secondTitleLabel, "Label5"},
         {statusLabel, "Label10"},
+        {progressBar, "ProgressBar1"},
+        {colourEdit, "TextColour"},
         {firstPreview, "Image1"},
         {secondPreview, "Image2"},
         {descriptionEdit, "Text1"},
@@ -140,6 +166,7 @@ void GenerationWindow::build() {
     colour->addWidget(backgroundCaption, 0, Qt::AlignHCenter);
     colour->addLayout(bars, 1);
     colour->addWidget(barsCaption, 0, Qt::AlignHCenter);
+    colour->addWidget(colourEdit, 0, Qt::AlignHCenter);
 
     auto* top = new QHBoxLayout;
     top->addLayout(likeness, 1);
@@ -148,6 +175,7 @@ void GenerationWindow::build() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(statusLabel, 1);
+    bottom->addWidget(progressBar, 0, Qt::AlignBottom);
     bottom->addWidget(createButton, 0, Qt::AlignBottom);
 
     auto* page = new QVBoxLayout(this);
@@ -159,7 +187,8 @@ void GenerationWindow::build() {
     setTabOrder(descriptionEdit, redBar);
     setTabOrder(redBar, greenBar);
     setTabOrder(greenBar, blueBar);
-    setTabOrder(blueBar, createButton);
+    setTabOrder(blueBar, colourEdit);
+    setTabOrder(colourEdit, createButton);
 
     connect(descriptionEdit, &QPlainTextEdit::textChanged, this,
             [this] { handle([this] { onDescriptionEdited(); }); });
@@ -167,6 +196,11 @@ void GenerationWindow::build() {
         connect(bar, &QScrollBar::valueChanged, this,
                 [this, bar] { handle([this, bar] { onColourBarMoved(bar); }); });
     }
+    connect(colourEdit, &QLineEdit::textEdited, this,
+            [this] { handle([this] { onColourTyped(); }); });
+    // Whatever was left half typed gives way to the colour in force.
+    connect(colourEdit, &QLineEdit::editingFinished, this,
+            [this] { handle([this] { showBackground(); }); });
     connect(createButton, &QPushButton::clicked, this, [this] { handle([this] { onCreate(); }); });
 }
 
@@ -210,35 +244,69 @@ void GenerationWindow::showBackground() {
     colours.setColor(QPalette::Window,
                      QColor(album.backgroundRed, album.backgroundGreen, album.backgroundBlue));
     setPalette(colours);
+    if (!typingColour_)
+        colourEdit->setText(
+            colourString(album.backgroundRed, album.backgroundGreen, album.backgroundBlue));
+}
+
+void GenerationWindow::onColourTyped() {
+    static const QRegularExpression complete(QStringLiteral("^#?([0-9A-Fa-f]{6})$"));
+    const QRegularExpressionMatch match = complete.match(colourEdit->text());
+    if (!match.hasMatch())
+        return;
+    const int rgb = match.captured(1).toInt(nullptr, 16);
+    // Each bar takes its component as if it had been moved, so the album and
+    // the window follow through the bars' own handler.
+    const QScopedValueRollback typing(typingColour_, true);
+    redBar->setValue(mirrored((rgb >> 16) & 0xFF));
+    greenBar->setValue(mirrored((rgb >> 8) & 0xFF));
+    blueBar->setValue(mirrored(rgb & 0xFF));
 }
 
 void GenerationWindow::onCreate() {
+    // A press that reaches here while the album is being written is ignored.
+    if (wizard().busy())
+        return;
     AlbumState& album = state();
-    LabelProgress progress(*statusLabel, desktop());
-    GenerationContext context;
-    context.typedAlbumName = wizard().typedAlbumName();
-    context.programFolder = wizard().programFolder();
-    context.progress = &progress;
-    const Outcome result = generateAlbum(album, context);
+    Outcome result;
+    {
+        const InputBlock busy(wizard());
+        progressBar->setRange(0, captionCount(album));
+        progressBar->setValue(0);
+        progressBar->setVisible(true);
+        LabelProgress progress(*statusLabel, *progressBar, desktop());
+        GenerationContext context;
+        context.typedAlbumName = wizard().typedAlbumName();
+        context.programFolder = wizard().programFolder();
+        context.progress = &progress;
+        result = generateAlbum(album, context);
+    }
     if (!result.ok) {
         // Nothing was lost; the user can set things right and press again.
         statusLabel->setText(toBoxText(result.message));
         desktop().inform(result.message);
         return;
     }
+    showResult();
+}
 
+void GenerationWindow::showResult() {
+    const AlbumState& album = state();
     const bool copyMode = album.keepSourceFolder;
-    const QString folder = copyMode ? album.sourceFolder : album.albumFolder;
+    // The folder that holds "start.htm".
+    const QString folder =
+        copyMode ? album.sourceFolder + album.albumName + nativeSeparator() : album.albumFolder;
+    const QString page = folder + QStringLiteral("start.htm");
     statusLabel->setText(QStringLiteral("Ваш альбом в папке: \n") + folder +
                          QStringLiteral("\nДля просмотра выберите файл start.htm"));
     statusLabel->repaint();
 
     if (desktop().askYesNo(QStringLiteral("Просматривать будем?"),
                            QStringLiteral("Генерация выполнена"))) {
-        const QString page = copyMode ? album.sourceFolder + album.albumName + nativeSeparator() +
-                                            QStringLiteral("start.htm")
-                                      : album.albumFolder + QStringLiteral("start.htm");
-        desktop().openAlbumPage(page);
+        if (!desktop().openAlbumPage(page))
+            desktop().inform(QStringLiteral("Не удалось запустить программу просмотра. Откройте "
+                                            "страницу сами: %1")
+                                 .arg(page));
     } else {
         closeFromCode();
     }

@@ -4,7 +4,9 @@
 
 class PhotoView;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QScrollBar;
 
@@ -21,7 +23,9 @@ private:
     void onDescriptionEdited();
     void onColourBarMoved(QScrollBar* bar);
     void showBackground();
+    void onColourTyped();
     void onCreate();
+    void showResult();
 
     QPushButton* createButton = nullptr;
     QPlainTextEdit* descriptionEdit = nullptr;
@@ -32,6 +36,10 @@ private:
     QLabel* firstTitleLabel = nullptr;
     QLabel* secondTitleLabel = nullptr;
     QLabel* statusLabel = nullptr;
+    QProgressBar* progressBar = nullptr;
+    // The background as "#RRGGBB"; the user may type it too.
+    QLineEdit* colourEdit = nullptr;
     PhotoView* firstPreview = nullptr;
     PhotoView* secondPreview = nullptr;
+    bool typingColour_ = false;
 };

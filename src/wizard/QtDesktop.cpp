@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QThread>
 #include <QUrl>
 #include <cstdio>
 
@@ -36,20 +35,19 @@ bool QtDesktop::askYesNo(const QString& text, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtDesktop::openAlbumPage(const QString& startPagePath) {
+bool QtDesktop::openAlbumPage(const QString& startPagePath) {
     // The path travels as one argument and never through a shell, so blanks and
     // quotes in folder names are harmless.
 #ifdef Q_OS_WIN
-    QProcess::startDetached(QStringLiteral("explorer.exe"),
-                            {QDir::toNativeSeparators(startPagePath)});
+    return QProcess::startDetached(QStringLiteral("explorer.exe"),
+                                   {QDir::toNativeSeparators(startPagePath)});
 #else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(startPagePath));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(startPagePath));
 #endif
 }
 
-void QtDesktop::pause(int milliseconds) {
-    if (milliseconds > 0)
-        QThread::msleep(static_cast<unsigned long>(milliseconds));
+int QtDesktop::captionPause(int milliseconds) {
+    return milliseconds;
 }
 
 void QtDesktop::endProgram() {

@@ -7,7 +7,7 @@ class QtDesktop : public Desktop {
 public:
     void inform(const QString& text) override;
     bool askYesNo(const QString& text, const QString& title) override;
-    void openAlbumPage(const QString& startPagePath) override;
-    void pause(int milliseconds) override;
+    bool openAlbumPage(const QString& startPagePath) override;
+    int captionPause(int milliseconds) override;
     void endProgram() override;
 };

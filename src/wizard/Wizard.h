@@ -54,6 +54,11 @@ public:
     // Ends the program at once; no window's close handling runs.
     void endProgram();
 
+    // True while an album is being written: the windows take no input and
+    // refuse to close (set by InputBlock).
+    bool busy() const { return busy_; }
+    void setBusy(bool busy) { busy_ = busy; }
+
 private:
     template <typename Window> Window* showDisposable(QPointer<Window>& slot);
 
@@ -70,4 +75,5 @@ private:
     QList<QPointer<QWidget>> built_;
     // Set by the first end; any later end does nothing.
     bool ended_ = false;
+    bool busy_ = false;
 };

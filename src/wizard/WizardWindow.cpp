@@ -28,6 +28,11 @@ void WizardWindow::closeFromCode() {
 }
 
 void WizardWindow::closeEvent(QCloseEvent* event) {
+    // While the album is being written no window goes away.
+    if (wizard_.busy()) {
+        event->ignore();
+        return;
+    }
     const bool byUser = !closingFromCode_;
     event->accept();
     Q_EMIT closed();

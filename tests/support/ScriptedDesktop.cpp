@@ -15,12 +15,14 @@ bool ScriptedDesktop::askYesNo(const QString& text, const QString& title) {
     return !answers_.isEmpty() && answers_.dequeue();
 }
 
-void ScriptedDesktop::openAlbumPage(const QString& startPagePath) {
+bool ScriptedDesktop::openAlbumPage(const QString& startPagePath) {
     openedPages_.append(startPagePath);
+    return true;
 }
 
-void ScriptedDesktop::pause(int milliseconds) {
+int ScriptedDesktop::captionPause(int milliseconds) {
     pauses_.append(milliseconds);
+    return 0;
 }
 
 void ScriptedDesktop::endProgram() {

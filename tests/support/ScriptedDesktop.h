@@ -19,8 +19,9 @@ public:
 
     void inform(const QString& text) override;
     bool askYesNo(const QString& text, const QString& title) override;
-    void openAlbumPage(const QString& startPagePath) override;
-    void pause(int milliseconds) override;
+    bool openAlbumPage(const QString& startPagePath) override;
+    // Records the pause and asks for none, so runs take no longer than the work.
+    int captionPause(int milliseconds) override;
     void endProgram() override;
 
     // The answers to the next questions, in order; an unscripted question gets No.

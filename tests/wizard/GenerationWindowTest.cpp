@@ -12,7 +12,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -119,4 +123,39 @@ TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
     EXPECT_EQ(wizard->generationWindow(), nullptr);
     // Each copied photo, index row and page is shown with its pause.
     EXPECT_EQ(desktop.pauses(), QList<int>({300, 300, 200, 200, 300, 300}));
+}
+
+TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
+    GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg", "c.jpg"});
+    auto* create = control<QPushButton>(generation, "Command1");
+    auto* bar = control<QProgressBar>(generation, "ProgressBar1");
+    int ticks = 0;
+    bool closed = true;
+    QList<int> progress;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (++ticks == 1) {
+            // A second "Создать", "Выйти" elsewhere and closing: all without effect.
+            QTest::mouseClick(create, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(wizard->preparationWindow(), "Command4"),
+                              Qt::LeftButton);
+            closed = generation->close();
+        }
+        if (progress.isEmpty() || progress.last() != bar->value())
+            progress.append(bar->value());
+    });
+    timer.start(0);
+    desktop.answer(true);
+    click(generation, "Command1");
+    timer.stop();
+
+    EXPECT_GT(ticks, 1);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(desktop.programEnds(), 0);
+    EXPECT_EQ(desktop.texts(), QStringList{"Просматривать будем?"});
+    EXPECT_EQ(desktop.openedPages().size(), 1);
+    // The bar counts the copies, index rows and pages up to all of them.
+    EXPECT_EQ(bar->maximum(), 9);
+    EXPECT_EQ(progress.last(), 9);
+    EXPECT_GT(progress.size(), 3);
 }

@@ -58,12 +58,22 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_EQ(desktop.shown()[0].text, viewQuestion);
     EXPECT_EQ(desktop.shown()[0].title, "Генерация выполнена");
     EXPECT_EQ(control<QLabel>(generation, "Label10")->text(),
-              "Ваш альбом в папке: \n" + photos + sep + "\nДля просмотра выберите файл start.htm");
+              "Ваш альбом в папке: \n" + album + sep + "\nДля просмотра выберите файл start.htm");
     // Copy mode goes back to the preparation window, ready for another round.
     EXPECT_EQ(wizard->generationWindow(), nullptr);
     EXPECT_TRUE(preparation->isVisible());
     settle();
     EXPECT_EQ(desktop.programEnds(), 0);
+}
+
+TEST_F(WizardTest, StartedInAPhotoFolderTheNewcomerGoesStraightOn) {
+    const QString photos = photoFolder({"Дача.jpg", "Лес.jpg"});
+    start(photos);
+    configure("Лето");
+    ASSERT_NE(wizard->settingsWindow(), nullptr);
+    EXPECT_TRUE(desktop.shown().isEmpty());
+    EXPECT_EQ(state().sourceFolder, photos + sep);
+    EXPECT_EQ(state().photoCount, 2);
 }
 
 class RenameRoad : public WizardTest, public ::testing::WithParamInterface<bool> {};

@@ -1,0 +1,39 @@
+#include "wizard/InputBlock.h"
+
+#include "wizard/Wizard.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+InputBlock::InputBlock(Wizard& wizard) : wizard_(wizard) {
+    wizard_.setBusy(true);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+InputBlock::~InputBlock() {
+    QCoreApplication::instance()->removeEventFilter(this);
+    wizard_.setBusy(false);
+}
+
+bool InputBlock::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::Drop:
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
