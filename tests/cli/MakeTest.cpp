@@ -114,7 +114,7 @@ TEST(PageOptions, ReachThePages) {
         {"background with #", {"--background=#0a05ff"}, "<body bgcolor=\"#0A05FF\" ", "#FFFFFF"},
         {"description with a line break",
          {"--description", "Первая строка\nВторая & <третья>"},
-         toWindows1251("\r\nПервая строка\r\nВторая &amp; &lt;третья&gt;\r\n"),
+         toWindows1251("\r\nПервая строка<br>\r\nВторая &amp; &lt;третья&gt;\r\n"),
          toWindows1251("Этот альбом")},
     };
     for (const Case& c : cases) {
