@@ -3,6 +3,7 @@
 #include "TestPhotos.h"
 #include "generator/GenerateAlbum.h"
 #include "generator/RenamePlan.h"
+#include "steps/InterruptedRun.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
 #include "steps/PhotoOrder.h"
