@@ -15,6 +15,7 @@ void noteSignal(int) {
 } // namespace
 
 DeferredSignals::DeferredSignals() {
+    requested = 0;
     std::signal(SIGPIPE, SIG_IGN);
     struct sigaction action {};
     action.sa_handler = noteSignal;
@@ -27,6 +28,7 @@ DeferredSignals::DeferredSignals() {
 DeferredSignals::~DeferredSignals() {
     ::sigaction(SIGINT, &previousInt, nullptr);
     ::sigaction(SIGTERM, &previousTerm, nullptr);
+    requested = 0;
 }
 
 bool interruptionRequested() {

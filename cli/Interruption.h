@@ -12,5 +12,5 @@ public:
     DeferredSignals& operator=(const DeferredSignals&) = delete;
 };
 
-// True once SIGINT or SIGTERM has arrived while signals were deferred.
+// True once SIGINT or SIGTERM has arrived while signals are deferred.
 bool interruptionRequested();

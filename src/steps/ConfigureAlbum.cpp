@@ -1,5 +1,6 @@
 #include "steps/ConfigureAlbum.h"
 
+#include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
 #include "platform/FolderLock.h"
 #include "platform/FsPath.h"
@@ -22,6 +23,13 @@ QString noPhotosMessage() {
 
 bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages,
                     FileOps& files) {
+    // A folder without photos is refused before anything else, unless an
+    // interrupted rename has the photos under names of its own.
+    if (state.photoCount == 0 &&
+        !linkStatusOf(withTrailingSeparator(state.sourceFolder) + journalFileName()).exists()) {
+        messages.inform(noPhotosMessage());
+        return false;
+    }
     // One run per folder; what an interrupted run left is put right first.
     const Result<FolderLock> lock = FolderLock::acquire(state.sourceFolder);
     if (!lock) {
