@@ -60,8 +60,7 @@ int main(int argc, char** argv) {
         const auto start = std::chrono::steady_clock::now();
         const int status = runCommandLine({QStringLiteral("-q"), QStringLiteral("--rename"),
                                            QStringLiteral("-n"), QStringLiteral("renamed"), source},
-                                          QCoreApplication::applicationDirPath(), toolOut,
-                                          toolErr);
+                                          QCoreApplication::applicationDirPath(), toolOut, toolErr);
         const auto stop = std::chrono::steady_clock::now();
         if (status != 0) {
             toolErr.flush();

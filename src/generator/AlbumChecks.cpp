@@ -1,11 +1,10 @@
 #include "generator/AlbumChecks.h"
 
-#include "steps/AlbumName.h"
-#include "steps/ThumbnailLimit.h"
-
 #include "platform/ErrorText.h"
 #include "platform/FileStatus.h"
+#include "steps/AlbumName.h"
 #include "steps/PrepareAlbumFolder.h"
+#include "steps/ThumbnailLimit.h"
 
 #include <cerrno>
 

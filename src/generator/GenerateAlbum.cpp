@@ -67,8 +67,8 @@ private:
         bool published = false;
         if (result.ok) {
             if (const Outcome moved = files_.renameNoReplace(part, finalFolder); !moved)
-                result = failed(QStringLiteral("Не удалось дать папке альбома имя"), finalFolder,
-                                moved);
+                result =
+                    failed(QStringLiteral("Не удалось дать папке альбома имя"), finalFolder, moved);
             else
                 published = true;
         }
@@ -138,7 +138,8 @@ private:
         const QString journalPath = folder + journalFileName();
         if (const Outcome written = files_.writeFileDurably(journalPath, encodeJournal(journal));
             !written) {
-            Outcome result = failed(QStringLiteral("Не удалось записать файл"), journalPath, written);
+            Outcome result =
+                failed(QStringLiteral("Не удалось записать файл"), journalPath, written);
             result.message +=
                 QStringLiteral(" Фотографии не переименованы, папка «%1» осталась без изменений.")
                     .arg(folder);
@@ -167,8 +168,9 @@ private:
                 const QString from = at + (aside || r.temporary.isEmpty() ? r.from : r.temporary);
                 const QString to = at + (aside ? r.temporary : r.to);
                 if (stopRequested()) {
-                    result = {false, QStringLiteral("Работа прервана перед переименованием «%1».")
-                                         .arg(from)};
+                    result = {
+                        false,
+                        QStringLiteral("Работа прервана перед переименованием «%1».").arg(from)};
                     break;
                 }
                 if (const Outcome moved = files_.renameNoReplace(from, to); !moved)

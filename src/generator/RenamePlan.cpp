@@ -96,7 +96,8 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     for (int k = 1; k <= state.photoCount; ++k) {
         plan.renames.append({state.photoFiles[k], QStringLiteral("n%1.jpg").arg(k), {}, 0});
         if (state.thumbnails)
-            plan.renames.append({state.thumbnailFiles[k], QStringLiteral("n%1-m.jpg").arg(k), {}, 0});
+            plan.renames.append(
+                {state.thumbnailFiles[k], QStringLiteral("n%1-m.jpg").arg(k), {}, 0});
     }
 
     // Every name the album will hold must fit in a path the kernel takes.

@@ -11,8 +11,8 @@
 struct PhotoRename {
     QString from; // bare names inside the folder
     QString to;
-    QString temporary;  // empty when the photo can go straight to its new name
-    quint64 inode = 0;  // finds the photo again whatever it is called
+    QString temporary; // empty when the photo can go straight to its new name
+    quint64 inode = 0; // finds the photo again whatever it is called
 };
 
 // A failed plan says why rename mode cannot start.

@@ -40,8 +40,10 @@ int copyContents(int in, int out, off_t size) {
         ssize_t n = -1;
         if (rangeWorks) {
             n = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
-            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP ||
-                          errno == EINVAL || errno == EBADF) && done == 0) {
+            if (n < 0 &&
+                (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL ||
+                 errno == EBADF) &&
+                done == 0) {
                 rangeWorks = false;
                 continue;
             }

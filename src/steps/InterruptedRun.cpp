@@ -130,17 +130,17 @@ Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
                              .arg(result.folder, undone.message);
         return result;
     }
-    const bool renamedBack = result.folder == journal->albumFolder &&
-                             journal->albumFolder != journal->originalFolder;
+    const bool renamedBack =
+        result.folder == journal->albumFolder && journal->albumFolder != journal->originalFolder;
     if (renamedBack)
         result.folder = journal->originalFolder;
     result.recovered = true;
-    result.message = QStringLiteral("Прошлый запуск с папкой «%1» был прерван. Фотографиям "
-                                    "возвращены прежние имена, созданные тогда файлы убраны%2; "
-                                    "альбом будет создан заново.")
-                         .arg(result.folder,
-                              renamedBack ? QStringLiteral(", папке возвращено её имя")
-                                          : QString());
+    result.message =
+        QStringLiteral("Прошлый запуск с папкой «%1» был прерван. Фотографиям "
+                       "возвращены прежние имена, созданные тогда файлы убраны%2; "
+                       "альбом будет создан заново.")
+            .arg(result.folder,
+                 renamedBack ? QStringLiteral(", папке возвращено её имя") : QString());
     return result;
 }
 
@@ -195,8 +195,8 @@ Outcome clearCopyLeftovers(const QString& folder, const QString& albumName, File
         for (const QString& path : {marked ? inFolder(part, partMarkName()) : QString(), part}) {
             if (path.isEmpty())
                 continue;
-            const Outcome removed = path == part ? files.removeEmptyFolder(path)
-                                                 : files.removeFile(path);
+            const Outcome removed =
+                path == part ? files.removeEmptyFolder(path) : files.removeFile(path);
             if (!removed)
                 return Outcome::failure(
                     QStringLiteral("Не удалось убрать «%1», оставшийся от прерванного прошлого "

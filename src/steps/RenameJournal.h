@@ -16,8 +16,8 @@ struct RenameJournal {
         QString to;
         quint64 inode = 0; // tells where the photo is now, whatever its name
     };
-    QString originalFolder; // full paths without a trailing separator
-    QString albumFolder;    // the same as originalFolder when the name stays
+    QString originalFolder;   // full paths without a trailing separator
+    QString albumFolder;      // the same as originalFolder when the name stays
     QStringList createdFiles; // bare names of the pages and images the run writes
     QList<Rename> renames;    // in the order they are carried out
 };

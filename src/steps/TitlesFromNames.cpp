@@ -54,8 +54,7 @@ bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
         const int listedPosition = static_cast<int>(listed.indexOf(name)) + 1;
         // A name that is not UTF-8 gives its title as Windows-1251 text.
         titleAndCommentFromName(readableName(name), state.ordinalNames[listedPosition],
-                                state.titles[k],
-                                state.comments[k]);
+                                state.titles[k], state.comments[k]);
     }
     return true;
 }

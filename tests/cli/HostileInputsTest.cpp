@@ -7,10 +7,10 @@
 #include "CliRun.h"
 #include "DiskContents.h"
 #include "FaultyFileOps.h"
+#include "Interruption.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
 #include "TestPhotos.h"
-#include "Interruption.h"
 #include "generator/GenerateAlbum.h"
 #include "platform/FsPath.h"
 
@@ -22,13 +22,13 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <csignal>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
-#include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -97,10 +97,10 @@ public:
     QString albumName = QStringLiteral("Альбом");
     bool rename = false;
     QStringList extraArguments;
-    QString folderArgument;      // FOLDER as given, when it is not the source's own path
-    QString albumFolderOverride; // where the album is when not where the name says
-    QString shell;               // bash wrapper of the built program: "$0" the program
-    QStringList keptFiles;       // files of the user that stay in a rename-mode album
+    QString folderArgument;           // FOLDER as given, when it is not the source's own path
+    QString albumFolderOverride;      // where the album is when not where the name says
+    QString shell;                    // bash wrapper of the built program: "$0" the program
+    QStringList keptFiles;            // files of the user that stay in a rename-mode album
     QMap<QString, QByteArray> photos; // name in the source folder -> bytes
     QList<QByteArray> albumOrder;     // bytes of n1.jpg, n2.jpg, ...
     QStringList expectedTexts;        // in the message (refusals) or on standard error

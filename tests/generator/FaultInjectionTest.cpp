@@ -334,22 +334,22 @@ TEST_P(FaultSweep, SecondRunAtEveryStepIsRefused) {
         QMap<QString, QByteArray> before;
         QMap<QString, QByteArray> after;
         int calls = 0;
-        ops.beforeFirst([step, calls](const FaultyFileOps::Call&) mutable { return ++calls == step; },
-                        [&] {
-                            before = treeSnapshot(box.root.path());
-                            // The folder is where it is now: the first run may have renamed it.
-                            const QString folder = QFileInfo::exists(box.source)
-                                                       ? box.source
-                                                       : box.root.filePath(albumName);
-                            QStringList args = box.arguments();
-                            args.last() = folder;
-                            QProcess tool;
-                            tool.start(programFolder() + QStringLiteral("/photoalbum-make"), args);
-                            tool.waitForFinished();
-                            second.exitCode = tool.exitCode();
-                            second.err = QString::fromUtf8(tool.readAllStandardError());
-                            after = treeSnapshot(box.root.path());
-                        });
+        ops.beforeFirst(
+            [step, calls](const FaultyFileOps::Call&) mutable { return ++calls == step; },
+            [&] {
+                before = treeSnapshot(box.root.path());
+                // The folder is where it is now: the first run may have renamed it.
+                const QString folder =
+                    QFileInfo::exists(box.source) ? box.source : box.root.filePath(albumName);
+                QStringList args = box.arguments();
+                args.last() = folder;
+                QProcess tool;
+                tool.start(programFolder() + QStringLiteral("/photoalbum-make"), args);
+                tool.waitForFinished();
+                second.exitCode = tool.exitCode();
+                second.err = QString::fromUtf8(tool.readAllStandardError());
+                after = treeSnapshot(box.root.path());
+            });
         const Outcome first = box.run(&ops);
         const std::string where = std::string(scenario.name) + ", second run at step " +
                                   std::to_string(step) + "\n" + second.err.toStdString();
