@@ -136,7 +136,8 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     // read, write) met it: a full disk is "no space", not "input/output error".
     const QByteArray source = toFsBytes(from);
     const QByteArray target = toFsBytes(to);
-    const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a named pipe in a photo's place is refused, not waited on.
+    const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
         return fromErrno(errno);
     struct stat info {};
@@ -146,6 +147,7 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
         ::close(in);
         return fromErrno(error);
     }
+    ::fcntl(in, F_SETFL, 0);
     struct stat existing {};
     if (::stat(target.constData(), &existing) == 0 && existing.st_dev == info.st_dev &&
         existing.st_ino == info.st_ino) {

@@ -760,11 +760,6 @@ const Row rows[] = {
          c.photo(QStringLiteral("b.jpg"), 2);
          secondRunAt(c, Kind::Rename);
      }},
-    {"SecondRunWhileCopying", Expect::Made,
-     [](Case& c) {
-         c.photo(QStringLiteral("a.jpg"), 1);
-         secondRunAt(c, Kind::Copy);
-     }},
     // Ctrl-C between two renames: the renames made are undone before the end.
     {"InterruptedWhileRenaming", Expect::Refused,
      [](Case& c) {
