@@ -24,12 +24,13 @@ public:
           sep_(context.separator) {}
 
     Outcome run() {
-        if (const Outcome checked = checkBeforeGeneration(state_, context_); !checked)
-            return checked;
-        // One run per folder: the caller's lock is shared, or one is taken here.
+        // One run per folder: the caller's lock is shared, or one is taken here,
+        // before anything is checked.
         const Result<FolderLock> lock = FolderLock::acquire(state_.sourceFolder);
         if (!lock)
             return lock;
+        if (const Outcome checked = checkBeforeGeneration(state_, context_); !checked)
+            return checked;
         return state_.keepSourceFolder ? runCopyMode() : runRenameMode();
     }
 
