@@ -1,9 +1,13 @@
 #include "MakeAlbum.h"
 
+#include "Interruption.h"
 #include "generator/GenerateAlbum.h"
+#include "platform/FileStatus.h"
+#include "platform/FolderLock.h"
 #include "platform/MessageSink.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
+#include "steps/InterruptedRun.h"
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailScan.h"
 #include "steps/TitlesFromNames.h"
@@ -56,18 +60,40 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     AlbumState state;
     applyStartupDefaults(state, QDir::currentPath());
 
-    const QFileInfo folder(options.folder);
-    if (!folder.isDir()) {
-        messages.inform(QStringLiteral("«%1» не является папкой.").arg(options.folder));
+    // FOLDER means what the kernel means: resolved once, links and ".." included.
+    // A folder an interrupted rename already gave the album's name is found there.
+    QString given = options.folder;
+    if (!statusOf(given).isFolder) {
+        const QString renamed = renamedFolderOf(given, options.name);
+        if (renamed.isEmpty()) {
+            messages.inform(QStringLiteral("«%1» не является папкой.").arg(options.folder));
+            return ExitRefused;
+        }
+        given = renamed;
+    }
+    const Result<QString> real = realPath(given);
+    if (!real) {
+        messages.inform(QStringLiteral("Папка «%1»: %2.").arg(options.folder, real.message));
         return ExitRefused;
     }
-    const Outcome changed =
-        changeFolder(state, QDir::toNativeSeparators(folder.absoluteFilePath()));
+    // One run per folder, for the whole run.
+    const Result<FolderLock> lock = FolderLock::acquire(real.value);
+    if (!lock) {
+        messages.inform(lock.message);
+        return ExitRefused;
+    }
+    const auto interrupted = [&] {
+        if (!interruptionRequested())
+            return false;
+        messages.inform(QStringLiteral("Работа прервана. Альбом не создан, ничего не изменено."));
+        return true;
+    };
+    const Outcome changed = changeFolder(state, real.value);
     if (!changed.ok) {
         messages.inform(changed.message);
         return ExitRefused;
     }
-    if (!configureAlbum(state, options.name, messages))
+    if (!configureAlbum(state, options.name, messages, disk) || interrupted())
         return ExitRefused;
 
     applySettingsDefaults(state);
@@ -75,18 +101,12 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     state.keepSourceFolder = !options.rename;
     if (options.thumbnails && scanThumbnails(state, messages) != ThumbnailScanOutcome::Paired)
         return ExitRefused;
-
-    if (prepareAlbumFolder(state, messages, disk) != PrepareOutcome::Ready)
+    if (prepareAlbumFolder(state, messages) != PrepareOutcome::Ready)
         return ExitRefused;
-    // From here on a refusal takes away the album folder just made when nothing
-    // was put into it, so that a second run after the cause is fixed is not refused.
-    auto refuse = [&] {
-        if (state.keepSourceFolder)
-            disk.removeEmptyFolder(state.sourceFolder + state.albumName);
-        return ExitRefused;
-    };
     if (isParseMode(state) && !loadTitlesFromNames(state, messages))
-        return refuse();
+        return ExitRefused;
+    if (interrupted())
+        return ExitRefused;
 
     state.backgroundRed = options.red;
     state.backgroundGreen = options.green;
@@ -99,10 +119,11 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     context.programFolder = programFolder;
     context.progress = options.quiet ? nullptr : &progress;
     context.files = &disk;
+    context.stopRequested = interruptionRequested;
     const Outcome result = generateAlbum(state, context);
     if (!result.ok) {
         messages.inform(result.message);
-        return refuse();
+        return ExitRefused;
     }
     out << state.albumFolder << Qt::endl;
     return 0;

@@ -1,23 +1,29 @@
 #include "generator/AlbumChecks.h"
 
+#include "platform/ErrorText.h"
+#include "platform/FileStatus.h"
 #include "steps/AlbumName.h"
+#include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailLimit.h"
 
-#include <QFileInfo>
+#include <cerrno>
 
 namespace {
 
 Outcome checkReadableFile(const QString& what, const QString& path) {
-    const QFileInfo file(path);
-    if (!file.exists())
+    const FileStatus file = statusOf(path);
+    if (file.error == ENOENT || file.error == ENOTDIR)
         return Outcome::failure(
             QStringLiteral("%1 «%2» не найден. Альбом не создан, ничего не изменено.")
                 .arg(what, path));
-    if (!file.isFile())
+    if (!file.exists())
+        return Outcome::failure(QStringLiteral("%1 «%2»: %3. Альбом не создан, ничего не изменено.")
+                                    .arg(what, path, describeErrno(file.error)));
+    if (!file.isFile)
         return Outcome::failure(QStringLiteral("%1 «%2» не является обычным файлом. Альбом не "
                                                "создан, ничего не изменено.")
                                     .arg(what, path));
-    if (!file.isReadable())
+    if (readAccessError(path) != 0)
         return Outcome::failure(
             QStringLiteral("Нет прав на чтение: %1 «%2». Альбом не создан, ничего не изменено.")
                 .arg(what.toLower(), path));
@@ -52,13 +58,7 @@ Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
             !image)
             return image;
     }
-    if (state.keepSourceFolder) {
-        const QString folder = state.sourceFolder + state.albumName;
-        if (!QFileInfo(folder).isDir())
-            return Outcome::failure(
-                QStringLiteral("Папка альбома «%1» не найдена. Нажмите «Подготовить» в окне "
-                               "настройки, чтобы создать её.")
-                    .arg(folder));
-    }
+    if (state.keepSourceFolder)
+        return checkAlbumNameFree(state);
     return {};
 }

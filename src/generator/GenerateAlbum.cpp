@@ -1,11 +1,12 @@
 #include "generator/GenerateAlbum.h"
 
 #include "generator/AlbumChecks.h"
-#include "generator/FolderOfPath.h"
 #include "generator/IndexPage.h"
 #include "generator/PhotoPage.h"
 #include "generator/RenamePlan.h"
+#include "platform/FolderLock.h"
 #include "steps/AlbumName.h"
+#include "steps/InterruptedRun.h"
 
 #include <exception>
 
@@ -23,6 +24,11 @@ public:
           sep_(context.separator) {}
 
     Outcome run() {
+        // One run per folder: the caller's lock is shared, or one is taken here,
+        // before anything is checked.
+        const Result<FolderLock> lock = FolderLock::acquire(state_.sourceFolder);
+        if (!lock)
+            return lock;
         if (const Outcome checked = checkBeforeGeneration(state_, context_); !checked)
             return checked;
         return state_.keepSourceFolder ? runCopyMode() : runRenameMode();
@@ -41,16 +47,56 @@ private:
     }
 
     Outcome runCopyMode() {
-        state_.albumFolder = state_.sourceFolder + state_.albumName + sep_;
-        Outcome result = copyPhotos(state_.albumFolder);
-        if (result.ok)
-            result = copyNavigationImages(state_.albumFolder);
-        if (result.ok)
-            result = writePages(state_.albumFolder);
+        const QString finalFolder = state_.sourceFolder + state_.albumName;
+        const QString part = state_.sourceFolder + partFolderName();
+        if (const Outcome cleared = clearCopyLeftovers(state_.sourceFolder, {}, files_); !cleared)
+            return cleared;
+        if (const Outcome made = files_.makeFolder(part); !made)
+            return failed(QStringLiteral("Не удалось создать папку"), part, made);
+        const QString mark = part + sep_ + partMarkName();
+        Outcome result = write(mark, QByteArrayLiteral("photoalbum: album being written\n"));
         if (!result.ok)
-            result.message +=
-                removeCreatedFiles() + QStringLiteral(" Исходные фотографии не изменены.");
-        return result;
+            result = failed(QStringLiteral("Не удалось записать файл"), mark, result);
+        if (result.ok)
+            result = copyPhotos(part + sep_);
+        if (result.ok)
+            result = copyNavigationImages(part + sep_);
+        if (result.ok)
+            result = writePages(part + sep_);
+        if (result.ok && stopRequested())
+            result = Outcome::failure(QStringLiteral("Работа прервана."));
+        bool published = false;
+        if (result.ok) {
+            if (const Outcome moved = files_.renameNoReplace(part, finalFolder); !moved)
+                result =
+                    failed(QStringLiteral("Не удалось дать папке альбома имя"), finalFolder, moved);
+            else
+                published = true;
+        }
+        if (result.ok) {
+            const QString publishedMark = finalFolder + sep_ + partMarkName();
+            if (const Outcome removed = files_.removeFile(publishedMark); !removed)
+                result = failed(QStringLiteral("Не удалось убрать файл"), publishedMark, removed);
+        }
+        if (!result.ok) {
+            QString left;
+            if (published && !files_.renameNoReplace(finalFolder, part))
+                left = QStringLiteral(" Не удалось убрать созданную папку «%1».").arg(finalFolder);
+            else
+                left = removeCreatedFiles(part);
+            result.message += left + QStringLiteral(" Исходные фотографии не изменены.");
+            return result;
+        }
+        state_.albumFolder = finalFolder + sep_;
+        return {};
+    }
+
+    bool stopRequested() const { return context_.stopRequested && context_.stopRequested(); }
+
+    Outcome checkStop() const {
+        if (stopRequested())
+            return Outcome::failure(QStringLiteral("работа прервана"));
+        return {};
     }
 
     Outcome copyPhotos(const QString& folder) {
@@ -71,43 +117,82 @@ private:
         return {};
     }
 
-    // Rename mode writes every new file before it renames the first photo, so
-    // that a failure up to then leaves the folder exactly as it was.
+    // Rename mode writes its journal first, then every new file, then gives the
+    // folder the album's name (the likeliest failure) and last the photos theirs.
+    // Whatever fails or stops it after the journal is written, the journal puts
+    // every name back.
     Outcome runRenameMode() {
         const QString folder = state_.sourceFolder;
         const RenamePlan plan = planPhotoRenames(state_, sep_);
         if (!plan)
             return plan;
 
-        Outcome written = writePages(folder);
-        if (written.ok)
-            written = copyNavigationImages(folder);
-        if (!written.ok) {
-            written.message += removeCreatedFiles() +
-                               QStringLiteral(" Фотографии не переименованы, папка «%1» осталась "
-                                              "без изменений.")
-                                   .arg(folder);
-            return written;
-        }
-        bool renamedAny = false;
-        const Outcome renamed = carryOutRenames(plan, files_, renamedAny);
-        if (!renamed) {
-            if (renamedAny)
-                return {false, renamed.message};
-            return {false, renamed.message + removeCreatedFiles()};
+        RenameJournal journal;
+        journal.originalFolder = folder.left(folder.size() - 1);
+        journal.albumFolder = plan.albumFolder;
+        journal.createdFiles.append(QStringLiteral("start.htm"));
+        for (int k = 1; k <= state_.photoCount; ++k)
+            journal.createdFiles.append(QStringLiteral("n%1.htm").arg(k));
+        journal.createdFiles += navigationImageNames();
+        for (const PhotoRename& r : plan.renames)
+            journal.renames.append({r.from, r.temporary, r.to, r.inode});
+        const QString journalPath = folder + journalFileName();
+        if (const Outcome written = files_.writeFileDurably(journalPath, encodeJournal(journal));
+            !written) {
+            Outcome result =
+                failed(QStringLiteral("Не удалось записать файл"), journalPath, written);
+            result.message +=
+                QStringLiteral(" Фотографии не переименованы, папка «%1» осталась без изменений.")
+                    .arg(folder);
+            return result;
         }
 
-        const QString parent = folderOfPath(folder, sep_);
-        const QString oldPath = folder.left(folder.size() - 1);
-        const QString newPath = parent + state_.albumName;
-        if (newPath != oldPath) {
-            const Outcome moved = files_.renameNoReplace(oldPath, newPath);
-            if (!moved)
-                return {false, QStringLiteral("Альбом готов в папке «%1», но дать ей имя «%2» не "
-                                              "удалось: %3.")
-                                   .arg(folder, newPath, moved.message)};
+        QString now = journal.originalFolder;
+        Outcome result = writePages(folder);
+        if (result.ok)
+            result = copyNavigationImages(folder);
+        if (result.ok && stopRequested())
+            result = Outcome::failure(QStringLiteral("Работа прервана."));
+        if (result.ok && journal.albumFolder != now) {
+            if (const Outcome moved = files_.renameNoReplace(now, journal.albumFolder); !moved)
+                result = failed(QStringLiteral("Не удалось переименовать папку"), now, moved);
+            else
+                now = journal.albumFolder;
         }
-        state_.albumFolder = newPath + sep_;
+        const QString at = now + sep_;
+        for (const bool aside : {true, false}) {
+            for (const PhotoRename& r : plan.renames) {
+                if (!result.ok)
+                    break;
+                if (aside && r.temporary.isEmpty())
+                    continue;
+                const QString from = at + (aside || r.temporary.isEmpty() ? r.from : r.temporary);
+                const QString to = at + (aside ? r.temporary : r.to);
+                if (stopRequested()) {
+                    result = {
+                        false,
+                        QStringLiteral("Работа прервана перед переименованием «%1».").arg(from)};
+                    break;
+                }
+                if (const Outcome moved = files_.renameNoReplace(from, to); !moved)
+                    result = {false, QStringLiteral("Не удалось переименовать «%1» в «%2»: %3.")
+                                         .arg(from, to, moved.message)};
+            }
+        }
+        if (result.ok) {
+            if (const Outcome removed = files_.removeFile(at + journalFileName()); !removed)
+                result = failed(QStringLiteral("Не удалось убрать файл"), at + journalFileName(),
+                                removed);
+        }
+        if (!result.ok) {
+            const Outcome undone = undoJournal(journal, now, files_);
+            result.message +=
+                undone ? QStringLiteral(" Все изменения отменены: папка «%1» осталась как была.")
+                             .arg(journal.originalFolder)
+                       : QLatin1Char(' ') + undone.message;
+            return result;
+        }
+        state_.albumFolder = at;
         return {};
     }
 
@@ -149,6 +234,8 @@ private:
     // Copies and writes remember their targets, so that a failed run can take
     // away what it made.
     Outcome copy(const QString& from, const QString& to) {
+        if (const Outcome stop = checkStop(); !stop)
+            return stop;
         const Outcome result = files_.copyFile(from, to);
         if (result)
             created_.append(to);
@@ -156,21 +243,25 @@ private:
     }
 
     Outcome write(const QString& path, const QByteArray& bytes) {
+        if (const Outcome stop = checkStop(); !stop)
+            return stop;
         const Outcome result = files_.writeFile(path, bytes);
         if (result)
             created_.append(path);
         return result;
     }
 
-    // Removes the files this run made, newest first; returns a sentence naming
-    // those that stay, or an empty string.
-    QString removeCreatedFiles() {
+    // Removes the files this run made, newest first, and then the folder they
+    // are in; returns a sentence naming those that stay, or an empty string.
+    QString removeCreatedFiles(const QString& folder) {
         QStringList left;
         while (!created_.isEmpty()) {
             const QString path = created_.takeLast();
             if (!files_.removeFile(path))
                 left.append(QStringLiteral("«%1»").arg(path));
         }
+        if (!files_.removeEmptyFolder(folder))
+            left.append(QStringLiteral("«%1»").arg(folder));
         if (left.isEmpty())
             return {};
         return QStringLiteral(" Не удалось убрать созданные файлы: %1.")

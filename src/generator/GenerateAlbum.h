@@ -6,6 +6,7 @@
 #include "state/AlbumState.h"
 
 #include <QStringList>
+#include <functional>
 
 struct GenerationContext {
     // The text of the selection window's album-name box at the moment of writing.
@@ -15,12 +16,19 @@ struct GenerationContext {
     ProgressSink* progress = nullptr; // null: no captions
     FileOps* files = nullptr;         // null: the real file system
     QChar separator = nativeSeparator();
+    // Asked between disk operations; true stops the run, and everything done so
+    // far is undone (Ctrl-C in the command-line tool). Null: never stops.
+    std::function<bool()> stopRequested;
 };
 
 // Turns the prepared album state into an album on disk, in copy mode (a new
 // folder inside the source folder) or rename mode (the source folder becomes the
-// album). Checks everything it can before the first change; on failure it stops,
-// leaves every photo in place and says what happened. Never throws.
+// album). Checks everything it can before the first change; on failure or a stop
+// it undoes every change, leaves every photo under its own name and says what
+// happened. Copy mode writes the album into a hidden folder of its own and gives
+// it the album's name when it is complete; rename mode keeps a journal in the
+// folder while it works, so that a run cut short can be put back. Holds the
+// source folder's lock (FolderLock) while it works. Never throws.
 Outcome generateAlbum(AlbumState& state, const GenerationContext& context);
 
 // The three navigation images every album holds.

@@ -2,12 +2,14 @@
 
 #include "generator/FolderOfPath.h"
 #include "generator/GenerateAlbum.h"
+#include "platform/ErrorText.h"
+#include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
 #include "steps/InterruptedRun.h"
 
-#include <QFileInfo>
 #include <QSet>
+#include <cerrno>
 
 namespace {
 
@@ -20,6 +22,35 @@ RenamePlan refused(const QString& why) {
     plan.ok = false;
     plan.message = why + QStringLiteral(" Альбом не создан, ничего не изменено.");
     return plan;
+}
+
+// Renaming a folder needs the right to write into the folder above it, and in a
+// folder with the sticky bit (such as /tmp) also that the folder is one's own.
+QString whyNotRenamable(const QString& folder, const QString& parent, const QString& ownPath) {
+    for (const QString& place : {folder, parent}) {
+        const int error = writeAccessError(place);
+        if (error == ENOENT)
+            return QStringLiteral("Папка «%1» не найдена.").arg(place);
+        if (error != 0)
+            return QStringLiteral("Нет прав на запись в папку «%1».").arg(place);
+    }
+    const FileStatus own = statusOf(ownPath);
+    const FileStatus above = statusOf(parent);
+    if (!own.exists())
+        return QStringLiteral("Папка «%1» не найдена.").arg(folder);
+    if (own.device != above.device)
+        return QStringLiteral("Папка «%1» — корень отдельного диска (точка монтирования): "
+                              "переименовать её нельзя. Оставьте папку без изменений (альбом "
+                              "будет создан внутри неё).")
+            .arg(folder);
+    const std::uint32_t me = effectiveUser();
+    if (above.stickyFolder && me != 0 && own.owner != me && above.owner != me)
+        return QStringLiteral("Папку «%1» нельзя переименовать: она принадлежит другому "
+                              "пользователю, а папка «%2» позволяет переименовывать только "
+                              "свои папки. Оставьте папку без изменений (альбом будет создан "
+                              "внутри неё).")
+            .arg(folder, parent);
+    return {};
 }
 
 } // namespace
@@ -36,13 +67,15 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
                                       "без изменений (альбом будет создан внутри неё).")
                            .arg(folder));
     }
-    const QString ownName = bareName(folder.left(folder.size() - 1), separator);
+    const QString ownPath = folder.left(folder.size() - 1);
+    const QString ownName = bareName(ownPath, separator);
+    plan.albumFolder = parent + state.albumName;
 
-    const FolderEntries here = listFolderEntries(folder);
+    const FolderEntries here = listFolderEntries(folder, true);
     if (!here.ok) {
         return refused(here.message + QLatin1Char('.'));
     }
-    const FolderEntries beside = listFolderEntries(parent);
+    const FolderEntries beside = listFolderEntries(parent, true);
     if (!beside.ok) {
         return refused(beside.message + QLatin1Char('.'));
     }
@@ -53,26 +86,34 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
                                .arg(parent + entry.name));
         }
     }
-    for (const QString& place : {folder, parent}) {
-        if (!QFileInfo(place).isWritable()) {
-            return refused(QStringLiteral("Нет прав на запись в папку «%1».").arg(place));
-        }
+    if (plan.albumFolder != ownPath) {
+        if (const QString why = whyNotRenamable(folder, parent, ownPath); !why.isEmpty())
+            return refused(why);
+    } else if (writeAccessError(folder) != 0) {
+        return refused(QStringLiteral("Нет прав на запись в папку «%1».").arg(folder));
     }
 
     for (int k = 1; k <= state.photoCount; ++k) {
-        plan.renames.append(
-            {state.photoFiles[k],
-             folderOfPath(state.photoFiles[k], separator) + QStringLiteral("n%1.jpg").arg(k),
-             {}});
+        plan.renames.append({state.photoFiles[k], QStringLiteral("n%1.jpg").arg(k), {}, 0});
         if (state.thumbnails)
             plan.renames.append(
-                {state.thumbnailFiles[k], folder + QStringLiteral("n%1-m.jpg").arg(k), {}});
+                {state.thumbnailFiles[k], QStringLiteral("n%1-m.jpg").arg(k), {}, 0});
     }
+
+    // Every name the album will hold must fit in a path the kernel takes.
+    qsizetype longest = QStringLiteral("start.htm").size();
+    for (const PhotoRename& r : plan.renames)
+        longest = std::max(longest, toFsBytes(bareName(r.from, separator)).size() +
+                                        toFsBytes(temporaryNameSuffix()).size() + 2);
+    if (toFsBytes(plan.albumFolder).size() + 1 + longest + 1 > maxPathBytes())
+        return refused(QStringLiteral("Путь «%1» слишком длинный: файлы альбома в нём нельзя "
+                                      "будет открыть.")
+                           .arg(plan.albumFolder));
 
     // Names the album writes beside the photos: they must not belong to anyone else.
     QSet<QString> sources;
     QSet<QString> targets;
-    for (const PhotoRename& r : plan.renames) {
+    for (PhotoRename& r : plan.renames) {
         if (folderOfPath(r.from, separator) != folder) {
             return refused(
                 QStringLiteral("Фотография «%1» лежит не в папке «%2».").arg(r.from, folder));
@@ -80,28 +121,35 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         if (sources.contains(r.from)) {
             return refused(QStringLiteral("Фотография «%1» стоит в альбоме дважды.").arg(r.from));
         }
+        const FileStatus status = linkStatusOf(r.from);
+        if (status.isSymlink)
+            return refused(QStringLiteral("Фотография «%1» — символическая ссылка, а не файл: "
+                                          "после переименования ссылки в альбоме вели бы в "
+                                          "никуда. Замените ссылку самой фотографией или "
+                                          "оставьте папку без изменений.")
+                               .arg(r.from));
+        if (!status.isFile)
+            return refused(
+                QStringLiteral("Фотография «%1» не является обычным файлом.").arg(r.from));
+        r.inode = status.inode;
         sources.insert(r.from);
-        targets.insert(nameKey(bareName(r.to, separator)));
+        r.from = bareName(r.from, separator);
+        targets.insert(nameKey(r.to));
     }
-    QSet<QString> pageNames = {nameKey(QStringLiteral("start.htm"))};
+    QSet<QString> pageNames = {nameKey(QStringLiteral("start.htm")), nameKey(journalFileName())};
     for (int k = 1; k <= state.photoCount; ++k)
         pageNames.insert(nameKey(QStringLiteral("n%1.htm").arg(k)));
     for (const QString& image : navigationImageNames())
         pageNames.insert(nameKey(image));
 
-    // Temporary names first: they tell the most about what happened here.
-    if (const Outcome leftovers = checkNoLeftovers(folder, here); !leftovers) {
-        plan.ok = false;
-        plan.message = leftovers.message;
-        return plan;
-    }
+    QSet<QString> present;
     for (const FolderEntry& entry : here.entries) {
         const QString path = folder + entry.name;
         const QString key = nameKey(entry.name);
+        present.insert(key);
         if (pageNames.contains(key)) {
             return refused(QStringLiteral("В исходной папке уже есть «%1»: программа не "
-                                          "перезаписывает чужие файлы. Если это след "
-                                          "прерванного прошлого запуска, уберите его и "
+                                          "перезаписывает чужие файлы. Уберите его и "
                                           "повторите.")
                                .arg(path));
         }
@@ -113,61 +161,20 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         }
     }
 
-    // A photo whose present name is wanted by the album steps aside first.
+    // A photo whose present name is wanted by the album steps aside first, under
+    // a name nobody uses.
     QList<PhotoRename> planned;
     for (PhotoRename r : plan.renames) {
         if (r.from == r.to)
             continue;
-        if (targets.contains(nameKey(bareName(r.from, separator))))
+        if (targets.contains(nameKey(r.from))) {
             r.temporary = r.from + temporaryNameSuffix();
+            for (int n = 2; present.contains(nameKey(r.temporary)); ++n)
+                r.temporary = r.from + QStringLiteral(".%1").arg(n) + temporaryNameSuffix();
+            present.insert(nameKey(r.temporary));
+        }
         planned.append(r);
     }
     plan.renames = planned;
     return plan;
-}
-
-Outcome carryOutRenames(const RenamePlan& plan, FileOps& files, bool& renamedAny) {
-    const int total = static_cast<int>(plan.renames.size());
-    int done = 0;
-    int aside = 0;
-    // A photo has left its old name once it stands aside or has its new name.
-    auto stopped = [&](const QString& from, const QString& to, const Outcome& result) {
-        renamedAny = done > 0 || aside > 0;
-        if (!renamedAny)
-            return Outcome::failure(QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. "
-                                                   "Фотографии не переименованы, папка «%4» "
-                                                   "осталась без изменений.")
-                                        .arg(from, to, result.message, plan.folder));
-        QString message = QStringLiteral("Не удалось переименовать «%1» в «%2»: %3. Новые имена "
-                                         "получили %4 из %5 файлов; остальные остались в папке "
-                                         "«%6» под прежними именами")
-                              .arg(from, to, result.message)
-                              .arg(done)
-                              .arg(total)
-                              .arg(plan.folder);
-        if (aside > 0)
-            message += QStringLiteral(" или под временными именами с окончанием «%1» (прежнее имя "
-                                      "сохранено в начале)")
-                           .arg(temporaryNameSuffix());
-        message += QStringLiteral(". Ни одна фотография не потеряна.");
-        return Outcome::failure(message);
-    };
-
-    for (const PhotoRename& r : plan.renames) {
-        if (r.temporary.isEmpty())
-            continue;
-        if (const Outcome moved = files.renameNoReplace(r.from, r.temporary); !moved)
-            return stopped(r.from, r.temporary, moved);
-        ++aside;
-    }
-    for (const PhotoRename& r : plan.renames) {
-        const QString from = r.temporary.isEmpty() ? r.from : r.temporary;
-        if (const Outcome moved = files.renameNoReplace(from, r.to); !moved)
-            return stopped(from, r.to, moved);
-        ++done;
-        if (!r.temporary.isEmpty())
-            --aside;
-    }
-    renamedAny = total > 0;
-    return {};
 }

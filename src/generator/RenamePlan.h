@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/FileOps.h"
+#include "platform/Outcome.h"
 #include "state/AlbumState.h"
-#include "steps/InterruptedRun.h"
 
 #include <QList>
 
@@ -10,19 +9,19 @@
 // file: photos whose present name another photo needs first step aside under a
 // temporary name that keeps their own, then every photo takes its new name.
 struct PhotoRename {
-    QString from;
+    QString from; // bare names inside the folder
     QString to;
     QString temporary; // empty when the photo can go straight to its new name
+    quint64 inode = 0; // finds the photo again whatever it is called
 };
 
 // A failed plan says why rename mode cannot start.
 struct RenamePlan : Outcome {
     QList<PhotoRename> renames;
-    QString folder;
+    QString folder;      // the source folder, with its trailing separator
+    QString albumFolder; // the folder's path once it has the album's name, without one
 };
 
-// Checks the source folder and plans the renames; changes nothing on disk.
+// Checks the source folder, the folder above it and every photo, and plans the
+// renames; changes nothing on disk.
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator);
-
-// Carries out the renames; `renamedAny` tells whether any photo left its old name.
-Outcome carryOutRenames(const RenamePlan& plan, FileOps& files, bool& renamedAny);

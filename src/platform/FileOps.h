@@ -21,6 +21,9 @@ public:
     virtual Outcome renameNoReplace(const QString& from, const QString& to) = 0;
     // Creates or empties a file and writes the bytes; removes it again on failure.
     virtual Outcome writeFile(const QString& path, const QByteArray& bytes) = 0;
+    // The same, and the file and the entry in its folder are on the disk itself
+    // (not only in the cache) before it returns.
+    virtual Outcome writeFileDurably(const QString& path, const QByteArray& bytes) = 0;
     virtual Outcome removeFile(const QString& path) = 0;
     // Removes a folder only when it is empty.
     virtual Outcome removeEmptyFolder(const QString& path) = 0;

@@ -16,7 +16,7 @@ bool sameNameIgnoringCase(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0 || a.toUpper() == b.toUpper();
 }
 
-FolderEntries listFolderEntries(const QString& folder) {
+FolderEntries listFolderEntries(const QString& folder, bool withHidden) {
     FolderEntries result;
     QList<std::pair<QString, FolderEntry>> keyed;
     std::error_code ec;
@@ -24,7 +24,7 @@ FolderEntries listFolderEntries(const QString& folder) {
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const QString name = fromFsPath(it->path().filename());
         // Dot-files are this platform's hidden files; "." and ".." never reach here.
-        if (name.startsWith(QLatin1Char('.')))
+        if (!withHidden && name.startsWith(QLatin1Char('.')))
             continue;
         // The entry's type comes with the listing; only links need a look of their own.
         std::error_code typeEc;
@@ -34,8 +34,10 @@ FolderEntries listFolderEntries(const QString& folder) {
     }
     if (ec) {
         result.ok = false;
-        result.message =
-            QStringLiteral("Не удалось прочитать папку «%1»: %2").arg(folder, describeError(ec));
+        result.message = ec == std::errc::no_such_file_or_directory
+                             ? QStringLiteral("Папка «%1» не найдена").arg(folder)
+                             : QStringLiteral("Не удалось прочитать папку «%1»: %2")
+                                   .arg(folder, describeError(ec));
         return result;
     }
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {

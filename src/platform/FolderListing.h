@@ -14,11 +14,12 @@ struct FolderEntry {
 };
 
 // Every visible entry of a folder (files and sub-folders) in a stable order: by
-// the upper-cased name (as Windows lists them), ties by the exact name.
+// the upper-cased name (as Windows lists them), ties by the exact name. With
+// `withHidden` the dot-entries are listed too (for checks of names in use).
 struct FolderEntries : Outcome {
     QList<FolderEntry> entries;
 };
-FolderEntries listFolderEntries(const QString& folder);
+FolderEntries listFolderEntries(const QString& folder, bool withHidden = false);
 
 // The photos of a folder: ordinary files whose names end in ".jpg" in any letter
 // case, in the same order.

@@ -1,13 +1,95 @@
 #include "platform/FsPath.h"
 
 #include <QDir>
-#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+constexpr char16_t EscapeBase = 0xDC00; // U+DC80..U+DCFF stand for the bytes 0x80..0xFF
+
+bool isEscapedByte(char16_t c) {
+    return c >= EscapeBase + 0x80 && c <= EscapeBase + 0xFF;
+}
+
+// Length of the valid UTF-8 sequence starting at `at`, or 0 when the bytes there
+// are not one (overlong forms, surrogates and values past U+10FFFF included).
+int utf8SequenceLength(const QByteArray& bytes, qsizetype at) {
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(at);
+    int length = 0;
+    char32_t value = 0;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size())
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
+        value = (value << 6) | (byte(at + i) & 0x3F);
+    }
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < smallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+} // namespace
+
+QByteArray toFsBytes(const QString& path) {
+#ifdef _WIN32
+    return path.toUtf8();
+#else
+    QByteArray bytes;
+    bytes.reserve(path.size());
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && !isEscapedByte(path[i].unicode()))
+            continue;
+        bytes += QStringView(path).mid(runStart, i - runStart).toUtf8();
+        if (i < path.size())
+            bytes += static_cast<char>(path[i].unicode() - EscapeBase);
+        runStart = i + 1;
+    }
+    return bytes;
+#endif
+}
+
+QString fromFsBytes(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype runStart = 0;
+    qsizetype i = 0;
+    while (i <= bytes.size()) {
+        const int length = i < bytes.size() ? utf8SequenceLength(bytes, i) : 0;
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        text += QString::fromUtf8(bytes.constData() + runStart, i - runStart);
+        if (i < bytes.size())
+            text += QChar(static_cast<char16_t>(EscapeBase + static_cast<unsigned char>(bytes[i])));
+        runStart = ++i;
+    }
+    return text;
+}
 
 std::filesystem::path toFsPath(const QString& path) {
 #ifdef _WIN32
     return std::filesystem::path(path.toStdWString());
 #else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(toFsBytes(path).toStdString());
 #endif
 }
 
@@ -15,8 +97,22 @@ QString fromFsPath(const std::filesystem::path& path) {
 #ifdef _WIN32
     return QString::fromStdWString(path.native());
 #else
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+    return fromFsBytes(QByteArray::fromStdString(path.native()));
 #endif
+}
+
+bool hasUndecodableBytes(const QString& name) {
+    for (const QChar c : name)
+        if (isEscapedByte(c.unicode()))
+            return true;
+    return false;
+}
+
+QString readableName(const QString& name) {
+    if (!hasUndecodableBytes(name))
+        return name;
+    QStringDecoder windows1251("windows-1251");
+    return windows1251.decode(toFsBytes(name));
 }
 
 QChar nativeSeparator() {

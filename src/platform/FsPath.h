@@ -1,12 +1,25 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <filesystem>
 
-// Conversions between Qt strings and file-system paths in the platform's own encoding.
+// Conversions between Qt strings and file-system paths in the platform's own
+// encoding. They lose nothing: a byte of a name that is not valid UTF-8 becomes
+// the lone surrogate U+DC80 + byte and turns back into the same byte, so a file
+// from an old Windows archive is opened, copied and renamed by its own bytes.
 std::filesystem::path toFsPath(const QString& path);
 QString fromFsPath(const std::filesystem::path& path);
+QByteArray toFsBytes(const QString& path);
+QString fromFsBytes(const QByteArray& bytes);
+
+// True when the name holds bytes that are not valid UTF-8.
+bool hasUndecodableBytes(const QString& name);
+
+// The name as a person reads it: a name that is not UTF-8 is taken as
+// Windows-1251, as names from old Windows archives are.
+QString readableName(const QString& name);
 
 // The separator that ends every folder path of the album: '/' here, '\' on Windows.
 QChar nativeSeparator();

@@ -8,9 +8,11 @@
 #include <filesystem>
 
 #ifdef _WIN32
+#include <QFile>
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -26,6 +28,67 @@ Outcome fromErrorCode(const std::error_code& ec) {
 #ifndef _WIN32
 Outcome fromErrno(int value) {
     return Outcome::failure(describeErrno(value));
+}
+
+// Copies every byte from one open file to another; 0 or the errno value.
+int copyContents(int in, int out, off_t size) {
+    bool rangeWorks = true;
+    bool sendfileWorks = true;
+    off_t done = 0;
+    while (true) {
+        const std::size_t chunk = 1u << 30;
+        ssize_t n = -1;
+        if (rangeWorks) {
+            n = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
+            if (n < 0 &&
+                (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL ||
+                 errno == EBADF) &&
+                done == 0) {
+                rangeWorks = false;
+                continue;
+            }
+        } else if (sendfileWorks) {
+            n = ::sendfile(out, in, nullptr, chunk);
+            if (n < 0 && (errno == ENOSYS || errno == EINVAL) && done == 0) {
+                sendfileWorks = false;
+                continue;
+            }
+        } else {
+            char buffer[1 << 16];
+            n = ::read(in, buffer, sizeof buffer);
+            for (ssize_t written = 0; n > 0 && written < n;) {
+                const ssize_t w = ::write(out, buffer + written, n - written);
+                if (w < 0) {
+                    if (errno == EINTR)
+                        continue;
+                    return errno;
+                }
+                written += w;
+            }
+        }
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    // A file that shrank while it was copied still yields what it holds now.
+    (void)size;
+    return 0;
+}
+
+int syncFolderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : path.left(slash);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error == EINVAL ? 0 : error; // some file systems cannot sync a folder
 }
 
 bool entryExists(const QByteArray& path) {
@@ -63,16 +126,49 @@ Outcome RealFileOps::makeFolder(const QString& path) {
 }
 
 Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
+#ifdef _WIN32
     std::error_code ec;
     fs::copy_file(toFsPath(from), toFsPath(to), fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        // Only a partial copy is removed, never the source or a folder.
-        std::error_code ignored;
-        if (!fs::equivalent(toFsPath(from), toFsPath(to), ignored) &&
-            fs::is_regular_file(fs::symlink_status(toFsPath(to), ignored)))
-            fs::remove(toFsPath(to), ignored);
-    }
     return fromErrorCode(ec);
+#else
+    // The copy is done here rather than by the library so that the reason of a
+    // failure is the kernel's own, whichever call (copy_file_range, sendfile,
+    // read, write) met it: a full disk is "no space", not "input/output error".
+    const QByteArray source = toFsBytes(from);
+    const QByteArray target = toFsBytes(to);
+    // Not blocking: a named pipe in a photo's place is refused, not waited on.
+    const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0)
+        return fromErrno(errno);
+    struct stat info {};
+    const int statError = ::fstat(in, &info) == 0 ? 0 : errno;
+    if (statError != 0 || !S_ISREG(info.st_mode)) {
+        const int error = statError != 0 ? statError : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(in);
+        return fromErrno(error);
+    }
+    ::fcntl(in, F_SETFL, 0);
+    struct stat existing {};
+    if (::stat(target.constData(), &existing) == 0 && existing.st_dev == info.st_dev &&
+        existing.st_ino == info.st_ino) {
+        ::close(in);
+        return fromErrno(EINVAL); // a file cannot be copied onto itself
+    }
+    const int out = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        return fromErrno(error);
+    }
+    int error = copyContents(in, out, info.st_size);
+    if (::close(out) != 0 && error == 0)
+        error = errno;
+    ::close(in);
+    if (error == 0)
+        return Outcome::success();
+    ::unlink(target.constData()); // only our own partial copy
+    return fromErrno(error);
+#endif
 }
 
 Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
@@ -82,8 +178,8 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
         return Outcome::success();
     return fromErrorCode(std::error_code(static_cast<int>(GetLastError()), std::system_category()));
 #else
-    const QByteArray source = toFsPath(from).native().c_str();
-    const QByteArray target = toFsPath(to).native().c_str();
+    const QByteArray source = toFsBytes(from);
+    const QByteArray target = toFsBytes(to);
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
         0)
         return Outcome::success();
@@ -103,25 +199,52 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
 #endif
 }
 
-Outcome RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
-    const fs::path target = toFsPath(path);
-    std::FILE* file = nullptr;
+namespace {
+
+Outcome writeBytes(const QString& path, const QByteArray& bytes, bool durably) {
 #ifdef _WIN32
-    file = _wfopen(target.c_str(), L"wb");
+    (void)durably;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return Outcome::failure(describeErrno(EIO));
+    return Outcome::success();
 #else
-    file = std::fopen(target.c_str(), "wb");
-#endif
-    if (!file)
-        return fromErrorCode(std::error_code(errno, std::generic_category()));
-    const std::size_t written = std::fwrite(bytes.constData(), 1, bytes.size(), file);
-    int error = written == static_cast<std::size_t>(bytes.size()) ? 0 : errno;
-    if (std::fclose(file) != 0 && error == 0)
+    const QByteArray target = toFsBytes(path);
+    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return fromErrno(errno);
+    int error = 0;
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            break;
+        }
+        written += n;
+    }
+    if (error == 0 && durably && ::fsync(fd) != 0)
         error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && durably)
+        error = syncFolderOf(target);
     if (error == 0)
         return Outcome::success();
-    std::error_code ignored;
-    fs::remove(target, ignored);
-    return fromErrorCode(std::error_code(error ? error : EIO, std::generic_category()));
+    ::unlink(target.constData());
+    return fromErrno(error);
+#endif
+}
+
+} // namespace
+
+Outcome RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
+    return writeBytes(path, bytes, false);
+}
+
+Outcome RealFileOps::writeFileDurably(const QString& path, const QByteArray& bytes) {
+    return writeBytes(path, bytes, true);
 }
 
 Outcome RealFileOps::removeEmptyFolder(const QString& path) {
@@ -130,7 +253,7 @@ Outcome RealFileOps::removeEmptyFolder(const QString& path) {
         return Outcome::success();
     return fromErrorCode(std::error_code(static_cast<int>(GetLastError()), std::system_category()));
 #else
-    if (::rmdir(toFsPath(path).c_str()) == 0)
+    if (::rmdir(toFsBytes(path).constData()) == 0)
         return Outcome::success();
     return fromErrno(errno);
 #endif

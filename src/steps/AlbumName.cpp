@@ -1,5 +1,7 @@
 #include "steps/AlbumName.h"
 
+#include "platform/FsPath.h"
+
 namespace {
 // Longest folder name most file systems accept, in bytes of the name's encoding.
 constexpr qsizetype MaxFolderNameBytes = 255;
@@ -9,6 +11,10 @@ Outcome checkAlbumName(const QString& name) {
     const QString rules = QStringLiteral(
         "Имя альбома станет именем папки: оно не может быть пустым, равным «.» или «..», "
         "содержать знаки / \\ : * ? \" < > | и управляющие символы.");
+    if (hasUndecodableBytes(name))
+        return Outcome::failure(QStringLiteral("Недопустимое имя альбома: в нём есть байты, "
+                                               "которые не складываются в буквы (не UTF-8). "
+                                               "Наберите имя заново."));
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return Outcome::failure(QStringLiteral("Недопустимое имя альбома. ") + rules);
     for (const QChar c : name) {

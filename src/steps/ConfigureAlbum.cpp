@@ -1,8 +1,13 @@
 #include "steps/ConfigureAlbum.h"
 
+#include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
+#include "platform/FolderLock.h"
+#include "platform/FsPath.h"
 #include "steps/AlbumName.h"
 #include "steps/InterruptedRun.h"
+
+#include <algorithm>
 
 QString defaultTypedAlbumName() {
     return QStringLiteral("Мой фотоальбом");
@@ -16,7 +21,33 @@ QString noPhotosMessage() {
 
 } // namespace
 
-bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages) {
+bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages,
+                    FileOps& files) {
+    // A folder without photos is refused before anything else, unless an
+    // interrupted rename has the photos under names of its own.
+    if (state.photoCount == 0 &&
+        !linkStatusOf(withTrailingSeparator(state.sourceFolder) + journalFileName()).exists()) {
+        messages.inform(noPhotosMessage());
+        return false;
+    }
+    // One run per folder; what an interrupted run left is put right first.
+    const Result<FolderLock> lock = FolderLock::acquire(state.sourceFolder);
+    if (!lock) {
+        messages.inform(lock.message);
+        return false;
+    }
+    const Recovery recovery = recoverInterruptedRename(state.sourceFolder, files);
+    if (!recovery) {
+        messages.inform(recovery.message);
+        return false;
+    }
+    if (recovery.recovered) {
+        state.sourceFolder = withTrailingSeparator(recovery.folder);
+        messages.inform(recovery.message);
+        const FolderListing photos = listPhotoFiles(state.sourceFolder);
+        if (photos.ok)
+            state.photoCount = static_cast<Count>(std::min<qsizetype>(photos.names.size(), 32767));
+    }
     if (state.photoCount == 0) {
         messages.inform(noPhotosMessage());
         return false;
@@ -32,15 +63,14 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
         messages.inform(name.message);
         return false;
     }
+    if (const Outcome cleared = clearCopyLeftovers(state.sourceFolder, typedName, files);
+        !cleared) {
+        messages.inform(cleared.message);
+        return false;
+    }
     const FolderEntries listing = listFolderEntries(state.sourceFolder);
     if (!listing) {
         messages.inform(listing.message);
-        return false;
-    }
-    // Photos still under the temporary names of an interrupted rename are not
-    // photos: taking the others would leave them out of the album.
-    if (const Outcome leftovers = checkNoLeftovers(state.sourceFolder, listing); !leftovers) {
-        messages.inform(leftovers.message);
         return false;
     }
     const QStringList photos = photoNamesIn(listing);

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "platform/FileOps.h"
 #include "platform/MessageSink.h"
 #include "state/AlbumState.h"
 
-// The selection window's "Настроить": refuses an empty folder, questions the
-// default name, refuses a name that cannot name a folder and a folder left
-// half-renamed by an interrupted run, then takes the name
-// and lists up to 40 photos into photoFiles. True when the wizard goes on to the
+// The selection window's "Настроить": takes the folder's lock (FolderLock) while
+// it works, refused when another run holds it; puts back a rename an
+// interrupted run left unfinished (sourceFolder then is the folder under its
+// first name, and a message says what was done); refuses an empty folder,
+// questions the default name, refuses a name that cannot name a folder, takes
+// away an interrupted copy-mode run's own leftovers, then takes the name and
+// lists up to 40 photos into photoFiles. True when the wizard goes on to the
 // settings window.
-bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages);
+bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages,
+                    FileOps& files = realFileOps());
 
 // The album name the name box starts with, and which "Настроить" questions.
 QString defaultTypedAlbumName();

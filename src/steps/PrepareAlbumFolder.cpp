@@ -1,37 +1,54 @@
 #include "steps/PrepareAlbumFolder.h"
 
+#include "platform/ErrorText.h"
+#include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
+#include "platform/FsPath.h"
 #include "steps/AlbumName.h"
 
-PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages, FileOps& files) {
-    if (!state.keepSourceFolder)
-        return PrepareOutcome::Ready;
+#include <cerrno>
 
-    if (const Outcome name = checkAlbumName(state.albumName); !name) {
-        messages.inform(name.message);
-        return PrepareOutcome::Failed;
-    }
-    const FolderEntries listing = listFolderEntries(state.sourceFolder);
-    if (!listing.ok) {
-        messages.inform(listing.message);
-        return PrepareOutcome::Failed;
-    }
+AlbumNameCheck checkAlbumNameFree(const AlbumState& state) {
+    AlbumNameCheck check;
+    const auto refuse = [&](const QString& why, bool exists) {
+        check.ok = false;
+        check.message = why;
+        check.albumExists = exists;
+        return check;
+    };
+    if (const Outcome name = checkAlbumName(state.albumName); !name)
+        return refuse(name.message, false);
+    const FolderEntries listing = listFolderEntries(state.sourceFolder, true);
+    if (!listing.ok)
+        return refuse(listing.message, false);
+    const QString folder = state.sourceFolder + state.albumName;
     for (const FolderEntry& entry : listing.entries) {
+        if (!sameNameIgnoringCase(entry.name, state.albumName))
+            continue;
         // A folder that differs only in letter case is the same folder on the
         // disks albums are usually carried on (FAT, exFAT, NTFS).
-        if (entry.isFolder && sameNameIgnoringCase(entry.name, state.albumName)) {
-            messages.inform(
+        if (entry.isFolder)
+            return refuse(
                 QStringLiteral("Фотоальбом с таким именем уже существует. Программа не позволяет "
-                               "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "));
-            return PrepareOutcome::AlbumExists;
-        }
+                               "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "),
+                true);
+        return refuse(QStringLiteral("Не удалось создать папку альбома «%1»: %2.")
+                          .arg(folder, describeErrno(EEXIST)),
+                      false);
     }
-    const QString folder = state.sourceFolder + state.albumName;
-    const Outcome made = files.makeFolder(folder);
-    if (!made) {
-        messages.inform(
-            QStringLiteral("Не удалось создать папку альбома «%1»: %2.").arg(folder, made.message));
-        return PrepareOutcome::Failed;
-    }
-    return PrepareOutcome::Ready;
+    if (toFsBytes(folder + QStringLiteral("/n40-m.jpg")).size() + 1 > maxPathBytes())
+        return refuse(QStringLiteral("Не удалось создать папку альбома «%1»: %2.")
+                          .arg(folder, describeErrno(ENAMETOOLONG)),
+                      false);
+    return check;
+}
+
+PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages) {
+    if (!state.keepSourceFolder)
+        return PrepareOutcome::Ready;
+    const AlbumNameCheck check = checkAlbumNameFree(state);
+    if (check)
+        return PrepareOutcome::Ready;
+    messages.inform(check.message);
+    return check.albumExists ? PrepareOutcome::AlbumExists : PrepareOutcome::Failed;
 }

@@ -1,16 +1,24 @@
 #pragma once
 
-#include "platform/FileOps.h"
 #include "platform/MessageSink.h"
+#include "platform/Outcome.h"
 #include "state/AlbumState.h"
 
 enum class PrepareOutcome {
     Ready,       // go on to the preparation window
     AlbumExists, // existing-album message shown: back to the selection window
-    Failed,      // the folder could not be made: message shown, nothing changed
+    Failed,      // the name cannot be used: message shown
 };
 
-// The settings window's "Подготовить": in copy mode refuses a folder already
-// named like the album (in any letter case) and creates the album folder.
-PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages,
-                                  FileOps& files = realFileOps());
+// Whether copy mode can give the album folder its name: nothing in the source
+// folder is called so in any letter case (hidden entries too) and the album's
+// paths fit. `albumExists` tells that a folder of that name is there.
+struct AlbumNameCheck : Outcome {
+    bool albumExists = false;
+};
+AlbumNameCheck checkAlbumNameFree(const AlbumState& state);
+
+// The settings window's "Подготовить": in copy mode refuses a name already taken
+// in the source folder. It changes nothing on disk: generation makes the album
+// folder, complete, in one step.
+PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages);

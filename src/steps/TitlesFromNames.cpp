@@ -52,8 +52,9 @@ bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
             state.photoFiles[k] = state.sourceFolder + listed[k - 1];
         const QString name = bareName(state.photoFiles[k]);
         const int listedPosition = static_cast<int>(listed.indexOf(name)) + 1;
-        titleAndCommentFromName(name, state.ordinalNames[listedPosition], state.titles[k],
-                                state.comments[k]);
+        // A name that is not UTF-8 gives its title as Windows-1251 text.
+        titleAndCommentFromName(readableName(name), state.ordinalNames[listedPosition],
+                                state.titles[k], state.comments[k]);
     }
     return true;
 }

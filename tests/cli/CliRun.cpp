@@ -45,19 +45,3 @@ CliRun runProcess(const QString& program, const QStringList& arguments) {
 QString builtTool() {
     return programFolder() + QStringLiteral("/photoalbum-make");
 }
-
-QStringList changes(const QMap<QString, QByteArray>& before,
-                    const QMap<QString, QByteArray>& after) {
-    QStringList result;
-    for (auto it = before.begin(); it != before.end(); ++it) {
-        if (!after.contains(it.key()))
-            result << QLatin1Char('-') + it.key();
-        else if (after.value(it.key()) != it.value())
-            result << QLatin1Char('~') + it.key();
-    }
-    for (auto it = after.begin(); it != after.end(); ++it) {
-        if (!before.contains(it.key()))
-            result << QLatin1Char('+') + it.key();
-    }
-    return result;
-}

@@ -27,10 +27,6 @@ CliRun runInProcess(const QStringList& arguments);
 CliRun runProcess(const QString& program, const QStringList& arguments);
 QString builtTool();
 
-// What changed between two tree snapshots: "+name" added, "-name" gone, "~name" new bytes.
-QStringList changes(const QMap<QString, QByteArray>& before,
-                    const QMap<QString, QByteArray>& after);
-
 // Readable test failures.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';

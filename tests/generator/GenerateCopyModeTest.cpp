@@ -95,7 +95,7 @@ TEST(CopyMode, PhotosInTheirNewOrderPagesAndButtonsSourceUntouched) {
     // The source photos keep their names and bytes; only the album folder is new.
     auto after = treeSnapshot(a.source);
     for (auto it = after.begin(); it != after.end();) {
-        if (it.key().startsWith(QStringLiteral("Лето/")))
+        if (it.key() == QStringLiteral("Лето") || it.key().startsWith(QStringLiteral("Лето/")))
             it = after.erase(it);
         else
             ++it;
@@ -157,19 +157,22 @@ TEST(CopyMode, ProgressCaptionsForEveryStep) {
     EXPECT_EQ(pageFileLines(a.album() + "n10.htm").size(), 31);
 }
 
-TEST(CopyMode, SecondRunReplacesEarlierCopies) {
+// The album folder appears complete in one step, so a second run finds an album
+// of that name and leaves it as it is.
+TEST(CopyMode, SecondRunLeavesTheFirstAlbumAlone) {
     CopyAlbum a({"a.jpg", "b.jpg"});
     ASSERT_TRUE(a.generate().ok);
     EXPECT_EQ(a.albumFile("n1.jpg"), a.original["a.jpg"]);
+    const auto made = treeSnapshot(a.root.path());
 
     EXPECT_EQ(movePhotoDown(a.state, 0), 1);
     a.state.titles[1] = QStringLiteral("Новый");
     const Outcome again = a.generate();
-    ASSERT_TRUE(again.ok) << again.message.toStdString();
+    ASSERT_FALSE(again.ok);
+    EXPECT_TRUE(again.message.contains(QStringLiteral("уже существует")))
+        << again.message.toStdString();
+    EXPECT_EQ(treeSnapshot(a.root.path()), made);
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(2, false));
-    EXPECT_EQ(a.albumFile("n1.jpg"), a.original["b.jpg"]);
-    EXPECT_EQ(a.albumFile("n2.jpg"), a.original["a.jpg"]);
-    EXPECT_EQ(pageFileLines(a.album() + "start.htm")[37], QStringLiteral("<br>Новый<br>"));
 }
 
 TEST(CopyMode, EmptyAlbumGetsItsIndexAndButtons) {
@@ -202,8 +205,9 @@ TEST(CopyModeRefusals, NothingIsCopiedOrWritten) {
         {"album name that leaves the folder",
          [](CopyAlbum& a) { a.state.albumName = QStringLiteral("../Лето"); },
          [](const CopyAlbum&) { return QStringLiteral("имя альбома"); }},
-        {"album folder removed", [](CopyAlbum& a) { QDir().rmdir(a.album()); },
-         [](const CopyAlbum& a) { return a.source + QStringLiteral("Лето"); }},
+        {"album folder made by someone else meanwhile",
+         [](CopyAlbum& a) { QDir().mkdir(a.source + QStringLiteral("ЛЕТО")); },
+         [](const CopyAlbum&) { return QStringLiteral("уже существует"); }},
         {"navigation images missing",
          [](CopyAlbum& a) { a.context.programFolder = a.source + QStringLiteral("Лето"); },
          [](const CopyAlbum&) { return QStringLiteral("back-bt.gif"); }},

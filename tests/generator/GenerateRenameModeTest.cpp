@@ -5,6 +5,7 @@
 #include "generator/RenamePlan.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
+#include "steps/InterruptedRun.h"
 #include "steps/PhotoOrder.h"
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailScan.h"

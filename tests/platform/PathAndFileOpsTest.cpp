@@ -25,6 +25,26 @@ TEST(BareName, LastComponent) {
     EXPECT_EQ(bareName(QStringLiteral("sea.jpg"), QLatin1Char('/')), QStringLiteral("sea.jpg"));
 }
 
+// Names from the disk come back to the disk byte for byte, valid UTF-8 or not;
+// a name that is not UTF-8 reads as Windows-1251.
+TEST(FsBytes, EveryNameRoundTripsAndOldNamesReadAsWindows1251) {
+    const QList<std::pair<QByteArray, QString>> names = {
+        {"plain.jpg", QStringLiteral("plain.jpg")},
+        {"\xd0\x9b\xd0\xb5\xd1\x81.jpg", QStringLiteral("Лес.jpg")},
+        {"\xcb\xe5\xf1.jpg", QStringLiteral("Лес.jpg")}, // Windows-1251
+        {"\xed\xa0\x80\xc0\xaf\xff.jpg", QString()},     // surrogate, overlong
+        {"\xf0\x9f\x98\x80\xe2\x82.jpg", QString()},     // emoji, cut sequence
+    };
+    for (const auto& [bytes, readable] : names) {
+        const QString name = fromFsBytes(bytes);
+        EXPECT_EQ(toFsBytes(name), bytes) << bytes.toHex().constData();
+        EXPECT_EQ(hasUndecodableBytes(name), bytes != name.toUtf8()) << bytes.toHex().constData();
+        if (!readable.isEmpty()) {
+            EXPECT_EQ(readableName(name), readable) << bytes.toHex().constData();
+        }
+    }
+}
+
 TEST(RealFileOps, RenameNeverReplacesAnExistingEntry) {
     TestFolder folder;
     folder.writeFile(QStringLiteral("a.jpg"), "A");

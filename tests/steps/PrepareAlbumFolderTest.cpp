@@ -29,12 +29,16 @@ protected:
     ScriptedMessages messages;
 };
 
-TEST_F(PrepareAlbumFolder, CopyModeCreatesTheAlbumFolder) {
+// Generation makes the album folder, complete, in one step; "Подготовить" only
+// checks that the name is free.
+TEST_F(PrepareAlbumFolder, CopyModeChecksTheNameAndCreatesNothing) {
     EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
     EXPECT_TRUE(messages.informed.isEmpty());
-    EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("Лето"))).isDir());
+    EXPECT_EQ(folder.entries(), QStringList{QStringLiteral("a.jpg")});
 
-    // A second press finds the folder it made.
+    // A hidden folder differing only in letter case takes the name as well.
+    state.albumName = QStringLiteral(".лето");
+    folder.makeFolder(QStringLiteral(".ЛЕТО"));
     EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::AlbumExists);
     EXPECT_EQ(messages.informed, QStringList{existingAlbum});
 }

@@ -1,8 +1,11 @@
+#include "DiskContents.h"
 #include "Recorders.h"
 #include "TestFolder.h"
 #include "TestPhotos.h"
+#include "platform/FileStatus.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
+#include "steps/InterruptedRun.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -74,6 +77,48 @@ TEST_F(ConfigureAlbum, TakesTheNameAndListsPhotosInListingOrder) {
     EXPECT_EQ(state.photoFiles[1], folder.withSeparator() + QStringLiteral("A.JPG"));
     EXPECT_EQ(state.photoFiles[2], folder.withSeparator() + QStringLiteral("b.jpg"));
     EXPECT_EQ(state.photoFiles[3], folder.withSeparator() + QStringLiteral("c-m.jpg"));
+}
+
+// The wizard is pointed at a folder an interrupted rename had already given the
+// album's name, with one photo renamed and one aside: "Настроить" puts every
+// name back, says so, and goes on with the folder under its first name.
+TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
+    TestFolder root;
+    const QString first = root.filePath(QStringLiteral("Поездка"));
+    const QString renamed = root.makeFolder(QStringLiteral("Альбом"));
+    root.writeFile(QStringLiteral("Альбом/n1.jpg"), "photo b");
+    root.writeFile(QStringLiteral("Альбом/n1.jpg.photoalbum-tmp"), "photo n1");
+    root.writeFile(QStringLiteral("Альбом/start.htm"), "page");
+    root.writeFile(QStringLiteral("Альбом/notes.photoalbum-tmp"), "the user's own");
+    const auto inode = [&](const QString& name) {
+        return linkStatusOf(renamed + QLatin1Char('/') + name).inode;
+    };
+    RenameJournal journal;
+    journal.originalFolder = first;
+    journal.albumFolder = renamed;
+    journal.createdFiles = {QStringLiteral("start.htm"), QStringLiteral("n1.htm"),
+                            QStringLiteral("n2.htm")};
+    journal.renames = {{QStringLiteral("n1.jpg"), QStringLiteral("n1.jpg.photoalbum-tmp"),
+                        QStringLiteral("n2.jpg"), inode(QStringLiteral("n1.jpg.photoalbum-tmp"))},
+                       {QStringLiteral("b.jpg"), QString(), QStringLiteral("n1.jpg"),
+                        inode(QStringLiteral("n1.jpg"))}};
+    root.writeFile(QStringLiteral("Альбом/") + journalFileName(), encodeJournal(journal));
+
+    AlbumState state = startedState();
+    ASSERT_TRUE(changeFolder(state, renamed).ok);
+    ScriptedMessages messages;
+    ASSERT_TRUE(configureAlbum(state, QStringLiteral("Альбом"), messages));
+    ASSERT_EQ(messages.informed.size(), 1);
+    EXPECT_TRUE(messages.informed[0].contains(QStringLiteral("был прерван")))
+        << messages.informed[0].toStdString();
+    EXPECT_EQ(state.sourceFolder, first + QLatin1Char('/'));
+    EXPECT_EQ(root.entries(), QStringList{QStringLiteral("Поездка")});
+    EXPECT_EQ(sortedEntries(first), QStringList({QStringLiteral("b.jpg"), QStringLiteral("n1.jpg"),
+                                                 QStringLiteral("notes.photoalbum-tmp")}));
+    EXPECT_EQ(fileBytes(first + QStringLiteral("/b.jpg")), "photo b");
+    EXPECT_EQ(fileBytes(first + QStringLiteral("/n1.jpg")), "photo n1");
+    ASSERT_EQ(state.photoCount, 2);
+    EXPECT_EQ(state.photoFiles[1], first + QStringLiteral("/b.jpg"));
 }
 
 TEST_F(ConfigureAlbum, NoPhotosCountedIsRefused) {

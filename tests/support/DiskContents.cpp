@@ -64,3 +64,19 @@ QList<QByteArray> photoContents(const QString& folder) {
     std::sort(contents.begin(), contents.end());
     return contents;
 }
+
+QStringList changes(const QMap<QString, QByteArray>& before,
+                    const QMap<QString, QByteArray>& after) {
+    QStringList result;
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        if (!after.contains(it.key()))
+            result << QLatin1Char('-') + it.key();
+        else if (after.value(it.key()) != it.value())
+            result << QLatin1Char('~') + it.key();
+    }
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        if (!before.contains(it.key()))
+            result << QLatin1Char('+') + it.key();
+    }
+    return result;
+}

@@ -24,3 +24,7 @@ QStringList lostPhotos(const QString& folder, const QMap<QString, QByteArray>& p
 // The sorted contents of the files under a folder that are not pages or
 // navigation images (".htm", ".gif"): the photos under any name they now have.
 QList<QByteArray> photoContents(const QString& folder);
+
+// What changed between two tree snapshots: "+name" added, "-name" gone, "~name" new bytes.
+QStringList changes(const QMap<QString, QByteArray>& before,
+                    const QMap<QString, QByteArray>& after);

@@ -127,6 +127,11 @@ Outcome FaultyFileOps::writeFile(const QString& path, const QByteArray& bytes) {
     return run({Kind::Write, path, {}}, &bytes, [&] { return inner_.writeFile(path, bytes); });
 }
 
+Outcome FaultyFileOps::writeFileDurably(const QString& path, const QByteArray& bytes) {
+    return run({Kind::Write, path, {}}, &bytes,
+               [&] { return inner_.writeFileDurably(path, bytes); });
+}
+
 Outcome FaultyFileOps::removeFile(const QString& path) {
     return run({Kind::Remove, path, {}}, nullptr, [&] { return inner_.removeFile(path); });
 }

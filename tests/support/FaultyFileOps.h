@@ -46,6 +46,7 @@ public:
     Outcome copyFile(const QString& from, const QString& to) override;
     Outcome renameNoReplace(const QString& from, const QString& to) override;
     Outcome writeFile(const QString& path, const QByteArray& bytes) override;
+    Outcome writeFileDurably(const QString& path, const QByteArray& bytes) override;
     Outcome removeFile(const QString& path) override;
     Outcome removeEmptyFolder(const QString& path) override;
 

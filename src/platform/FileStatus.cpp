@@ -1,0 +1,95 @@
+#include "platform/FileStatus.h"
+
+#include "platform/ErrorText.h"
+#include "platform/FsPath.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileStatus fromStat(int result, const struct stat& info) {
+    FileStatus status;
+    if (result != 0) {
+        status.error = errno;
+        return status;
+    }
+    status.isFolder = S_ISDIR(info.st_mode);
+    status.isFile = S_ISREG(info.st_mode);
+    status.isSymlink = S_ISLNK(info.st_mode);
+    status.stickyFolder = status.isFolder && (info.st_mode & S_ISVTX);
+    status.device = info.st_dev;
+    status.inode = info.st_ino;
+    status.owner = info.st_uid;
+    return status;
+}
+
+int accessError(const QString& path, int mode) {
+    return ::access(toFsBytes(path).constData(), mode) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+FileStatus statusOf(const QString& path) {
+    struct stat info {};
+    const int result = ::stat(toFsBytes(path).constData(), &info);
+    return fromStat(result, info);
+}
+
+FileStatus linkStatusOf(const QString& path) {
+    struct stat info {};
+    const int result = ::lstat(toFsBytes(path).constData(), &info);
+    return fromStat(result, info);
+}
+
+int readAccessError(const QString& path) {
+    return accessError(path, R_OK);
+}
+
+int writeAccessError(const QString& path) {
+    return accessError(path, W_OK | X_OK);
+}
+
+Result<QString> realPath(const QString& path) {
+    char* resolved = ::realpath(toFsBytes(path).constData(), nullptr);
+    if (!resolved)
+        return Result<QString>::failure(describeErrno(errno));
+    const QString text = fromFsBytes(QByteArray(resolved));
+    std::free(resolved);
+    return Result<QString>::of(text);
+}
+
+std::uint32_t effectiveUser() {
+    return ::geteuid();
+}
+
+int maxPathBytes() {
+    return PATH_MAX;
+}
+
+Result<QByteArray> readFileBytes(const QString& path) {
+    const int fd = ::open(toFsBytes(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return Result<QByteArray>::failure(describeErrno(errno));
+    QByteArray bytes;
+    char buffer[1 << 14];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return Result<QByteArray>::failure(describeErrno(error));
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    ::close(fd);
+    return Result<QByteArray>::of(bytes);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Outcome.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// What the kernel says about one path, looked up by its bytes (names that are not
+// UTF-8 included). `error` is the errno value of a failed look-up, 0 otherwise.
+struct FileStatus {
+    int error = 0;
+    bool isFolder = false;
+    bool isFile = false;    // an ordinary file
+    bool isSymlink = false; // only when links are not followed
+    bool stickyFolder = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint32_t owner = 0;
+
+    bool exists() const { return error == 0; }
+};
+
+// Follows links.
+FileStatus statusOf(const QString& path);
+// Does not follow a link at the end of the path.
+FileStatus linkStatusOf(const QString& path);
+
+// errno of access(path, R_OK or W_OK|X_OK), 0 when allowed.
+int readAccessError(const QString& path);
+int writeAccessError(const QString& path);
+
+// The path with every link and "." or ".." resolved by the kernel, without a
+// trailing separator; a failure says why in Russian.
+Result<QString> realPath(const QString& path);
+
+// The user this process runs as.
+std::uint32_t effectiveUser();
+
+// Longest path the kernel takes, in bytes with the closing zero.
+int maxPathBytes();
+
+// The whole content of a small file, read by its bytes' name.
+Result<QByteArray> readFileBytes(const QString& path);
