@@ -205,6 +205,7 @@ void SelectionWindow::onFolderChanged(const QString& path) {
         desktop().inform(changed.message);
         return;
     }
+    folderLock_.release();
     shownFolder_ = path;
     fileList->showFolder(path, true);
     folderEdit->setText(state().sourceFolder);
@@ -221,8 +222,16 @@ void SelectionWindow::onFileChosen() {
 }
 
 void SelectionWindow::onConfigure() {
+    Result<FolderLock> lock = FolderLock::acquire(state().sourceFolder);
+    if (!lock) {
+        desktop().inform(lock.message);
+        return;
+    }
     if (!configureAlbum(state(), albumNameEdit->text(), desktop()))
         return;
+    folderLock_ = lock.value;
+    // Recovering an interrupted run may have given the folder its name back.
+    folderEdit->setText(state().sourceFolder);
     hide();
     wizard().showSettingsWindow();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FolderLock.h"
 #include "wizard/WizardWindow.h"
 
 class DriveList;
@@ -45,4 +46,7 @@ private:
     PhotoView* preview = nullptr;
     // The last folder that could be listed; a refused change returns to it.
     QString shownFolder_;
+    // From a successful "Настроить" until another folder is chosen, no other run
+    // (a second wizard, photoalbum-make) may work in the source folder.
+    FolderLock folderLock_;
 };

@@ -133,17 +133,22 @@ TEST_F(WizardTest, MoreThanTwentyThumbnailsSwitchTheOptionOff) {
     EXPECT_FALSE(state().thumbnails);
 }
 
-TEST_F(WizardTest, ExistingAlbumFolderSendsTheUserBackToChooseAnotherName) {
+TEST_F(WizardTest, PrepareLeavesNoFolderBehindAndRefusesAnExistingAlbum) {
     const QString photos = photoFolder({"a.jpg"});
     start();
     chooseFolder(photos);
     configure("Альбом");
     SettingsWindow* settings = wizard->settingsWindow();
     click(settings, "Command2");
-    EXPECT_TRUE(QDir(photos + sep + "Альбом").exists());
     EXPECT_NE(wizard->preparationWindow(), nullptr);
     EXPECT_FALSE(wizard->selectionWindow()->isVisible());
+    // Back and forth with the same name is no refusal, and nothing is made on disk.
+    click(settings, "Command2");
+    EXPECT_TRUE(desktop.texts().isEmpty());
+    EXPECT_EQ(QDir(photos).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"a.jpg"});
 
+    QDir().mkdir(photos + sep + "Альбом");
     click(settings, "Command2");
     EXPECT_EQ(desktop.texts(),
               QStringList{"Фотоальбом с таким именем уже существует. Программа не позволяет "
