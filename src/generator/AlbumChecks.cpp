@@ -2,6 +2,7 @@
 
 #include "steps/AlbumName.h"
 #include "steps/ThumbnailLimit.h"
+#include "steps/WebPhotoScan.h"
 
 #include <QFileInfo>
 
@@ -33,13 +34,16 @@ Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
         return Outcome::failure(QStringLiteral("Программа может обработать только 40 изображений"));
     if (const Outcome limit = checkThumbnailLimit(state); !limit)
         return limit;
+    if (const Outcome web = checkWebPhotosMode(state); !web)
+        return web;
 
     for (int k = 1; k <= state.photoCount; ++k) {
         if (Outcome photo =
                 checkReadableFile(QStringLiteral("Файл фотографии"), state.photoFiles[k]);
             !photo)
             return photo;
-        if (state.thumbnails) {
+        // Web thumbnails are made from the photos.
+        if (state.thumbnails && !state.webPhotos) {
             if (Outcome thumbnail =
                     checkReadableFile(QStringLiteral("Файл миниатюры"), state.thumbnailFiles[k]);
                 !thumbnail)
