@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QThread>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 #include <exception>
 
@@ -99,7 +101,11 @@ WebPhotoSet makeWebPhotos(const AlbumState& state, ProgressSink* progress) {
             return failedPhoto(original);
         }
     };
-    QFuture<WebPhoto> future = QtConcurrent::mapped(originals, make);
+    // A pool of the run's own: its threads end with the run, so that nothing of it
+    // stays behind in the program (a forked child would wait on them for ever).
+    QThreadPool pool;
+    pool.setMaxThreadCount(QThread::idealThreadCount());
+    QFuture<WebPhoto> future = QtConcurrent::mapped(&pool, originals, make);
 
     WebPhotoSet set;
     for (int i = 0; i < originals.size(); ++i) {

@@ -14,6 +14,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTextStream>
@@ -35,6 +36,7 @@ struct Scenario {
     bool thumbnails;
     QStringList photos; // in album order
     QStringList thumbs; // photo k's thumbnail at k - 1
+    bool web = false;   // photos and thumbnails made from the originals
 };
 
 // Rename mode meets album names taken by photos of the album itself, so the
@@ -52,6 +54,7 @@ const Scenario scenarios[] = {
      true,
      {"n2.jpg", "x.jpg", "Лес.jpg"},
      {"n2-m.jpg", "x-m.jpg", "Лес-m.jpg"}},
+    {"CopyModeWeb", false, true, {"n2.jpg", "x.jpg", "Лес.jpg"}, {}, true},
 };
 
 void PrintTo(const Scenario& scenario, std::ostream* os) {
@@ -86,6 +89,8 @@ public:
             args << QStringLiteral("--rename");
         if (scenario_.thumbnails)
             args << QStringLiteral("--thumbnails");
+        if (scenario_.web)
+            args << QStringLiteral("--web");
         return args << source;
     }
 
@@ -117,7 +122,17 @@ public:
             if (!fileBytes(album + name).endsWith(ending))
                 problems << name + QStringLiteral(" is missing or cut short");
         };
+        auto expectMade = [&](const QString& name, const QSize& size) {
+            if (QImage(album + name).size() != size)
+                problems << name + QStringLiteral(" is not a picture of the page's size");
+        };
         for (int k = 1; k <= scenario_.photos.size(); ++k) {
+            if (scenario_.web) {
+                expectMade(QStringLiteral("n%1.jpg").arg(k), QSize(600, 410));
+                expectMade(QStringLiteral("n%1-m.jpg").arg(k), QSize(150, 105));
+                expectPage(QStringLiteral("n%1.htm").arg(k), "</body></html>\r\n");
+                continue;
+            }
             expect(QStringLiteral("n%1.jpg").arg(k), photos[scenario_.photos[k - 1]]);
             if (scenario_.thumbnails)
                 expect(QStringLiteral("n%1-m.jpg").arg(k), photos[scenario_.thumbs[k - 1]]);
@@ -197,7 +212,9 @@ TEST_P(FaultSweep, CleanRunWritesEverythingBeforeTheFirstRename) {
         folders += call.kind == Kind::MakeFolder;
         removals += call.kind == Kind::Remove || call.kind == Kind::RemoveFolder;
     }
-    EXPECT_EQ(writes, 1 + photoCount);
+    // Web photos are written, not copied.
+    const int made = scenario.web ? files : 0;
+    EXPECT_EQ(writes, 1 + photoCount + made);
     EXPECT_EQ(removals, 0);
     if (scenario.rename) {
         EXPECT_EQ(copies, 3);
@@ -212,7 +229,7 @@ TEST_P(FaultSweep, CleanRunWritesEverythingBeforeTheFirstRename) {
         EXPECT_TRUE(calls.last().target.endsWith(QLatin1Char('/') + albumName));
     } else {
         EXPECT_EQ(calls.first().kind, Kind::MakeFolder);
-        EXPECT_EQ(copies, files + 3);
+        EXPECT_EQ(copies, files - made + 3);
         EXPECT_EQ(renames, 0);
     }
     std::cout << "[ counts   ] " << scenario.name << ": " << calls.size()
