@@ -42,8 +42,7 @@ Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
                 checkReadableFile(QStringLiteral("Файл фотографии"), state.photoFiles[k]);
             !photo)
             return photo;
-        // Web thumbnails are made from the photos.
-        if (state.thumbnails && !state.webPhotos) {
+        if (state.thumbnails) {
             if (Outcome thumbnail =
                     checkReadableFile(QStringLiteral("Файл миниатюры"), state.thumbnailFiles[k]);
                 !thumbnail)

@@ -51,9 +51,14 @@ Outcome scanWebPhotos(AlbumState& state, MessageSink& messages) {
         photos.resize(limit);
     }
     state.photoCount = static_cast<Count>(photos.size());
-    for (int k = 1; k <= state.photoCount; ++k)
-        state.photoFiles[k] = state.sourceFolder + photos[k - 1];
     state.thumbnailCount = state.thumbnails ? state.photoCount : Count{0};
+    for (int k = 1; k <= state.photoCount; ++k) {
+        state.photoFiles[k] = state.sourceFolder + photos[k - 1];
+        // A thumbnail is made from its photo: the photo stands in its place (the
+        // preparation window shows it, the order moves it along).
+        if (state.thumbnails)
+            state.thumbnailFiles[k] = state.photoFiles[k];
+    }
     return {};
 }
 

@@ -4,7 +4,6 @@
 #include "generator/PageText.h"
 
 #include <QFile>
-#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,7 +116,6 @@ TEST(PageOptions, ReachThePages) {
          {"--description", "Первая строка\nВторая & <третья>"},
          toWindows1251("\r\nПервая строка\r\nВторая &amp; &lt;третья&gt;\r\n"),
          toWindows1251("Этот альбом")},
-        {"web photos", {"--web"}, toWindows1251("<br>Море<br>"), "bgcolor=\"#0A05FF\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -137,9 +135,6 @@ TEST(PageOptions, ReachThePages) {
         if (c.options.contains("--typed-titles")) {
             EXPECT_FALSE(page.contains(toWindows1251("Море")));
             EXPECT_FALSE(page.contains(toWindows1251("Закат")));
-        }
-        if (c.options.contains("--web")) {
-            EXPECT_EQ(QImage(dir.filePath("photos/Альбом/n1.jpg")).size(), QSize(600, 410));
         }
         if (c.options.join(' ').contains("0a05ff")) {
             EXPECT_TRUE(page.contains("bgcolor=\"#0A05FF\""));
