@@ -1,11 +1,13 @@
-// bench_photos FOLDER COUNT BYTES: writes COUNT distinct JPEG photos
-// photo01.jpg, photo02.jpg, ... of roughly BYTES bytes each into FOLDER.
+// bench_photos FOLDER COUNT BYTES [WIDTHxHEIGHT]: writes COUNT distinct JPEG
+// photos photo01.jpg, photo02.jpg, ... of roughly BYTES bytes each into FOLDER,
+// or, with WIDTHxHEIGHT, of that many pixels each (BYTES is then not used).
 // Files already there with about the right size are kept.
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QRandomGenerator>
 #include <QTextStream>
 #include <cmath>
@@ -48,8 +50,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 4) {
-        err << "usage: bench_photos FOLDER COUNT BYTES\n";
+    if (args.size() != 4 && args.size() != 5) {
+        err << "usage: bench_photos FOLDER COUNT BYTES [WIDTHxHEIGHT]\n";
         return 2;
     }
     const QString folder = args[1];
@@ -62,8 +64,18 @@ int main(int argc, char** argv) {
 
     // Find the picture size for the wanted file size on a trial photo.
     int width = 2400, height = 1600;
+    const bool fixedSize = args.size() == 5;
+    if (fixedSize) {
+        const QStringList sides = args[4].split(QLatin1Char('x'));
+        width = sides.value(0).toInt();
+        height = sides.value(1).toInt();
+        if (width <= 0 || height <= 0) {
+            err << "bench_photos: bad size " << args[4] << "\n";
+            return 2;
+        }
+    }
     const QString trial = QDir(folder).filePath(QStringLiteral(".trial.jpg"));
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 3 && !fixedSize; ++round) {
         const qint64 size = writePhoto(trial, width, height, 12345);
         if (size <= 0) {
             err << "bench_photos: cannot write " << trial << "\n";
@@ -80,9 +92,13 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= count; ++i) {
         const QString path =
             QDir(folder).filePath(QStringLiteral("photo%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
-        const qint64 present = QFileInfo(path).size();
-        if (present > wanted * 9 / 10 && present < wanted * 11 / 10)
+        if (fixedSize) {
+            if (QImageReader(path).size() == QSize(width, height))
+                continue;
+        } else if (const qint64 present = QFileInfo(path).size();
+                   present > wanted * 9 / 10 && present < wanted * 11 / 10) {
             continue;
+        }
         if (writePhoto(path, width, height, static_cast<quint32>(i)) <= 0) {
             err << "bench_photos: cannot write " << path << "\n";
             return 1;

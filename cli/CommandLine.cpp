@@ -44,6 +44,11 @@ QString usageText() {
         "  -n, --name=NAME          album name (required); also the album folder's name\n"
         "      --thumbnails         use thumbnails: PHOTO-m.jpg beside each PHOTO.jpg is\n"
         "                             shown on the index page\n"
+        "      --web                prepare the photos for the web: each album photo is\n"
+        "                             made from its original, turned upright and fitted\n"
+        "                             into 600x410 on the background colour; with\n"
+        "                             --thumbnails each 150x105 thumbnail is made too, and\n"
+        "                             PHOTO-m.jpg files are left alone (not with --rename)\n"
         "      --typed-titles       do not take titles and comments from the file names\n"
         "                             (the pages show them empty)\n"
         "      --rename             make FOLDER itself the album: the photos are renamed\n"
@@ -79,7 +84,9 @@ QString usageText() {
         "  photoalbum-make -n \"Лето 2026\" ~/Pictures/summer\n"
         "      makes the album ~/Pictures/summer/Лето 2026/start.htm\n"
         "  photoalbum-make --thumbnails --background=FFF8E7 -n Дача ~/Pictures/dacha\n"
-        "      the same on a cream background, with thumbnails on the index page\n");
+        "      the same on a cream background, with thumbnails on the index page\n"
+        "  photoalbum-make --web --thumbnails -n Дача ~/Pictures/dacha\n"
+        "      photos and thumbnails made from the camera's originals\n");
 }
 
 QString versionText() {
@@ -92,6 +99,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption thumbnails(QStringLiteral("thumbnails"));
     const QCommandLineOption typedTitles(QStringLiteral("typed-titles"));
     const QCommandLineOption rename(QStringLiteral("rename"));
+    const QCommandLineOption web(QStringLiteral("web"));
     const QCommandLineOption background(QStringLiteral("background"), QStringLiteral("colour"),
                                         QStringLiteral("RRGGBB"));
     const QCommandLineOption description(QStringLiteral("description"),
@@ -101,8 +109,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version(QStringLiteral("version"));
 
     QCommandLineParser parser;
-    parser.addOptions(
-        {name, thumbnails, typedTitles, rename, background, description, quiet, help, version});
+    parser.addOptions({name, thumbnails, web, typedTitles, rename, background, description, quiet,
+                       help, version});
     // The parser expects the program's name first.
     const bool parsedWell =
         parser.parse(QStringList{QStringLiteral("photoalbum-make")} + arguments);
@@ -123,6 +131,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     options.thumbnails = parser.isSet(thumbnails);
     options.typedTitles = parser.isSet(typedTitles);
     options.rename = parser.isSet(rename);
+    options.web = parser.isSet(web);
     options.quiet = parser.isSet(quiet);
     options.description =
         parser.isSet(description) ? parser.value(description) : defaultAlbumDescription();

@@ -10,6 +10,7 @@ struct MakeOptions {
     bool thumbnails = false;  // the settings window's thumbnail option
     bool typedTitles = false; // titles and comments are not taken from the file names
     bool rename = false;      // the source folder itself becomes the album
+    bool web = false;         // photos and thumbnails made from the originals at page size
     int red = 255, green = 255, blue = 255;
     QString description;
     bool quiet = false;

@@ -11,6 +11,7 @@
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailScan.h"
 #include "steps/TitlesFromNames.h"
+#include "steps/WebPhotoScan.h"
 
 #include <QDir>
 
@@ -99,7 +100,17 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     applySettingsDefaults(state);
     state.titlesFromFileNames = !options.typedTitles;
     state.keepSourceFolder = !options.rename;
-    if (options.thumbnails && scanThumbnails(state, messages) != ThumbnailScanOutcome::Paired)
+    if (options.web) {
+        state.thumbnails = options.thumbnails;
+        state.webPhotos = true;
+        if (const Outcome mode = checkWebPhotosMode(state); !mode) {
+            messages.inform(mode.message);
+            return ExitRefused;
+        }
+        if (!setWebPhotos(state, true, messages))
+            return ExitRefused;
+    } else if (options.thumbnails &&
+               scanThumbnails(state, messages) != ThumbnailScanOutcome::Paired)
         return ExitRefused;
     if (prepareAlbumFolder(state, messages) != PrepareOutcome::Ready)
         return ExitRefused;

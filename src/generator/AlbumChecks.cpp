@@ -5,6 +5,7 @@
 #include "steps/AlbumName.h"
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailLimit.h"
+#include "steps/WebPhotoScan.h"
 
 #include <cerrno>
 
@@ -39,6 +40,8 @@ Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
         return Outcome::failure(QStringLiteral("Программа может обработать только 40 изображений"));
     if (const Outcome limit = checkThumbnailLimit(state); !limit)
         return limit;
+    if (const Outcome web = checkWebPhotosMode(state); !web)
+        return web;
 
     for (int k = 1; k <= state.photoCount; ++k) {
         if (Outcome photo =

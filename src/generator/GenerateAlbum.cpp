@@ -4,6 +4,7 @@
 #include "generator/IndexPage.h"
 #include "generator/PhotoPage.h"
 #include "generator/RenamePlan.h"
+#include "generator/WebPhotos.h"
 #include "platform/FolderLock.h"
 #include "steps/AlbumName.h"
 #include "steps/InterruptedRun.h"
@@ -31,6 +32,12 @@ public:
             return lock;
         if (const Outcome checked = checkBeforeGeneration(state_, context_); !checked)
             return checked;
+        // Web photos: every photo is made in memory before anything is written.
+        if (state_.webPhotos) {
+            web_ = makeWebPhotos(state_, context_.progress);
+            if (!web_)
+                return web_;
+        }
         return state_.keepSourceFolder ? runCopyMode() : runRenameMode();
     }
 
@@ -100,6 +107,8 @@ private:
     }
 
     Outcome copyPhotos(const QString& folder) {
+        if (state_.webPhotos)
+            return writeWebPhotos(folder);
         for (int k = 1; k <= state_.photoCount; ++k) {
             const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
             if (const Outcome copied = copy(state_.photoFiles[k], target); !copied)
@@ -113,6 +122,24 @@ private:
             }
             progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.photoFiles[k],
                      300);
+        }
+        return {};
+    }
+
+    // Web photos: the photos and thumbnails made before the run wrote anything.
+    Outcome writeWebPhotos(const QString& folder) {
+        for (int k = 1; k <= state_.photoCount; ++k) {
+            const WebPhoto& made = web_.photos[k - 1];
+            const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
+            if (const Outcome written = write(target, made.photo); !written)
+                return failed(QStringLiteral("Не удалось записать фотографию"), target, written);
+            if (withThumbnails()) {
+                const QString thumbTarget = folder + QStringLiteral("n%1-m.jpg").arg(k);
+                if (const Outcome written = write(thumbTarget, made.thumbnail); !written)
+                    return failed(QStringLiteral("Не удалось записать миниатюру"), thumbTarget,
+                                  written);
+            }
+            progress(QStringLiteral("Записывается файл изображения:\r\n") + target, 300);
         }
         return {};
     }
@@ -273,6 +300,7 @@ private:
     FileOps& files_;
     QChar sep_;
     QStringList created_;
+    WebPhotoSet web_;
 };
 
 } // namespace

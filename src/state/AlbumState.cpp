@@ -41,4 +41,5 @@ void applySettingsDefaults(AlbumState& state) {
     state.thumbnails = false;
     state.titlesFromFileNames = true;
     state.keepSourceFolder = true;
+    state.webPhotos = false;
 }

@@ -31,6 +31,9 @@ struct AlbumState {
     // Copy mode: the album is made in a new folder inside the source folder.
     // Rename mode (false): the source folder itself becomes the album.
     bool keepSourceFolder = false;
+    // Web photos: every album photo (and thumbnail) is made from its original at
+    // the size the pages show it; "-m" files in the folder are left alone.
+    bool webPhotos = false;
     QString albumFolder;
     ColourComponent backgroundRed = 0;
     ColourComponent backgroundGreen = 0;

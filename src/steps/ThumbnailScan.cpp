@@ -1,6 +1,7 @@
 #include "steps/ThumbnailScan.h"
 
 #include "platform/FolderListing.h"
+#include "steps/WebPhotoScan.h"
 
 namespace {
 
@@ -39,6 +40,15 @@ bool isThumbnailName(const QString& name) {
 
 ThumbnailScanOutcome scanThumbnails(AlbumState& state, MessageSink& messages) {
     state.thumbnails = true;
+    if (state.webPhotos) {
+        // Thumbnails are made from the photos: there is nothing to pair.
+        const Outcome scanned = scanWebPhotos(state, messages);
+        if (scanned)
+            return ThumbnailScanOutcome::Paired;
+        messages.inform(scanned.message);
+        state.thumbnails = false;
+        return ThumbnailScanOutcome::ListingFailed;
+    }
     state.photoCount = 0;
     state.thumbnailCount = 0;
 

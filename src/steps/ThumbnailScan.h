@@ -12,7 +12,8 @@ enum class ThumbnailScanOutcome {
 
 // The settings window's thumbnail option being ticked: separates photos from
 // thumbnails (names with "-m" just before the first dot), keeps the limits of 20
-// and pairs each photo with its thumbnail.
+// and pairs each photo with its thumbnail. With web photos it is scanWebPhotos
+// instead (Paired, or ListingFailed with its message shown).
 ThumbnailScanOutcome scanThumbnails(AlbumState& state, MessageSink& messages);
 
 // True for a file name the scan takes as a thumbnail.

@@ -3,6 +3,7 @@
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
 #include "steps/PhotoOrder.h"
+#include "steps/ThumbnailScan.h"
 
 #include <QSet>
 
@@ -29,6 +30,9 @@ bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
         return false;
     }
     QStringList listed = listing.names;
+    // Web photos leave the "-m" files alone.
+    if (state.webPhotos)
+        listed.removeIf(isThumbnailName);
     if (listed.size() > MaxPhotos) {
         messages.inform(QStringLiteral("Программа может обработать только 40 изображений"));
         listed = listed.mid(0, MaxPhotos);

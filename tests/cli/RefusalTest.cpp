@@ -67,6 +67,20 @@ QList<RefusalCase> refusals() {
          {"--thumbnails", "-n", "Альбом"},
          QStringLiteral("Проверьте наличие миниатюр и их соответствие главным изображениям в "
                         "выбранной папке. Найдено:  0 -  2")},
+        {"web photos in rename mode",
+         threePhotos,
+         {"--web", "--rename", "-n", "Альбом"},
+         QStringLiteral("Подготовить фото для WEB можно, только если папка и исходные "
+                        "изображения остаются без изменений"),
+         false},
+        {"web photo that is no picture",
+         [=](const TestFolder& dir) {
+             threePhotos(dir);
+             dir.writeFile("photos/b.jpg", "\xFF\xD8 not a picture");
+         },
+         {"-q", "--web", "--thumbnails", "-n", "Альбом"},
+         QStringLiteral("Файл фотографии «%1» повреждён или не является изображением JPEG"),
+         false},
         {"album folder exists",
          [=](const TestFolder& dir) {
              threePhotos(dir);
@@ -108,7 +122,9 @@ TEST(Refusals, ExitOneWithTheMessageAndChangeNothing) {
         const CliRun run = runInProcess(QStringList(c.options) << dir.filePath("photos"));
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
-        const QString expected = Tool + c.message;
+        const QString expected =
+            Tool +
+            (c.message.contains("%1") ? c.message.arg(dir.filePath("photos/b.jpg")) : c.message);
         if (c.exact)
             EXPECT_EQ(run.err, expected + QLatin1Char('\n'));
         else

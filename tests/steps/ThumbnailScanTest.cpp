@@ -4,6 +4,7 @@
 #include "TestFolder.h"
 #include "TestPhotos.h"
 #include "steps/FolderChange.h"
+#include "steps/WebPhotoScan.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -151,5 +152,24 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"a-m-b.jpg", false}, NameCase{"a.b-m.jpg", false},
                       NameCase{"ab.c-m.jpg", false}, NameCase{".m-m.jpg", false},
                       NameCase{"abc-m.JPG", true}, NameCase{"abcdefg", false}));
+
+} // namespace
+
+namespace {
+
+TEST_F(ThumbnailScan, WebPhotosLeaveTheMFilesAloneAndKeepTheLimitOfTwenty) {
+    QStringList names;
+    for (int i = 10; i <= 30; ++i)
+        names << QStringLiteral("p%1.jpg").arg(i) << QStringLiteral("p%1-m.jpg").arg(i);
+    writePhotos(folder, names);
+    useFolder();
+    EXPECT_TRUE(setWebPhotos(state, true, messages));
+    EXPECT_EQ(state.photoCount, 21);
+    EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::Paired);
+    EXPECT_EQ(messages.informed, QStringList{tooManyPhotos});
+    ASSERT_EQ(state.photoCount, 20);
+    EXPECT_EQ(state.photoFiles[20], path("p29.jpg"));
+    EXPECT_EQ(state.thumbnailFiles[20], path("p29.jpg")); // made from its photo
+}
 
 } // namespace

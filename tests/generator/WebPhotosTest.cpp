@@ -1,0 +1,148 @@
+#include "DiskContents.h"
+#include "MakeAlbum.h"
+#include "TestFolder.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+#include <QTransform>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <tuple>
+
+namespace {
+
+const QRgb Background = qRgb(0, 0, 255), Mark = qRgb(230, 0, 0), Picture = qRgb(0, 190, 0);
+
+// A photo whose upright picture has its top-left quarter marked, stored turned
+// as a camera stores it for the EXIF orientation (0: no EXIF at all).
+QByteArray cameraJpeg(QSize upright, int orientation) {
+    QImage image(upright, QImage::Format_RGB32);
+    image.fill(Picture);
+    QPainter(&image).fillRect(0, 0, upright.width() / 2, upright.height() / 2, QColor(Mark));
+    const int turn = orientation == 3 ? 180 : orientation == 6 ? 270 : orientation == 8 ? 90 : 0;
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.transformed(QTransform().rotate(turn)).save(&buffer, "JPEG", 95);
+    // APP1 after SOI: "Exif", a big-endian TIFF header, one IFD entry: Orientation.
+    QByteArray segment = QByteArray::fromHex("ffe10022457869660000"
+                                             "4d4d002a00000008"
+                                             "0001011200030000000100000000"
+                                             "00000000");
+    segment[29] = static_cast<char>(orientation);
+    return orientation ? jpeg.insert(2, segment) : jpeg;
+}
+
+bool near(QRgb a, QRgb b) {
+    return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) < 90;
+}
+
+// The part of a canvas that is not background, along its middle row and column.
+QRect pictureOn(const QImage& canvas) {
+    QRect found;
+    for (int x = 0; x < canvas.width(); ++x)
+        if (!near(canvas.pixel(x, canvas.height() / 2), Background))
+            found |= QRect(x, canvas.height() / 2, 1, 1);
+    for (int y = 0; y < canvas.height(); ++y)
+        if (!near(canvas.pixel(canvas.width() / 2, y), Background))
+            found |= QRect(canvas.width() / 2, y, 1, 1);
+    return found;
+}
+
+struct ToolRun {
+    int status = -1;
+    QString err;
+};
+
+ToolRun make(const TestFolder& dir, const QString& folder, QStringList options) {
+    ToolRun run;
+    QString out;
+    QTextStream outStream(&out), errStream(&run.err);
+    options += {"-q", "--background", "0000FF", "-n", "Лето", dir.filePath(folder)};
+    run.status = runCommandLine(options, programFolder(), outStream, errStream);
+    errStream.flush();
+    return run;
+}
+
+TEST(WebPhotos, UprightFittedLetterboxedAndPagesAsWithout) {
+    struct Case {
+        const char* file;
+        QSize upright;
+        int orientation;
+        QSize shown, thumbnail; // the picture on the 600x410 and the 150x105 canvas
+    };
+    const QList<Case> cases = {
+        {"a landscape.jpg", {1200, 600}, 0, {600, 300}, {150, 75}},
+        {"b portrait.jpg", {400, 800}, 0, {205, 410}, {52, 105}},
+        {"c square, never enlarged.jpg", {300, 300}, 0, {300, 300}, {105, 105}},
+        {"d exif 1.jpg", {1000, 500}, 1, {600, 300}, {150, 75}},
+        {"e exif 3.jpg", {1000, 500}, 3, {600, 300}, {150, 75}},
+        {"f exif 6.jpg", {400, 800}, 6, {205, 410}, {52, 105}},
+        {"g exif 8.jpg", {400, 800}, 8, {205, 410}, {52, 105}},
+        {"h corrupt.jpg", {}, 0, {}, {}},
+    };
+    // The same photos, each with an "-m" file, which a web album leaves alone.
+    TestFolder dir;
+    for (const QString folder : {"web", "plain", "broken"}) {
+        dir.makeFolder(folder);
+        for (const Case& c : cases) {
+            const QString name = folder + "/" + c.file;
+            const bool corrupt = c.upright.isEmpty();
+            if (corrupt != (folder == "broken"))
+                continue;
+            dir.writeFile(name, corrupt ? "\xFF\xD8 broken" : cameraJpeg(c.upright, c.orientation));
+            dir.writeFile(QString(name).insert(name.size() - 4, "-m"), "not a picture");
+        }
+    }
+    const auto before = treeSnapshot(dir.path());
+    ASSERT_EQ(make(dir, "web", {"--web", "--thumbnails"}).status, 0);
+    ASSERT_EQ(make(dir, "plain", {"--thumbnails"}).status, 0);
+    // A photo that cannot be decoded refuses the album before anything is written
+    // (without thumbnails, titles come from the names: the "-m" files stay out).
+    const ToolRun refused = make(dir, "broken", {"--web"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(dir.filePath("broken/h corrupt.jpg»")))
+        << refused.err.toStdString();
+
+    for (int k = 1; k < cases.size(); ++k) {
+        const Case& c = cases[k - 1];
+        SCOPED_TRACE(c.file);
+        for (const auto& [name, size, shown] : {std::tuple{"n%1.jpg", QSize(600, 410), c.shown},
+                                                {"n%1-m.jpg", QSize(150, 105), c.thumbnail}}) {
+            const QImage canvas(dir.filePath("web/Лето/" + QString(name).arg(k)));
+            ASSERT_EQ(canvas.size(), size) << name;
+            EXPECT_TRUE(near(canvas.pixel(0, 0), Background));
+            EXPECT_TRUE(near(canvas.pixel(size.width() - 1, size.height() - 1), Background));
+            const QRect picture = pictureOn(canvas);
+            EXPECT_NEAR(picture.width(), shown.width(), 2) << name;
+            EXPECT_NEAR(picture.height(), shown.height(), 2) << name;
+            EXPECT_NEAR(picture.center().x(), size.width() / 2, 2) << name;
+            EXPECT_NEAR(picture.center().y(), size.height() / 2, 2) << name;
+            // Upright: the mark is in the top-left quarter and nowhere else.
+            const QPoint quarter(picture.width() / 4, picture.height() / 4),
+                topLeft = picture.topLeft() + quarter;
+            EXPECT_TRUE(near(canvas.pixel(topLeft), Mark)) << name;
+            EXPECT_TRUE(near(canvas.pixel(topLeft + QPoint(2 * quarter.x(), 0)), Picture)) << name;
+            EXPECT_TRUE(near(canvas.pixel(topLeft + QPoint(0, 2 * quarter.y())), Picture)) << name;
+            EXPECT_TRUE(near(canvas.pixel(topLeft + 2 * quarter), Picture)) << name;
+        }
+        EXPECT_FALSE(dir.readFile(QStringLiteral("web/Лето/n%1.jpg").arg(k)).contains("Exif"));
+    }
+
+    // Originals and "-m" files unchanged, nothing left of the refused album, and
+    // the pages byte for byte as without the option.
+    const auto made = treeSnapshot(dir.path());
+    auto after = made;
+    for (auto it = after.begin(); it != after.end();) {
+        if (it.key().startsWith("web/Лето/") && it.key().endsWith(".htm")) {
+            EXPECT_EQ(it.value(), made.value("plain" + it.key().mid(3))) << it.key().toStdString();
+        }
+        it = it.key().contains("/Лето") ? after.erase(it) : std::next(it);
+    }
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(dir.entries("web/Лето").size(), 3 + 1 + 3 * 7);
+}
+
+} // namespace
