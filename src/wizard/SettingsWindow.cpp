@@ -2,6 +2,7 @@
 
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailScan.h"
+#include "steps/WebPhotoScan.h"
 #include "wizard/Controls.h"
 #include "wizard/Desktop.h"
 #include "wizard/PreparationWindow.h"
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -53,6 +55,8 @@ void SettingsWindow::build() {
         makeCheck(this, QStringLiteral("Использовать  для комментария к фото имя файла"), true);
     keepFolderCheck = makeCheck(
         this, QStringLiteral("Папку и исходные изображения в ней оставить без изменений"), true);
+    webPhotosCheck =
+        makeCheck(this, QStringLiteral("Подготовить фото для WEB автоматически"), false);
     selectionButton = makeButton(this, QStringLiteral("Выбрать"));
 
     anySizeNote = makeNote(this, QStringLiteral("Размеры изображений могут быть произвольными по "
@@ -76,6 +80,13 @@ void SettingsWindow::build() {
         makeNote(this, QStringLiteral("Альбом будет создан в исходной папке, она будет "
                                       "переименована согласно названия альбома, исходные "
                                       "названия фото будут изменены."));
+    photosAsTheyAreNote =
+        makeNote(this, QStringLiteral("Фото попадут в альбом такими, какие они есть в исходной "
+                                      "папке."));
+    photosMadeForWebNote = makeNote(
+        this, QStringLiteral("Фото и миниатюры для альбома будут сделаны из исходных: повёрнуты, "
+                             "уменьшены до 600x410 и 150x105 без искажения пропорций. Исходные "
+                             "файлы не изменятся, файлы -m.jpg не нужны."));
 
     QFrame* underTitle = makeLine(this, Qt::Horizontal);
     QFrame* overButtons = makeLine(this, Qt::Horizontal);
@@ -88,6 +99,7 @@ void SettingsWindow::build() {
         {thumbnailsCheck, "Check1"},
         {titlesFromNamesCheck, "Check2"},
         {keepFolderCheck, "Check3"},
+        {webPhotosCheck, "Check4"},
         {selectionButton, "Command1"},
         {anySizeNote, "Label2"},
         {preparedSizesNote, "Label3"},
@@ -95,6 +107,8 @@ void SettingsWindow::build() {
         {namedTitlesNote, "Label5"},
         {insideFolderNote, "Label6"},
         {renamedFolderNote, "Label7"},
+        {photosAsTheyAreNote, "Label9"},
+        {photosMadeForWebNote, "Label10"},
         {underTitle, "Line1"},
         {overButtons, "Line2"},
     });
@@ -111,6 +125,9 @@ void SettingsWindow::build() {
     options->addWidget(keepFolderCheck, 2, 0, Qt::AlignTop);
     options->addWidget(insideFolderNote, 2, 1);
     options->addWidget(renamedFolderNote, 2, 1);
+    options->addWidget(webPhotosCheck, 3, 0, Qt::AlignTop);
+    options->addWidget(photosAsTheyAreNote, 3, 1);
+    options->addWidget(photosMadeForWebNote, 3, 1);
     options->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -131,7 +148,8 @@ void SettingsWindow::build() {
     setTabOrder(prepareButton, thumbnailsCheck);
     setTabOrder(thumbnailsCheck, titlesFromNamesCheck);
     setTabOrder(titlesFromNamesCheck, keepFolderCheck);
-    setTabOrder(keepFolderCheck, selectionButton);
+    setTabOrder(keepFolderCheck, webPhotosCheck);
+    setTabOrder(webPhotosCheck, selectionButton);
     prepareButton->setFocus();
 
     // A box set from code raises its handler just as a click does.
@@ -141,6 +159,8 @@ void SettingsWindow::build() {
             [this] { handle([this] { onTitlesFromNamesToggled(); }); });
     connect(keepFolderCheck, &QCheckBox::toggled, this,
             [this] { handle([this] { onKeepFolderToggled(); }); });
+    connect(webPhotosCheck, &QCheckBox::toggled, this,
+            [this] { handle([this] { onWebPhotosToggled(); }); });
     connect(prepareButton, &QPushButton::clicked, this,
             [this] { handle([this] { onPrepare(); }); });
     connect(selectionButton, &QPushButton::clicked, this,
@@ -159,13 +179,28 @@ void SettingsWindow::showNotes() {
     namedTitlesNote->setVisible(titlesFromNamesCheck->isChecked());
     insideFolderNote->setVisible(keepFolderCheck->isChecked());
     renamedFolderNote->setVisible(!keepFolderCheck->isChecked());
+    photosAsTheyAreNote->setVisible(!webPhotosCheck->isChecked());
+    photosMadeForWebNote->setVisible(webPhotosCheck->isChecked());
+}
+
+void SettingsWindow::showPhotoOptions() {
+    const QSignalBlocker blockThumbnails(thumbnailsCheck);
+    const QSignalBlocker blockWeb(webPhotosCheck);
+    thumbnailsCheck->setChecked(state().thumbnails);
+    webPhotosCheck->setChecked(state().webPhotos);
+    showNotes();
 }
 
 void SettingsWindow::onThumbnailsToggled() {
     showNotes();
     if (!thumbnailsCheck->isChecked()) {
-        // The photo list keeps what the last scan left.
         state().thumbnails = false;
+        // Web photos without thumbnails may be up to 40 again; otherwise the photo
+        // list keeps what the last scan left.
+        if (state().webPhotos) {
+            setWebPhotos(state(), true, desktop());
+            showPhotoOptions();
+        }
         return;
     }
     switch (scanThumbnails(state(), desktop())) {
@@ -186,8 +221,30 @@ void SettingsWindow::onTitlesFromNamesToggled() {
 }
 
 void SettingsWindow::onKeepFolderToggled() {
-    showNotes();
     state().keepSourceFolder = keepFolderCheck->isChecked();
+    if (const Outcome mode = checkWebPhotosMode(state()); !mode) {
+        // Web photos are made only into a new album folder: the folder stays.
+        desktop().inform(mode.message);
+        keepFolderCheck->setChecked(true);
+        return;
+    }
+    showNotes();
+}
+
+void SettingsWindow::onWebPhotosToggled() {
+    const bool on = webPhotosCheck->isChecked();
+    if (on && !state().keepSourceFolder) {
+        state().webPhotos = true;
+        const Outcome mode = checkWebPhotosMode(state());
+        state().webPhotos = false;
+        if (!mode) {
+            desktop().inform(mode.message);
+            showPhotoOptions();
+            return;
+        }
+    }
+    setWebPhotos(state(), on, desktop());
+    showPhotoOptions();
 }
 
 void SettingsWindow::onPrepare() {

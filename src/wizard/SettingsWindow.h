@@ -6,8 +6,8 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-// The settings window: the three album options, each switching one flag of the
-// album state and one pair of explanatory notes.
+// The settings window: the album options, each switching one flag of the album
+// state and one pair of explanatory notes.
 class SettingsWindow : public WizardWindow {
     Q_OBJECT
 public:
@@ -23,6 +23,9 @@ private:
     void onThumbnailsToggled();
     void onTitlesFromNamesToggled();
     void onKeepFolderToggled();
+    void onWebPhotosToggled();
+    // The thumbnail and web boxes as the state has them, without raising their handlers.
+    void showPhotoOptions();
     void onPrepare();
 
     QPushButton* selectionButton = nullptr;
@@ -30,6 +33,7 @@ private:
     QCheckBox* thumbnailsCheck = nullptr;
     QCheckBox* titlesFromNamesCheck = nullptr;
     QCheckBox* keepFolderCheck = nullptr;
+    QCheckBox* webPhotosCheck = nullptr;
     // Each option has a note for either state of its box.
     QLabel* anySizeNote = nullptr;
     QLabel* preparedSizesNote = nullptr;
@@ -37,4 +41,6 @@ private:
     QLabel* namedTitlesNote = nullptr;
     QLabel* insideFolderNote = nullptr;
     QLabel* renamedFolderNote = nullptr;
+    QLabel* photosAsTheyAreNote = nullptr;
+    QLabel* photosMadeForWebNote = nullptr;
 };

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,6 +65,28 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_TRUE(preparation->isVisible());
     settle();
     EXPECT_EQ(desktop.programEnds(), 0);
+}
+
+TEST_F(WizardTest, WebPhotosMakeThePhotosAndThumbnailsAtPageSize) {
+    const QString photos = photoFolder({"a.jpg", "b.jpg", "a-m.jpg"});
+    start(photos);
+    configure("Веб");
+    SettingsWindow* settings = wizard->settingsWindow();
+    click(settings, "Check4");
+    click(settings, "Check1");
+    EXPECT_EQ(desktop.texts(), QStringList());
+    EXPECT_EQ(state().photoCount, 2) << "the -m file is no photo of this album";
+    click(settings, "Command2");
+    click(wizard->preparationWindow(), "Command3");
+    desktop.answer(false);
+    click(wizard->generationWindow(), "Command1");
+
+    const QString album = photos + sep + "Веб" + sep;
+    for (int k = 1; k <= 2; ++k) {
+        EXPECT_EQ(QImage(album + QStringLiteral("n%1.jpg").arg(k)).size(), QSize(600, 410));
+        EXPECT_EQ(QImage(album + QStringLiteral("n%1-m.jpg").arg(k)).size(), QSize(150, 105));
+    }
+    EXPECT_EQ(QDir(photos).entryList(QDir::Files).size(), 3);
 }
 
 TEST_F(WizardTest, StartedInAPhotoFolderTheNewcomerGoesStraightOn) {
