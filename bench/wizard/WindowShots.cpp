@@ -14,6 +14,7 @@
 #include "wizard/Wizard.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -104,6 +105,9 @@ int main(int argc, char** argv) {
     bool ok = save(selection, outFolder, out);
 
     press(selection, "Command2");
+    // The settings window shows the web photos option ticked.
+    if (auto* webPhotos = find<QCheckBox>(wizard.settingsWindow(), "Check4"))
+        webPhotos->setChecked(true);
     ok = save(wizard.settingsWindow(), outFolder, out) && ok;
 
     press(wizard.settingsWindow(), "Command2");
