@@ -349,32 +349,6 @@ void windows1251Photo(Case& c) {
     c.albumOrder.append(bytes);
 }
 
-// The built program, run on the same folder while this run is at a disk
-// operation, must be refused at once and change nothing.
-void secondRunAt(Case& c, Kind kind) {
-    auto seen = std::make_shared<QString>();
-    c.faults = [&c, kind, seen](FaultyFileOps& ops) {
-        ops.beforeFirst([kind](const auto& call) { return call.kind == kind; },
-                        [&c, seen] {
-                            const auto before = treeSnapshot(c.root.path());
-                            QStringList args = c.arguments();
-                            if (!QFileInfo::exists(args.last()))
-                                args.last() = c.albumFolder(); // renamed by now
-                            const CliRun second = runProcess(builtTool(), args);
-                            *seen = QString::number(second.exitCode) + second.err;
-                            if (treeSnapshot(c.root.path()) != before)
-                                *seen += QStringLiteral(" and it changed the folders");
-                        });
-    };
-    c.check = [seen](const Case&, QStringList& problems) {
-        if (!seen->startsWith(QLatin1Char('1')) ||
-            !seen->contains(QStringLiteral("уже работает другой запуск")) ||
-            seen->contains(QStringLiteral("changed the folders")))
-            problems << QStringLiteral("the second run: ") + *seen;
-    };
-    c.noProcessReason = QStringLiteral("only the test process can start a second run halfway");
-}
-
 const Row rows[] = {
     {"QuotesAnglesAmpersand", Expect::Made,
      [](Case& c) {
@@ -752,13 +726,6 @@ const Row rows[] = {
          c.photo(QStringLiteral("n1.jpg.photoalbum-tmp"), QByteArray("тоже моё"));
          c.keptFiles = {QStringLiteral("notes.photoalbum-tmp"),
                         QStringLiteral("n1.jpg.photoalbum-tmp")};
-     }},
-    {"SecondRunWhileRenaming", Expect::Made,
-     [](Case& c) {
-         c.rename = true;
-         c.photo(QStringLiteral("a.jpg"), 1);
-         c.photo(QStringLiteral("b.jpg"), 2);
-         secondRunAt(c, Kind::Rename);
      }},
     // Ctrl-C between two renames: the renames made are undone before the end.
     {"InterruptedWhileRenaming", Expect::Refused,
