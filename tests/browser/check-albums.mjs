@@ -59,6 +59,14 @@ const albums = [
     photos: ['n2.jpg', 'x.jpg', 'Лес.jpg'],
     thumbnails: ['n2-m.jpg', 'x-m.jpg', 'Лес-m.jpg'],
   },
+  {
+    label: 'copy mode, web photos with thumbnails made from them',
+    name: 'Для WEB',
+    args: ['--web', '--thumbnails'],
+    photos: ['a.jpg', 'b.jpg'],
+    madeThumbnails: true,
+    pictureSize: [600, 410],
+  },
 ];
 
 // The photos in album order: as the program lists them, by the upper-cased name.
@@ -76,7 +84,7 @@ function makeAlbum(album, index) {
   const folder = out.trim().split('\n').pop();
   const photos = albumOrder(album.photos);
   // Titles come from the file names only without thumbnails: "Title#Comment.jpg".
-  const titles = album.thumbnails
+  const titles = album.thumbnails || album.madeThumbnails
     ? photos.map(() => '')
     : photos.map((n, k) => (n.includes('#') ? n.slice(0, n.indexOf('#')) : ordinals[k]));
   return { ...album, folder: path.resolve(folder), count: photos.length, titles };
@@ -160,6 +168,7 @@ const pageFacts = `(() => {
     })),
     images: [...document.querySelectorAll('img')].map((i) => ({
       src: i.src, alt: i.getAttribute('alt'), loaded: i.complete && i.naturalWidth > 0,
+      naturalSize: [i.naturalWidth, i.naturalHeight],
     })),
     albumNameOnPhotoPage: textOf('h3 font[color="#800000"]'),
     photoTitle: textOf('h3 font[color="#000080"]'),
@@ -243,7 +252,7 @@ async function checkAlbum(album, session) {
     const title = album.titles[k - 1];
     if (facts.indexTitles[k - 1] !== title)
       fail(where, `row ${k} reads "${facts.indexTitles[k - 1]}" instead of "${title}"`);
-    const picture = facts.images.find((i) => i.src.endsWith(album.thumbnails ? `/n${k}-m.jpg` : `/n${k}.jpg`));
+    const picture = facts.images.find((i) => i.src.endsWith(album.thumbnails || album.madeThumbnails ? `/n${k}-m.jpg` : `/n${k}.jpg`));
     if (!picture || picture.alt !== title) fail(where, `row ${k}'s picture is not titled "${title}"`);
     const rowLinks = facts.links.filter((l) => l.href === pageUrl(album, `n${k}.htm`));
     if (rowLinks.length !== 1) fail(where, `${rowLinks.length} links to n${k}.htm`);
@@ -263,6 +272,8 @@ async function checkAlbum(album, session) {
       fail(here, `photo title "${page.photoTitle[0]}" instead of "${album.titles[k - 1]}"`);
     const photo = page.images.find((i) => i.src === pageUrl(album, `n${k}.jpg`));
     if (!photo || photo.alt !== album.titles[k - 1]) fail(here, `the photo is not titled "${album.titles[k - 1]}"`);
+    if (photo && album.pictureSize && photo.naturalSize.join('x') !== album.pictureSize.join('x'))
+      fail(here, `the photo is ${photo.naturalSize.join('x')}, not ${album.pictureSize.join('x')}`);
 
     // Home always; back everywhere but on the first page; forward everywhere but on the last.
     const expected = { 'ish-bt.gif': 'start.htm' };
