@@ -109,6 +109,9 @@ WebPhotoSet makeWebPhotos(const AlbumState& state, ProgressSink* progress) {
 
     WebPhotoSet set;
     for (int i = 0; i < originals.size(); ++i) {
+        if (progress)
+            progress->keepAliveUntil(
+                [&future, i] { return future.isResultReadyAt(i) || future.isFinished(); });
         WebPhoto photo = future.resultAt(i);
         if (!photo) {
             future.cancel();

@@ -42,9 +42,10 @@ constexpr int mirrored(int value) {
 
 // How many progress captions generation shows: in copy mode one per copied
 // photo, one per index row and one per photo page; in rename mode the photos
-// are not copied.
+// are not copied; web photos add one each as they are made.
 int captionCount(const AlbumState& album) {
-    return (album.keepSourceFolder ? 3 : 2) * album.photoCount;
+    return (album.keepSourceFolder ? 3 : 2) * album.photoCount +
+           (album.webPhotos ? album.photoCount : 0);
 }
 
 } // namespace

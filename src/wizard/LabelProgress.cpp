@@ -20,6 +20,20 @@ void waitWithEventsRunning(int milliseconds) {
 
 } // namespace
 
+void LabelProgress::keepAliveUntil(const std::function<bool()>& ready) {
+    // A short look every few milliseconds keeps the windows live while photos
+    // are made on the other cores.
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (ready())
+            loop.quit();
+    });
+    poll.start(5);
+    if (!ready())
+        loop.exec();
+}
+
 void LabelProgress::caption(const QString& text, int pauseMs) {
     label_.setText(toBoxText(text));
     ++shown_;

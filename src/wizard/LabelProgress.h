@@ -14,6 +14,7 @@ public:
     LabelProgress(QLabel& label, QProgressBar& bar, Desktop& desktop)
         : label_(label), bar_(bar), desktop_(desktop) {}
     void caption(const QString& text, int pauseMs) override;
+    void keepAliveUntil(const std::function<bool()>& ready) override;
 
 private:
     QLabel& label_;
