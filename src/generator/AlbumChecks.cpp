@@ -3,6 +3,7 @@
 #include "platform/ErrorText.h"
 #include "platform/FileStatus.h"
 #include "steps/AlbumName.h"
+#include "steps/ConfigureAlbum.h"
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailLimit.h"
 #include "steps/WebPhotoScan.h"
@@ -37,7 +38,7 @@ Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
     if (const Outcome name = checkAlbumName(state.albumName); !name)
         return name;
     if (state.photoCount < 0 || state.photoCount > MaxPhotos)
-        return Outcome::failure(QStringLiteral("Программа может обработать только 40 изображений"));
+        return Outcome::failure(tooManyPhotosMessage());
     if (const Outcome limit = checkThumbnailLimit(state); !limit)
         return limit;
     if (const Outcome web = checkWebPhotosMode(state); !web)

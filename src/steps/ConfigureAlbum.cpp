@@ -5,21 +5,32 @@
 #include "platform/FolderLock.h"
 #include "platform/FsPath.h"
 #include "steps/AlbumName.h"
+#include "steps/FolderChange.h"
 #include "steps/InterruptedRun.h"
-
-#include <algorithm>
 
 QString defaultTypedAlbumName() {
     return QStringLiteral("Мой фотоальбом");
 }
 
-namespace {
-
 QString noPhotosMessage() {
     return QStringLiteral("В выбранной папке нет файлов изображений");
 }
 
-} // namespace
+QString tooManyPhotosMessage() {
+    return QStringLiteral("Программа может обработать только 40 изображений");
+}
+
+void takePhotos(AlbumState& state, const QStringList& names, MessageSink& messages) {
+    state.photoCount = 0;
+    for (const QString& name : names) {
+        if (state.photoCount == MaxPhotos) {
+            messages.inform(tooManyPhotosMessage());
+            break;
+        }
+        ++state.photoCount;
+        state.photoFiles[state.photoCount] = state.sourceFolder + name;
+    }
+}
 
 bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages,
                     FileOps& files) {
@@ -44,9 +55,8 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
     if (recovery.recovered) {
         state.sourceFolder = withTrailingSeparator(recovery.folder);
         messages.inform(recovery.message);
-        const FolderListing photos = listPhotoFiles(state.sourceFolder);
-        if (photos.ok)
-            state.photoCount = static_cast<Count>(std::min<qsizetype>(photos.names.size(), 32767));
+        // The photos are counted again under their first names, as a folder change counts them.
+        changeFolder(state, recovery.folder);
     }
     if (state.photoCount == 0) {
         messages.inform(noPhotosMessage());
@@ -82,14 +92,6 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
     }
 
     state.albumName = typedName;
-    state.photoCount = 0;
-    for (const QString& name : photos) {
-        if (state.photoCount + 1 > MaxPhotos) {
-            messages.inform(QStringLiteral("Программа может обработать только 40 изображений"));
-            break;
-        }
-        ++state.photoCount;
-        state.photoFiles[state.photoCount] = state.sourceFolder + name;
-    }
+    takePhotos(state, photos, messages);
     return true;
 }

@@ -17,3 +17,10 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
 
 // The album name the name box starts with, and which "Настроить" questions.
 QString defaultTypedAlbumName();
+
+// The album's photos become the named files of the source folder, in their
+// order, up to 40; more are left out with one message.
+void takePhotos(AlbumState& state, const QStringList& names, MessageSink& messages);
+
+QString noPhotosMessage();
+QString tooManyPhotosMessage();

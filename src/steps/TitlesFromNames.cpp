@@ -2,6 +2,7 @@
 
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
+#include "steps/ConfigureAlbum.h"
 #include "steps/PhotoOrder.h"
 #include "steps/ThumbnailScan.h"
 
@@ -34,7 +35,7 @@ bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
     if (state.webPhotos)
         listed.removeIf(isThumbnailName);
     if (listed.size() > MaxPhotos) {
-        messages.inform(QStringLiteral("Программа может обработать только 40 изображений"));
+        messages.inform(tooManyPhotosMessage());
         listed = listed.mid(0, MaxPhotos);
     }
     const int count = static_cast<int>(listed.size());

@@ -1,34 +1,8 @@
 #include "steps/WebPhotoScan.h"
 
 #include "platform/FolderListing.h"
+#include "steps/ConfigureAlbum.h"
 #include "steps/ThumbnailScan.h"
-
-namespace {
-
-QString noPhotosMessage() {
-    return QStringLiteral("В выбранной папке нет файлов изображений");
-}
-
-// The photo list as the selection window's "Настроить" takes it: every photo, up to 40.
-bool listAllPhotos(AlbumState& state, MessageSink& messages) {
-    const FolderListing listing = listPhotoFiles(state.sourceFolder);
-    if (!listing) {
-        messages.inform(listing.message);
-        return false;
-    }
-    state.photoCount = 0;
-    for (const QString& name : listing.names) {
-        if (state.photoCount == MaxPhotos) {
-            messages.inform(QStringLiteral("Программа может обработать только 40 изображений"));
-            break;
-        }
-        ++state.photoCount;
-        state.photoFiles[state.photoCount] = state.sourceFolder + name;
-    }
-    return true;
-}
-
-} // namespace
 
 Outcome scanWebPhotos(AlbumState& state, MessageSink& messages) {
     const FolderListing listing = listPhotoFiles(state.sourceFolder);
@@ -47,7 +21,7 @@ Outcome scanWebPhotos(AlbumState& state, MessageSink& messages) {
         messages.inform(
             state.thumbnails
                 ? QStringLiteral("Программа может обработать для WEB только 20 изображений")
-                : QStringLiteral("Программа может обработать только 40 изображений"));
+                : tooManyPhotosMessage());
         photos.resize(limit);
     }
     state.photoCount = static_cast<Count>(photos.size());
@@ -73,10 +47,14 @@ bool setWebPhotos(AlbumState& state, bool on, MessageSink& messages) {
         return true;
     }
     state.webPhotos = false;
-    if (state.thumbnails)
+    if (state.thumbnails) {
         scanThumbnails(state, messages);
-    else
-        listAllPhotos(state, messages);
+    } else if (const FolderListing listing = listPhotoFiles(state.sourceFolder); listing) {
+        // Every photo again, as "Настроить" takes them.
+        takePhotos(state, listing.names, messages);
+    } else {
+        messages.inform(listing.message);
+    }
     return true;
 }
 

@@ -238,7 +238,7 @@ void SelectionWindow::onConfigure() {
 
 void SelectionWindow::onPrepare() {
     if (state().photoCount == 0)
-        desktop().inform(QStringLiteral("В выбранной папке нет файлов изображений"));
+        desktop().inform(noPhotosMessage());
     else
         desktop().inform(
             QStringLiteral("Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."));
