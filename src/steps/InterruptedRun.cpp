@@ -33,6 +33,12 @@ Outcome notOurs(const QString& path) {
             .arg(path));
 }
 
+Outcome leftoverStays(const QString& path, const Outcome& why) {
+    return Outcome::failure(
+        QStringLiteral("Не удалось убрать «%1», оставшийся от прерванного прошлого запуска: %2.")
+            .arg(path, why.message));
+}
+
 } // namespace
 
 QString temporaryNameSuffix() {
@@ -187,22 +193,15 @@ Outcome clearCopyLeftovers(const QString& folder, const QString& albumName, File
                 continue;
             const QString path = inFolder(part, entry.name);
             if (const Outcome removed = files.removeFile(path); !removed)
-                return Outcome::failure(
-                    QStringLiteral("Не удалось убрать «%1», оставшийся от прерванного прошлого "
-                                   "запуска: %2.")
-                        .arg(path, removed.message));
+                return leftoverStays(path, removed);
         }
-        for (const QString& path : {marked ? inFolder(part, partMarkName()) : QString(), part}) {
-            if (path.isEmpty())
-                continue;
-            const Outcome removed =
-                path == part ? files.removeEmptyFolder(path) : files.removeFile(path);
-            if (!removed)
-                return Outcome::failure(
-                    QStringLiteral("Не удалось убрать «%1», оставшийся от прерванного прошлого "
-                                   "запуска: %2.")
-                        .arg(path, removed.message));
+        const QString mark = inFolder(part, partMarkName());
+        if (marked) {
+            if (const Outcome removed = files.removeFile(mark); !removed)
+                return leftoverStays(mark, removed);
         }
+        if (const Outcome removed = files.removeEmptyFolder(part); !removed)
+            return leftoverStays(part, removed);
     }
     if (!albumName.isEmpty()) {
         const QString strayMark = inFolder(inFolder(folder, albumName), partMarkName());
