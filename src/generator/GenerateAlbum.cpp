@@ -106,41 +106,44 @@ private:
         return {};
     }
 
+    // Puts every photo (and its thumbnail) into the album: copied from the
+    // original, or, with web photos, written as made before the run began.
     Outcome copyPhotos(const QString& folder) {
-        if (state_.webPhotos)
-            return writeWebPhotos(folder);
         for (int k = 1; k <= state_.photoCount; ++k) {
             const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
-            if (const Outcome copied = copy(state_.photoFiles[k], target); !copied)
-                return failed(QStringLiteral("Не удалось скопировать фотографию"),
-                              state_.photoFiles[k], copied);
+            if (const Outcome placed = placePhoto(k, false, target); !placed)
+                return placed;
             if (withThumbnails()) {
-                const QString thumbTarget = folder + QStringLiteral("n%1-m.jpg").arg(k);
-                if (const Outcome copied = copy(state_.thumbnailFiles[k], thumbTarget); !copied)
-                    return failed(QStringLiteral("Не удалось скопировать миниатюру"),
-                                  state_.thumbnailFiles[k], copied);
+                if (const Outcome placed =
+                        placePhoto(k, true, folder + QStringLiteral("n%1-m.jpg").arg(k));
+                    !placed)
+                    return placed;
             }
-            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.photoFiles[k],
-                     300);
+            if (state_.webPhotos)
+                progress(QStringLiteral("Записывается файл изображения:\r\n") + target, 300);
+            else
+                progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.photoFiles[k],
+                         300);
         }
         return {};
     }
 
-    // Web photos: the photos and thumbnails made before the run wrote anything.
-    Outcome writeWebPhotos(const QString& folder) {
-        for (int k = 1; k <= state_.photoCount; ++k) {
-            const WebPhoto& made = web_.photos[k - 1];
-            const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
-            if (const Outcome written = write(target, made.photo); !written)
-                return failed(QStringLiteral("Не удалось записать фотографию"), target, written);
-            if (withThumbnails()) {
-                const QString thumbTarget = folder + QStringLiteral("n%1-m.jpg").arg(k);
-                if (const Outcome written = write(thumbTarget, made.thumbnail); !written)
-                    return failed(QStringLiteral("Не удалось записать миниатюру"), thumbTarget,
-                                  written);
-            }
-            progress(QStringLiteral("Записывается файл изображения:\r\n") + target, 300);
+    Outcome placePhoto(int k, bool thumbnail, const QString& target) {
+        if (state_.webPhotos) {
+            const WebPhoto& made = web_.photos.at(k - 1);
+            const Outcome written = write(target, thumbnail ? made.thumbnail : made.photo);
+            if (!written)
+                return failed(thumbnail ? QStringLiteral("Не удалось записать миниатюру")
+                                        : QStringLiteral("Не удалось записать фотографию"),
+                              target, written);
+            return {};
         }
+        const QString& original = thumbnail ? state_.thumbnailFiles[k] : state_.photoFiles[k];
+        const Outcome copied = copy(original, target);
+        if (!copied)
+            return failed(thumbnail ? QStringLiteral("Не удалось скопировать миниатюру")
+                                    : QStringLiteral("Не удалось скопировать фотографию"),
+                          original, copied);
         return {};
     }
 
