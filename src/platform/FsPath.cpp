@@ -48,9 +48,6 @@ int utf8SequenceLength(const QByteArray& bytes, qsizetype at) {
 } // namespace
 
 QByteArray toFsBytes(const QString& path) {
-#ifdef _WIN32
-    return path.toUtf8();
-#else
     QByteArray bytes;
     bytes.reserve(path.size());
     qsizetype runStart = 0;
@@ -63,7 +60,6 @@ QByteArray toFsBytes(const QString& path) {
         runStart = i + 1;
     }
     return bytes;
-#endif
 }
 
 QString fromFsBytes(const QByteArray& bytes) {
@@ -86,19 +82,11 @@ QString fromFsBytes(const QByteArray& bytes) {
 }
 
 std::filesystem::path toFsPath(const QString& path) {
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
     return std::filesystem::path(toFsBytes(path).toStdString());
-#endif
 }
 
 QString fromFsPath(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return QString::fromStdWString(path.native());
-#else
     return fromFsBytes(QByteArray::fromStdString(path.native()));
-#endif
 }
 
 bool hasUndecodableBytes(const QString& name) {

@@ -1,21 +1,16 @@
 #include "platform/RealFileOps.h"
 
 #include "platform/ErrorText.h"
+#include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
-
-#ifdef _WIN32
-#include <QFile>
-#include <windows.h>
-#else
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -25,13 +20,27 @@ Outcome fromErrorCode(const std::error_code& ec) {
     return ec ? Outcome::failure(describeError(ec)) : Outcome::success();
 }
 
-#ifndef _WIN32
 Outcome fromErrno(int value) {
     return Outcome::failure(describeErrno(value));
 }
 
-// Copies every byte from one open file to another; 0 or the errno value.
-int copyContents(int in, int out, off_t size) {
+// Writes all the bytes to an open file; 0 or the errno value.
+int writeAll(int fd, const char* data, qsizetype size) {
+    for (qsizetype written = 0; written < size;) {
+        const ssize_t n = ::write(fd, data + written, static_cast<std::size_t>(size - written));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        written += n;
+    }
+    return 0;
+}
+
+// Copies every byte from one open file to another; 0 or the errno value. A file
+// that shrinks while it is copied yields what it holds by then.
+int copyContents(int in, int out) {
     bool rangeWorks = true;
     bool sendfileWorks = true;
     off_t done = 0;
@@ -56,14 +65,9 @@ int copyContents(int in, int out, off_t size) {
         } else {
             char buffer[1 << 16];
             n = ::read(in, buffer, sizeof buffer);
-            for (ssize_t written = 0; n > 0 && written < n;) {
-                const ssize_t w = ::write(out, buffer + written, n - written);
-                if (w < 0) {
-                    if (errno == EINTR)
-                        continue;
-                    return errno;
-                }
-                written += w;
+            if (n > 0) {
+                if (const int error = writeAll(out, buffer, n); error != 0)
+                    return error;
             }
         }
         if (n < 0) {
@@ -75,8 +79,6 @@ int copyContents(int in, int out, off_t size) {
             break;
         done += n;
     }
-    // A file that shrank while it was copied still yields what it holds now.
-    (void)size;
     return 0;
 }
 
@@ -91,11 +93,6 @@ int syncFolderOf(const QByteArray& path) {
     return error == EINVAL ? 0 : error; // some file systems cannot sync a folder
 }
 
-bool entryExists(const QByteArray& path) {
-    struct stat info {};
-    return ::lstat(path.constData(), &info) == 0;
-}
-
 // On a disk that ignores letter case (FAT, exFAT, NTFS, casefolded ext4) two
 // names that differ only in case are one entry: renaming it changes the case and
 // replaces nothing. A second hard link to a file is a different name, not this.
@@ -107,7 +104,6 @@ bool sameEntry(const QByteArray& source, const QByteArray& target) {
     return from.st_dev == to.st_dev && from.st_ino == to.st_ino &&
            (S_ISDIR(from.st_mode) || from.st_nlink == 1);
 }
-#endif
 
 } // namespace
 
@@ -126,11 +122,6 @@ Outcome RealFileOps::makeFolder(const QString& path) {
 }
 
 Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
-#ifdef _WIN32
-    std::error_code ec;
-    fs::copy_file(toFsPath(from), toFsPath(to), fs::copy_options::overwrite_existing, ec);
-    return fromErrorCode(ec);
-#else
     // The copy is done here rather than by the library so that the reason of a
     // failure is the kernel's own, whichever call (copy_file_range, sendfile,
     // read, write) met it: a full disk is "no space", not "input/output error".
@@ -160,7 +151,7 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
         ::close(in);
         return fromErrno(error);
     }
-    int error = copyContents(in, out, info.st_size);
+    int error = copyContents(in, out);
     if (::close(out) != 0 && error == 0)
         error = errno;
     ::close(in);
@@ -168,16 +159,9 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
         return Outcome::success();
     ::unlink(target.constData()); // only our own partial copy
     return fromErrno(error);
-#endif
 }
 
 Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
-#ifdef _WIN32
-    if (MoveFileExW(reinterpret_cast<LPCWSTR>(from.utf16()), reinterpret_cast<LPCWSTR>(to.utf16()),
-                    0))
-        return Outcome::success();
-    return fromErrorCode(std::error_code(static_cast<int>(GetLastError()), std::system_category()));
-#else
     const QByteArray source = toFsBytes(from);
     const QByteArray target = toFsBytes(to);
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
@@ -191,39 +175,21 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
         return fromErrno(error);
     // Some file systems (FUSE ntfs, exFAT) do not know the no-replace flag:
     // look before renaming instead.
-    if (entryExists(target) && !sameEntry(source, target))
+    if (linkStatusOf(to).exists() && !sameEntry(source, target))
         return fromErrno(EEXIST);
     if (::rename(source.constData(), target.constData()) == 0)
         return Outcome::success();
     return fromErrno(errno);
-#endif
 }
 
 namespace {
 
 Outcome writeBytes(const QString& path, const QByteArray& bytes, bool durably) {
-#ifdef _WIN32
-    (void)durably;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return Outcome::failure(describeErrno(EIO));
-    return Outcome::success();
-#else
     const QByteArray target = toFsBytes(path);
     const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return fromErrno(errno);
-    int error = 0;
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            break;
-        }
-        written += n;
-    }
+    int error = writeAll(fd, bytes.constData(), bytes.size());
     if (error == 0 && durably && ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && error == 0)
@@ -234,7 +200,6 @@ Outcome writeBytes(const QString& path, const QByteArray& bytes, bool durably) {
         return Outcome::success();
     ::unlink(target.constData());
     return fromErrno(error);
-#endif
 }
 
 } // namespace
@@ -248,15 +213,9 @@ Outcome RealFileOps::writeFileDurably(const QString& path, const QByteArray& byt
 }
 
 Outcome RealFileOps::removeEmptyFolder(const QString& path) {
-#ifdef _WIN32
-    if (RemoveDirectoryW(reinterpret_cast<LPCWSTR>(path.utf16())))
-        return Outcome::success();
-    return fromErrorCode(std::error_code(static_cast<int>(GetLastError()), std::system_category()));
-#else
     if (::rmdir(toFsBytes(path).constData()) == 0)
         return Outcome::success();
     return fromErrno(errno);
-#endif
 }
 
 Outcome RealFileOps::removeFile(const QString& path) {
