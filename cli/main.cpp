@@ -1,28 +1,11 @@
 #include "Interruption.h"
 #include "MakeAlbum.h"
 #include "platform/ErrorText.h"
+#include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
 #include <QCoreApplication>
-#include <cerrno>
 #include <unistd.h>
-
-namespace {
-
-// Writes all of the bytes to standard output; 0 or the errno value.
-int writeOut(const QByteArray& bytes) {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(STDOUT_FILENO, bytes.constData() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        done += n;
-    }
-    return 0;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -38,7 +21,8 @@ int main(int argc, char** argv) {
     out.flush();
     // The result line is the program's answer: when it cannot be written, the
     // run has failed, whatever was made.
-    if (const int error = writeOut(toFsBytes(outText)); error != 0) {
+    const QByteArray result = toFsBytes(outText);
+    if (const int error = writeAll(STDOUT_FILENO, result.constData(), result.size()); error != 0) {
         err << "photoalbum-make: не удалось вывести результат на стандартный вывод: "
             << describeErrno(error) << "." << Qt::endl;
         status = 1;

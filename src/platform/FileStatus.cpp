@@ -71,6 +71,19 @@ int maxPathBytes() {
     return PATH_MAX;
 }
 
+int writeAll(int fd, const char* data, qsizetype size) {
+    for (qsizetype written = 0; written < size;) {
+        const ssize_t n = ::write(fd, data + written, static_cast<std::size_t>(size - written));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        written += n;
+    }
+    return 0;
+}
+
 Result<QByteArray> readFileBytes(const QString& path) {
     const int fd = ::open(toFsBytes(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)

@@ -42,3 +42,7 @@ int maxPathBytes();
 
 // The whole content of a small file, read by its bytes' name.
 Result<QByteArray> readFileBytes(const QString& path);
+
+// Writes all the bytes to an open file, going on after interrupted or short
+// writes; 0 or the errno value.
+int writeAll(int fd, const char* data, qsizetype size);

@@ -24,20 +24,6 @@ Outcome fromErrno(int value) {
     return Outcome::failure(describeErrno(value));
 }
 
-// Writes all the bytes to an open file; 0 or the errno value.
-int writeAll(int fd, const char* data, qsizetype size) {
-    for (qsizetype written = 0; written < size;) {
-        const ssize_t n = ::write(fd, data + written, static_cast<std::size_t>(size - written));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        written += n;
-    }
-    return 0;
-}
-
 // Copies every byte from one open file to another; 0 or the errno value. A file
 // that shrinks while it is copied yields what it holds by then.
 int copyContents(int in, int out) {
