@@ -164,8 +164,7 @@ private:
         for (int k = 1; k <= state_.photoCount; ++k)
             journal.createdFiles.append(QStringLiteral("n%1.htm").arg(k));
         journal.createdFiles += navigationImageNames();
-        for (const PhotoRename& r : plan.renames)
-            journal.renames.append({r.from, r.temporary, r.to, r.inode});
+        journal.renames = plan.renames;
         const QString journalPath = folder + journalFileName();
         if (const Outcome written = files_.writeFileDurably(journalPath, encodeJournal(journal));
             !written) {

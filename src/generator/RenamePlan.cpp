@@ -58,7 +58,6 @@ QString whyNotRenamable(const QString& folder, const QString& parent, const QStr
 RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     RenamePlan plan;
     const QString folder = state.sourceFolder;
-    plan.folder = folder;
 
     const QString parent = folderOfPath(folder, separator);
     if (parent.isEmpty()) {
@@ -94,10 +93,10 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     }
 
     for (int k = 1; k <= state.photoCount; ++k) {
-        plan.renames.append({state.photoFiles[k], QStringLiteral("n%1.jpg").arg(k), {}, 0});
+        plan.renames.append({state.photoFiles[k], {}, QStringLiteral("n%1.jpg").arg(k), 0});
         if (state.thumbnails)
             plan.renames.append(
-                {state.thumbnailFiles[k], QStringLiteral("n%1-m.jpg").arg(k), {}, 0});
+                {state.thumbnailFiles[k], {}, QStringLiteral("n%1-m.jpg").arg(k), 0});
     }
 
     // Every name the album will hold must fit in a path the kernel takes.

@@ -2,23 +2,19 @@
 
 #include "platform/Outcome.h"
 #include "state/AlbumState.h"
+#include "steps/RenameJournal.h"
 
 #include <QList>
 
 // How rename mode gives the photos their album names without ever replacing a
 // file: photos whose present name another photo needs first step aside under a
-// temporary name that keeps their own, then every photo takes its new name.
-struct PhotoRename {
-    QString from; // bare names inside the folder
-    QString to;
-    QString temporary; // empty when the photo can go straight to its new name
-    quint64 inode = 0; // finds the photo again whatever it is called
-};
+// temporary name that keeps their own, then every photo takes its new name. The
+// plan's renames are what the journal records.
+using PhotoRename = RenameJournal::Rename;
 
 // A failed plan says why rename mode cannot start.
 struct RenamePlan : Outcome {
     QList<PhotoRename> renames;
-    QString folder;      // the source folder, with its trailing separator
     QString albumFolder; // the folder's path once it has the album's name, without one
 };
 
