@@ -1,5 +1,7 @@
 #include "generator/WebPhotos.h"
 
+#include "platform/FileStatus.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
@@ -57,7 +59,13 @@ WebPhoto failedPhoto(const QString& original) {
 } // namespace
 
 WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool withThumbnail) {
-    QImageReader reader(original, "jpg");
+    // Read by the name's bytes, so that a name that is not UTF-8 opens too.
+    Result<QByteArray> bytes = readFileBytes(original);
+    if (!bytes)
+        return failedPhoto(original);
+    QBuffer file(&bytes.value);
+    file.open(QIODevice::ReadOnly);
+    QImageReader reader(&file, "jpg");
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (!stored.isValid())

@@ -1,12 +1,16 @@
+#include "generator/WebPhotos.h"
+
 #include "DiskContents.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
+#include "platform/FsPath.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QTextStream>
 #include <QTransform>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <tuple>
@@ -143,6 +147,16 @@ TEST(WebPhotos, UprightFittedLetterboxedAndPagesAsWithout) {
     }
     EXPECT_EQ(after, before);
     EXPECT_EQ(dir.entries("web/Лето").size(), 3 + 1 + 3 * 7);
+}
+
+// A name from an old Windows archive is no UTF-8: the photo is read by its bytes.
+TEST(WebPhotos, NameThatIsNotUtf8IsReadByItsBytes) {
+    TestFolder dir;
+    const QString original = dir.filePath(fromFsBytes("\xcf\xf0\xe8.jpg"));
+    const QByteArray jpeg = cameraJpeg({800, 400}, 0);
+    std::ofstream(toFsPath(original), std::ios::binary).write(jpeg.constData(), jpeg.size());
+    EXPECT_EQ(QImage::fromData(makeWebPhoto(original, Qt::white, false).photo).size(),
+              QSize(600, 410));
 }
 
 } // namespace
