@@ -1,5 +1,8 @@
 #include "wizard/PhotoView.h"
 
+#include "platform/FileStatus.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -8,7 +11,13 @@ namespace {
 // Decodes a picture as large as fits the box with its proportions kept,
 // upright; a null image when it cannot be read.
 QImage decodeScaled(const QString& path, QSize box) {
-    QImageReader reader(path);
+    // Read by the name's bytes, so that a name that is not UTF-8 shows too.
+    Result<QByteArray> bytes = readFileBytes(path);
+    if (!bytes)
+        return {};
+    QBuffer file(&bytes.value);
+    file.open(QIODevice::ReadOnly);
+    QImageReader reader(&file);
     reader.setAutoTransform(true);
     // The orientation is applied after scaling, so a photo stored on its side
     // is fitted into the transposed box.

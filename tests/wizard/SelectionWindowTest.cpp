@@ -4,6 +4,7 @@
 
 #include "TestPhotos.h"
 #include "WizardHarness.h"
+#include "platform/FsPath.h"
 #include "wizard/AboutBox.h"
 #include "wizard/FileList.h"
 #include "wizard/FolderList.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
 
 namespace {
 
@@ -123,6 +125,16 @@ TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
     EXPECT_TRUE(desktop.shown().isEmpty());
     // Counted when the wizard started, not by the clicks.
     EXPECT_EQ(state().photoCount, 2);
+}
+
+// A name from an old Windows archive is no UTF-8: the preview reads it by its bytes.
+TEST_F(WizardTest, PreviewShowsAPhotoWhoseNameIsNotUtf8) {
+    const QByteArray jpeg = makeJpeg(1, 640, 480);
+    std::ofstream(toFsPath(folder.path() + sep + fromFsBytes("\xcf\xf0\xe8.jpg")), std::ios::binary)
+        .write(jpeg.constData(), jpeg.size());
+    start();
+    control<FileList>(wizard->selectionWindow(), "File1")->setCurrentRow(0);
+    EXPECT_TRUE(control<PhotoView>(wizard->selectionWindow(), "Image1")->hasPicture());
 }
 
 TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
