@@ -1,6 +1,7 @@
 #include "generator/IndexPage.h"
 
 #include "Recorders.h"
+#include "TestPhotos.h"
 #include "generator/PhotoPage.h"
 #include "state/AlbumState.h"
 
@@ -68,17 +69,6 @@ QStringList expectedRow(int k, const QString& title, bool thumbnails) {
             R"( width="150" height="105"></a></td></tr>)",
         " ",
     };
-}
-
-AlbumState albumOf(int count, bool thumbnails) {
-    AlbumState state;
-    applyStartupDefaults(state, QStringLiteral("/photos"));
-    state.albumName = QStringLiteral("Лето");
-    state.thumbnails = thumbnails;
-    state.photoCount = static_cast<Count>(count);
-    for (int k = 1; k <= count; ++k)
-        state.titles[k] = QStringLiteral("Снимок %1").arg(k);
-    return state;
 }
 
 QByteArray writeIndex(const AlbumState& state, const QString& typedName) {

@@ -1,6 +1,7 @@
 #include "generator/PhotoPage.h"
 
 #include "Recorders.h"
+#include "TestPhotos.h"
 #include "state/AlbumState.h"
 
 #include <gtest/gtest.h>
@@ -57,19 +58,6 @@ QStringList expectedPage(int k, const QString& ordinal, const QString& typedName
     lines += navigation;
     lines += QStringList{" ", "</TD></TR></TABLE>", " ", "</body></html>"};
     return lines;
-}
-
-AlbumState albumOf(int count, bool thumbnails) {
-    AlbumState state;
-    applyStartupDefaults(state, QStringLiteral("/photos"));
-    state.albumName = QStringLiteral("Лето");
-    state.thumbnails = thumbnails;
-    state.photoCount = static_cast<Count>(count);
-    for (int k = 1; k <= count; ++k) {
-        state.titles[k] = QStringLiteral("Снимок %1").arg(k);
-        state.comments[k] = QStringLiteral("Комментарий %1").arg(k);
-    }
-    return state;
 }
 
 QStringList writePage(const AlbumState& state, int k, const QString& typedName) {

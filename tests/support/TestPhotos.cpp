@@ -23,3 +23,16 @@ void writePhotos(const TestFolder& folder, const QStringList& names) {
     for (const QString& name : names)
         folder.writeFile(name, makeJpeg(seed++));
 }
+
+AlbumState albumOf(int count, bool thumbnails) {
+    AlbumState state;
+    applyStartupDefaults(state, QStringLiteral("/photos"));
+    state.albumName = QStringLiteral("Лето");
+    state.thumbnails = thumbnails;
+    state.photoCount = static_cast<Count>(count);
+    for (int k = 1; k <= count; ++k) {
+        state.titles[k] = QStringLiteral("Снимок %1").arg(k);
+        state.comments[k] = QStringLiteral("Комментарий %1").arg(k);
+    }
+    return state;
+}

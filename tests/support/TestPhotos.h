@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/AlbumState.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,3 +13,7 @@ QByteArray makeJpeg(int seed, int width = 64, int height = 48);
 
 // Writes photos with the given names into the folder (relative to it).
 void writePhotos(const TestFolder& folder, const QStringList& names);
+
+// An album "Лето" of `count` photos in "/photos", photo k titled "Снимок k" with
+// the comment "Комментарий k", ready for the page writers.
+AlbumState albumOf(int count, bool thumbnails);
