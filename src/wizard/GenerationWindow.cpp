@@ -2,7 +2,6 @@
 
 #include "generator/GenerateAlbum.h"
 #include "generator/PageText.h"
-#include "platform/FsPath.h"
 #include "wizard/Controls.h"
 #include "wizard/Desktop.h"
 #include "wizard/InputBlock.h"
@@ -294,9 +293,8 @@ void GenerationWindow::onCreate() {
 void GenerationWindow::showResult() {
     const AlbumState& album = state();
     const bool copyMode = album.keepSourceFolder;
-    // The folder that holds "start.htm".
-    const QString folder =
-        copyMode ? album.sourceFolder + album.albumName + nativeSeparator() : album.albumFolder;
+    // The folder that holds "start.htm", in either mode.
+    const QString& folder = album.albumFolder;
     const QString page = folder + QStringLiteral("start.htm");
     statusLabel->setText(QStringLiteral("Ваш альбом в папке: \n") + folder +
                          QStringLiteral("\nДля просмотра выберите файл start.htm"));
