@@ -6,6 +6,13 @@
 
 namespace {
 
+// A text's line breaks of any kind (CR LF, CR, LF) as LF.
+QString withPlainLineBreaks(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 // Encoders are made afresh rather than kept: an ICU-backed encoder keeps its
 // error flag through resetState() and cannot be moved (its error count would
 // go to the moved-from object), so one that has met an error is useless.
@@ -50,11 +57,7 @@ QString html(const QString& text) {
 }
 
 QString htmlLines(const QString& text) {
-    QString lines = html(text);
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    lines.replace(QLatin1Char('\n'), QStringLiteral("<br>\n"));
-    return lines;
+    return withPlainLineBreaks(html(text)).replace(QLatin1Char('\n'), QStringLiteral("<br>\n"));
 }
 
 QString colourString(int red, int green, int blue) {
@@ -65,10 +68,7 @@ QString colourString(int red, int green, int blue) {
 }
 
 void PageText::line(const QString& text) {
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList parts = normalised.split(QLatin1Char('\n'));
+    const QStringList parts = withPlainLineBreaks(text).split(QLatin1Char('\n'));
     for (const QString& part : parts) {
         bytes_ += toWindows1251(part);
         bytes_ += "\r\n";
