@@ -18,6 +18,21 @@
 namespace {
 
 constexpr int ExitRefused = 1;
+
+// A file name can carry control characters that would retitle or clear the
+// terminal: standard error shows them as \xHH instead.
+QString withControlsEscaped(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
+            shown += QStringLiteral("\\x%1").arg(code, 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
 constexpr int ExitUsage = 2;
 
 // Messages the wizard shows in boxes go to standard error; the only question,
@@ -30,7 +45,7 @@ public:
         if (shown_.contains(text))
             return;
         shown_.append(text);
-        err_ << "photoalbum-make: " << text << Qt::endl;
+        err_ << "photoalbum-make: " << withControlsEscaped(text) << Qt::endl;
     }
     bool askYesNo(const QString&, const QString&) override { return false; }
 
@@ -45,7 +60,7 @@ public:
     void caption(const QString& text, int) override {
         QString line = text;
         line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        err_ << line << Qt::endl;
+        err_ << withControlsEscaped(line) << Qt::endl;
     }
 
 private:
@@ -151,7 +166,7 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
         out << versionText();
         return 0;
     case ParsedCommandLine::Action::UsageError:
-        err << "photoalbum-make: " << parsed.error << "\n"
+        err << "photoalbum-make: " << withControlsEscaped(parsed.error) << "\n"
             << "Try 'photoalbum-make --help' for more information." << Qt::endl;
         return ExitUsage;
     case ParsedCommandLine::Action::Make:

@@ -53,7 +53,18 @@ QByteArray toWindows1251(const QString& text) {
 }
 
 QString html(const QString& text) {
-    return text.toHtmlEscaped();
+    // Control characters (ESC, BEL, …) that a file name may carry have no place
+    // on a page; tabs and line breaks stay.
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool control = (code < 0x20 && code != u'\t' && code != u'\n' && code != u'\r') ||
+                             (code >= 0x7F && code <= 0x9F);
+        if (!control)
+            shown += c;
+    }
+    return shown.toHtmlEscaped();
 }
 
 QString htmlLines(const QString& text) {

@@ -20,7 +20,8 @@ private:
 };
 
 // Text inserted into a page (a title, the album name, the description) made safe
-// for HTML, in text and in attribute values.
+// for HTML, in text and in attribute values; control characters other than
+// tabs and line breaks are left out.
 QString html(const QString& text);
 
 // Text inserted between tags, where the browser would run its lines together:

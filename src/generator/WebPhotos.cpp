@@ -1,8 +1,10 @@
 #include "generator/WebPhotos.h"
 
+#include "generator/JpegCheck.h"
 #include "platform/FileStatus.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -11,6 +13,7 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 #include <exception>
+#include <unistd.h>
 
 namespace {
 
@@ -59,13 +62,20 @@ WebPhoto failedPhoto(const QString& original) {
 } // namespace
 
 WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool withThumbnail) {
-    // Read by the name's bytes, so that a name that is not UTF-8 opens too.
-    Result<QByteArray> bytes = readFileBytes(original);
-    if (!bytes)
+    // Opened by the name's bytes, so that a name that is not UTF-8 opens too,
+    // and read as a stream: a huge file costs no memory.
+    const Result<int> fd = openOrdinaryFile(original);
+    if (!fd)
         return failedPhoto(original);
-    QBuffer file(&bytes.value);
-    file.open(QIODevice::ReadOnly);
+    QFile file;
+    if (!file.open(fd.value, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd.value);
+        return failedPhoto(original);
+    }
+    if (!isCompleteJpeg(file) || !file.seek(0))
+        return failedPhoto(original);
     QImageReader reader(&file, "jpg");
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (!stored.isValid())

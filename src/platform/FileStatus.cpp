@@ -84,25 +84,61 @@ int writeAll(int fd, const char* data, qsizetype size) {
     return 0;
 }
 
-Result<QByteArray> readFileBytes(const QString& path) {
-    const int fd = ::open(toFsBytes(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return Result<QByteArray>::failure(describeErrno(errno));
+namespace {
+
+// Opens without blocking on a pipe and refuses what is not an ordinary file.
+Result<int> openOrdinary(const QString& path, int flags, struct stat& info) {
+    const int fd = ::open(toFsBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | flags);
+    if (fd < 0) {
+        const int error = errno;
+        return Result<int>::failure((flags & O_NOFOLLOW) && error == ELOOP
+                                        ? QStringLiteral("это символическая ссылка")
+                                        : describeErrno(error));
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return Result<int>::failure(QStringLiteral("это не обычный файл"));
+    }
+    ::fcntl(fd, F_SETFL, O_RDONLY);
+    return Result<int>::of(fd);
+}
+
+} // namespace
+
+Result<int> openOrdinaryFile(const QString& path) {
+    struct stat info {};
+    return openOrdinary(path, 0, info);
+}
+
+Result<QByteArray> readOwnSmallFile(const QString& path, qint64 maxBytes) {
+    struct stat info {};
+    const Result<int> opened = openOrdinary(path, O_NOFOLLOW, info);
+    if (!opened)
+        return Result<QByteArray>::failure(opened.message);
+    const int fd = opened.value;
+    const auto refuse = [fd](const QString& why) {
+        ::close(fd);
+        return Result<QByteArray>::failure(why);
+    };
+    if (info.st_uid != ::geteuid())
+        return refuse(QStringLiteral("файл принадлежит другому пользователю"));
+    if (info.st_size > maxBytes)
+        return refuse(QStringLiteral("файл слишком большой"));
     QByteArray bytes;
     char buffer[1 << 14];
-    while (true) {
+    while (bytes.size() <= maxBytes) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            return Result<QByteArray>::failure(describeErrno(error));
-        }
+        if (n < 0)
+            return refuse(describeErrno(errno));
         if (n == 0)
             break;
         bytes.append(buffer, n);
     }
     ::close(fd);
+    // A file that grew while it was read is as suspect as one that was large.
+    if (bytes.size() > maxBytes)
+        return Result<QByteArray>::failure(QStringLiteral("файл слишком большой"));
     return Result<QByteArray>::of(bytes);
 }

@@ -40,8 +40,16 @@ std::uint32_t effectiveUser();
 // Longest path the kernel takes, in bytes with the closing zero.
 int maxPathBytes();
 
-// The whole content of a small file, read by its bytes' name.
-Result<QByteArray> readFileBytes(const QString& path);
+// The content of a small file of the program's own, read by its bytes' name.
+// The file must be what the program writes: an ordinary file (a link in its
+// place is not followed, a named pipe is refused rather than waited on), owned
+// by the user the program runs as, and of at most `maxBytes`.
+Result<QByteArray> readOwnSmallFile(const QString& path, qint64 maxBytes);
+
+// An ordinary file opened for reading by its bytes' name (a link to one is
+// followed); anything else, a named pipe or a device included, is refused
+// before a byte is read. The caller closes the descriptor.
+Result<int> openOrdinaryFile(const QString& path);
 
 // Writes all the bytes to an open file, going on after interrupted or short
 // writes; 0 or the errno value.

@@ -1,5 +1,6 @@
 #include "platform/RealFileOps.h"
 
+#include "platform/EntryFolder.h"
 #include "platform/ErrorText.h"
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
@@ -7,21 +8,28 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-Outcome fromErrorCode(const std::error_code& ec) {
-    return ec ? Outcome::failure(describeError(ec)) : Outcome::success();
+Outcome fromErrno(int value) {
+    // The program never follows a link where it writes or removes: ELOOP there
+    // means a link stands where a file or folder was expected.
+    if (value == ELOOP)
+        return Outcome::failure(QStringLiteral("на этом месте символическая ссылка, а программа "
+                                               "не пишет и не удаляет через ссылки"));
+    return Outcome::failure(describeErrno(value));
 }
 
-Outcome fromErrno(int value) {
-    return Outcome::failure(describeErrno(value));
+int syncFolder(int folder) {
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error == EINVAL ? 0 : error; // some file systems cannot sync a folder
 }
 
 // Copies every byte from one open file to another; 0 or the errno value. A file
@@ -68,27 +76,26 @@ int copyContents(int in, int out) {
     return 0;
 }
 
-int syncFolderOf(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : path.left(slash);
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int error = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return error == EINVAL ? 0 : error; // some file systems cannot sync a folder
-}
-
-// On a disk that ignores letter case (FAT, exFAT, NTFS, casefolded ext4) two
-// names that differ only in case are one entry: renaming it changes the case and
+// Case-insensitive disks (FAT, exFAT, NTFS, casefolded ext4) see two names
+// that differ only in case as one entry: renaming it changes the case and
 // replaces nothing. A second hard link to a file is a different name, not this.
-bool sameEntry(const QByteArray& source, const QByteArray& target) {
+bool sameEntry(const EntryFolder& source, const EntryFolder& target) {
     struct stat from {};
     struct stat to {};
-    if (::lstat(source.constData(), &from) != 0 || ::lstat(target.constData(), &to) != 0)
+    if (::fstatat(source.fd(), source.name().constData(), &from, AT_SYMLINK_NOFOLLOW) != 0 ||
+        ::fstatat(target.fd(), target.name().constData(), &to, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
     return from.st_dev == to.st_dev && from.st_ino == to.st_ino &&
            (S_ISDIR(from.st_mode) || from.st_nlink == 1);
+}
+
+Outcome folderFailure(const EntryFolder& folder) {
+    return fromErrno(folder.error());
+}
+
+Outcome swapped() {
+    return Outcome::failure(
+        QStringLiteral("папку, созданную программой, подменили, пока программа с ней работала"));
 }
 
 } // namespace
@@ -98,25 +105,45 @@ FileOps& realFileOps() {
     return ops;
 }
 
+Outcome RealFileOps::checkMadeFolder(const EntryFolder& folder) {
+    QMutexLocker locker(&mutex_);
+    const auto made = madeFolders_.constFind(folder.folderPath());
+    if (made == madeFolders_.constEnd())
+        return {};
+    struct stat info {};
+    if (::fstat(folder.fd(), &info) != 0 || Identity(info.st_dev, info.st_ino) != *made)
+        return swapped();
+    return {};
+}
+
 Outcome RealFileOps::makeFolder(const QString& path) {
-    std::error_code ec;
-    if (fs::create_directory(toFsPath(path), ec))
-        return Outcome::success();
-    if (!ec)
-        return Outcome::failure(describeErrno(EEXIST));
-    return fromErrorCode(ec);
+    const EntryFolder entry(path);
+    if (entry.error())
+        return folderFailure(entry);
+    if (const Outcome same = checkMadeFolder(entry); !same)
+        return same;
+    if (::mkdirat(entry.fd(), entry.name().constData(), 0777) != 0)
+        return fromErrno(errno);
+    struct stat info {};
+    if (::fstatat(entry.fd(), entry.name().constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISDIR(info.st_mode)) {
+        QMutexLocker locker(&mutex_);
+        madeFolders_.insert(entry.folderPath() + '/' + entry.name(),
+                            Identity(info.st_dev, info.st_ino));
+    }
+    return {};
 }
 
 Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     // The copy is done here rather than by the library so that the reason of a
     // failure is the kernel's own, whichever call (copy_file_range, sendfile,
     // read, write) met it: a full disk is "no space", not "input/output error".
+    // A link to a photo is followed when reading: only the copy must be new.
     const QByteArray source = toFsBytes(from);
-    const QByteArray target = toFsBytes(to);
     // Not blocking: a named pipe in a photo's place is refused, not waited on.
     const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
-        return fromErrno(errno);
+        return Outcome::failure(describeErrno(errno));
     struct stat info {};
     const int statError = ::fstat(in, &info) == 0 ? 0 : errno;
     if (statError != 0 || !S_ISREG(info.st_mode)) {
@@ -125,13 +152,17 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
         return fromErrno(error);
     }
     ::fcntl(in, F_SETFL, 0);
-    struct stat existing {};
-    if (::stat(target.constData(), &existing) == 0 && existing.st_dev == info.st_dev &&
-        existing.st_ino == info.st_ino) {
+    const EntryFolder target(to);
+    Outcome same = target.error() ? folderFailure(target) : checkMadeFolder(target);
+    if (!same) {
         ::close(in);
-        return fromErrno(EINVAL); // a file cannot be copied onto itself
+        return same;
     }
-    const int out = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // The copy keeps the original's permission bits (under the umask), as cp does:
+    // a photo only its owner may read does not become readable by everyone.
+    const int out = ::openat(target.fd(), target.name().constData(),
+                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                             info.st_mode & 0777);
     if (out < 0) {
         const int error = errno;
         ::close(in);
@@ -143,36 +174,70 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     ::close(in);
     if (error == 0)
         return Outcome::success();
-    ::unlink(target.constData()); // only our own partial copy
+    ::unlinkat(target.fd(), target.name().constData(), 0); // only our own partial copy
     return fromErrno(error);
 }
 
 Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
-    const QByteArray source = toFsBytes(from);
-    const QByteArray target = toFsBytes(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
-        0)
+    const EntryFolder source(from);
+    const EntryFolder target(to);
+    for (const EntryFolder* entry : {&source, &target}) {
+        if (entry->error())
+            return folderFailure(*entry);
+        if (const Outcome same = checkMadeFolder(*entry); !same)
+            return same;
+    }
+    // A folder this program made is renamed only while it is still that folder.
+    const QByteArray sourcePath = source.folderPath() + '/' + source.name();
+    {
+        QMutexLocker locker(&mutex_);
+        const auto made = madeFolders_.constFind(sourcePath);
+        struct stat info {};
+        if (made != madeFolders_.constEnd() &&
+            (::fstatat(source.fd(), source.name().constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+             Identity(info.st_dev, info.st_ino) != *made))
+            return swapped();
+    }
+    const auto renamed = [&] {
+        QMutexLocker locker(&mutex_);
+        if (const auto made = madeFolders_.constFind(sourcePath); made != madeFolders_.constEnd()) {
+            const Identity identity = *made;
+            madeFolders_.remove(sourcePath);
+            madeFolders_.insert(target.folderPath() + '/' + target.name(), identity);
+        }
         return Outcome::success();
+    };
+    const auto plainRename = [&] {
+        return ::renameat(source.fd(), source.name().constData(), target.fd(),
+                          target.name().constData()) == 0
+                   ? renamed()
+                   : fromErrno(errno);
+    };
+    if (::renameat2(source.fd(), source.name().constData(), target.fd(), target.name().constData(),
+                    RENAME_NOREPLACE) == 0)
+        return renamed();
     const int error = errno;
     if (error == EEXIST && sameEntry(source, target))
-        return ::rename(source.constData(), target.constData()) == 0 ? Outcome::success()
-                                                                     : fromErrno(errno);
+        return plainRename();
     if (error != EINVAL && error != ENOSYS)
         return fromErrno(error);
     // Some file systems (FUSE ntfs, exFAT) do not know the no-replace flag:
     // look before renaming instead.
-    if (linkStatusOf(to).exists() && !sameEntry(source, target))
+    struct stat existing {};
+    if (::fstatat(target.fd(), target.name().constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0 &&
+        !sameEntry(source, target))
         return fromErrno(EEXIST);
-    if (::rename(source.constData(), target.constData()) == 0)
-        return Outcome::success();
-    return fromErrno(errno);
+    return plainRename();
 }
 
-namespace {
-
-Outcome writeBytes(const QString& path, const QByteArray& bytes, bool durably) {
-    const QByteArray target = toFsBytes(path);
-    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bool durably) {
+    const EntryFolder target(path);
+    if (target.error())
+        return folderFailure(target);
+    if (const Outcome same = checkMadeFolder(target); !same)
+        return same;
+    const int fd = ::openat(target.fd(), target.name().constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return fromErrno(errno);
     int error = writeAll(fd, bytes.constData(), bytes.size());
@@ -181,14 +246,12 @@ Outcome writeBytes(const QString& path, const QByteArray& bytes, bool durably) {
     if (::close(fd) != 0 && error == 0)
         error = errno;
     if (error == 0 && durably)
-        error = syncFolderOf(target);
+        error = syncFolder(target.fd());
     if (error == 0)
         return Outcome::success();
-    ::unlink(target.constData());
+    ::unlinkat(target.fd(), target.name().constData(), 0); // the file this call created
     return fromErrno(error);
 }
-
-} // namespace
 
 Outcome RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
     return writeBytes(path, bytes, false);
@@ -199,13 +262,27 @@ Outcome RealFileOps::writeFileDurably(const QString& path, const QByteArray& byt
 }
 
 Outcome RealFileOps::removeEmptyFolder(const QString& path) {
-    if (::rmdir(toFsBytes(path).constData()) == 0)
-        return Outcome::success();
-    return fromErrno(errno);
+    const EntryFolder entry(path);
+    if (entry.error())
+        return folderFailure(entry);
+    if (const Outcome same = checkMadeFolder(entry); !same)
+        return same;
+    if (::unlinkat(entry.fd(), entry.name().constData(), AT_REMOVEDIR) != 0)
+        return fromErrno(errno);
+    QMutexLocker locker(&mutex_);
+    madeFolders_.remove(entry.folderPath() + '/' + entry.name());
+    return {};
 }
 
 Outcome RealFileOps::removeFile(const QString& path) {
-    std::error_code ec;
-    fs::remove(toFsPath(path), ec);
-    return fromErrorCode(ec);
+    const EntryFolder entry(path);
+    if (entry.error())
+        return folderFailure(entry);
+    if (const Outcome same = checkMadeFolder(entry); !same)
+        return same;
+    // Without AT_REMOVEDIR: a link is removed itself, never what it points to,
+    // and a folder is never removed as a file.
+    if (::unlinkat(entry.fd(), entry.name().constData(), 0) != 0)
+        return fromErrno(errno);
+    return {};
 }

@@ -2,6 +2,16 @@
 
 #include "platform/FileOps.h"
 
+#include <QHash>
+#include <QMutex>
+#include <QPair>
+
+class EntryFolder;
+
+// Every change is made relative to a folder reached without following links
+// (EntryFolder), files are created new and never replace anything, and a folder
+// this program made keeps its identity: a folder swapped in under its name
+// while the run works is refused, not written into or published.
 class RealFileOps : public FileOps {
 public:
     Outcome makeFolder(const QString& path) override;
@@ -11,4 +21,15 @@ public:
     Outcome writeFileDurably(const QString& path, const QByteArray& bytes) override;
     Outcome removeFile(const QString& path) override;
     Outcome removeEmptyFolder(const QString& path) override;
+
+private:
+    using Identity = QPair<quint64, quint64>; // device, inode
+
+    Outcome writeBytes(const QString& path, const QByteArray& bytes, bool durably);
+    // Fails when the folder an entry is in is one this program made and has
+    // been replaced since.
+    Outcome checkMadeFolder(const EntryFolder& folder);
+
+    QMutex mutex_;
+    QHash<QByteArray, Identity> madeFolders_; // path as walked -> identity
 };

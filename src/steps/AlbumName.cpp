@@ -15,7 +15,11 @@ Outcome checkAlbumName(const QString& name) {
         return Outcome::failure(QStringLiteral("Недопустимое имя альбома: в нём есть байты, "
                                                "которые не складываются в буквы (не UTF-8). "
                                                "Наберите имя заново."));
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    // The program's own hidden files and folders (journal, album being written,
+    // its mark, temporary names) all begin so: an album of such a name would
+    // look like one of them to every later run.
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.startsWith(QLatin1String(".photoalbum-")))
         return Outcome::failure(QStringLiteral("Недопустимое имя альбома. ") + rules);
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))

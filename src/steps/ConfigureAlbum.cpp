@@ -47,6 +47,14 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
         messages.inform(lock.message);
         return false;
     }
+    // From here on the folder is named by its real path, so that nothing the run
+    // changes is reached through a link, and a journal's paths can be checked.
+    const Result<QString> real = realPath(state.sourceFolder);
+    if (!real) {
+        messages.inform(QStringLiteral("Папка «%1»: %2.").arg(state.sourceFolder, real.message));
+        return false;
+    }
+    state.sourceFolder = withTrailingSeparator(real.value);
     const Recovery recovery = recoverInterruptedRename(state.sourceFolder, files);
     if (!recovery) {
         messages.inform(recovery.message);

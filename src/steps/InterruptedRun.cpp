@@ -3,6 +3,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
+#include "steps/AlbumName.h"
 
 #include <QRegularExpression>
 
@@ -31,6 +32,14 @@ Outcome notOurs(const QString& path) {
                        "программа. Уберите или переименуйте её и повторите. Альбом не создан, "
                        "ничего не изменено.")
             .arg(path));
+}
+
+QString unusableJournal(const QString& path, const QString& why) {
+    return QStringLiteral("В папке есть «%1» — так называется список переименований прерванного "
+                          "запуска программы, но использовать этот файл нельзя: %2. Файл оставлен "
+                          "на месте, ничего не изменено. Если прошлый запуск программы с этой "
+                          "папкой не прерывался, уберите этот файл и повторите.")
+        .arg(path, why);
 }
 
 Outcome leftoverStays(const QString& path, const Outcome& why) {
@@ -111,16 +120,18 @@ Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
     const QString path = inFolder(result.folder, journalFileName());
     if (!linkStatusOf(path).exists())
         return result;
-    const Result<QByteArray> bytes = readFileBytes(path);
-    if (!bytes) {
+    // Anyone who could write into the folder could have put a file of this name
+    // there: it is used only when everything in it is what a run here writes.
+    const auto unusable = [&](const QString& why) {
         result.ok = false;
-        result.message = QStringLiteral("Не удалось прочитать список переименований «%1» "
-                                        "прерванного прошлого запуска: %2.")
-                             .arg(path, bytes.message);
+        result.message = unusableJournal(path, why);
         return result;
-    }
-    const std::optional<RenameJournal> journal = decodeJournal(bytes.value);
-    if (!journal) {
+    };
+    const Result<QByteArray> bytes = readOwnSmallFile(path, MaxJournalBytes);
+    if (!bytes)
+        return unusable(bytes.message);
+    const DecodedJournal journal = decodeJournal(bytes.value);
+    if (!journal && journal.cutShort) {
         // Cut short while it was written: nothing had been changed yet.
         if (const Outcome removed = files.removeFile(path); !removed) {
             result.ok = false;
@@ -130,16 +141,20 @@ Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
         }
         return result;
     }
-    if (const Outcome undone = undoJournal(*journal, result.folder, files); !undone) {
+    if (!journal)
+        return unusable(journal.message);
+    if (const Outcome checked = checkJournal(journal.value, result.folder); !checked)
+        return unusable(checked.message);
+    if (const Outcome undone = undoJournal(journal.value, result.folder, files); !undone) {
         result.ok = false;
         result.message = QStringLiteral("Прошлый запуск с папкой «%1» был прерван. %2")
                              .arg(result.folder, undone.message);
         return result;
     }
-    const bool renamedBack =
-        result.folder == journal->albumFolder && journal->albumFolder != journal->originalFolder;
+    const bool renamedBack = result.folder == journal.value.albumFolder &&
+                             journal.value.albumFolder != journal.value.originalFolder;
     if (renamedBack)
-        result.folder = journal->originalFolder;
+        result.folder = journal.value.originalFolder;
     result.recovered = true;
     result.message =
         QStringLiteral("Прошлый запуск с папкой «%1» был прерван. Фотографиям "
@@ -153,18 +168,23 @@ Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
 QString renamedFolderOf(const QString& missingFolder, const QString& albumName) {
     const QString missing = withoutTrailingSeparator(missingFolder);
     const qsizetype at = missing.lastIndexOf(nativeSeparator());
-    if (at < 0 || albumName.isEmpty())
+    if (at < 0 || !checkAlbumName(albumName))
         return {};
     const Result<QString> parent = realPath(at == 0 ? QStringLiteral("/") : missing.left(at));
     if (!parent)
         return {};
     const QString expected = withTrailingSeparator(parent.value) + missing.mid(at + 1);
     const QString candidate = withTrailingSeparator(parent.value) + albumName;
-    const Result<QByteArray> bytes = readFileBytes(inFolder(candidate, journalFileName()));
+    const Result<QString> real = realPath(candidate);
+    if (!real || real.value != candidate)
+        return {};
+    const Result<QByteArray> bytes =
+        readOwnSmallFile(inFolder(candidate, journalFileName()), MaxJournalBytes);
     if (!bytes)
         return {};
-    const std::optional<RenameJournal> journal = decodeJournal(bytes.value);
-    if (!journal || journal->originalFolder != expected || journal->albumFolder != candidate)
+    const DecodedJournal journal = decodeJournal(bytes.value);
+    if (!journal || !checkJournal(journal.value, candidate) ||
+        journal.value.originalFolder != expected || journal.value.albumFolder != candidate)
         return {};
     return candidate;
 }
@@ -203,7 +223,8 @@ Outcome clearCopyLeftovers(const QString& folder, const QString& albumName, File
         if (const Outcome removed = files.removeEmptyFolder(part); !removed)
             return leftoverStays(part, removed);
     }
-    if (!albumName.isEmpty()) {
+    // Only inside a real folder of that name: never through a link to elsewhere.
+    if (!albumName.isEmpty() && linkStatusOf(inFolder(folder, albumName)).isFolder) {
         const QString strayMark = inFolder(inFolder(folder, albumName), partMarkName());
         if (linkStatusOf(strayMark).isFile) {
             if (const Outcome removed = files.removeFile(strayMark); !removed)

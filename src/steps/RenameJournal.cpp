@@ -1,25 +1,120 @@
 #include "steps/RenameJournal.h"
 
 #include "platform/FsPath.h"
+#include "state/AlbumState.h"
 
 #include <QList>
+#include <QPair>
+#include <QRegularExpression>
 
 namespace {
 
 const QByteArray header = "photoalbum rename journal 1";
 const QByteArray ending = "end";
+const QList<QByteArray> keywords = {"folder", "album", "created", "rename"};
+constexpr qsizetype MaxNameBytes = 255;
 
 QByteArray hex(const QString& text) {
     return text.isEmpty() ? QByteArray("-") : toFsBytes(text).toHex();
 }
 
-std::optional<QString> unhex(const QByteArray& field) {
-    if (field == "-")
-        return QString();
+bool unhex(const QByteArray& field, QString& text) {
+    if (field == "-") {
+        text.clear();
+        return true;
+    }
     const QByteArray bytes = QByteArray::fromHex(field);
-    if (bytes.toHex() != field.toLower())
-        return std::nullopt;
-    return fromFsBytes(bytes);
+    if (field.isEmpty() || bytes.toHex() != field)
+        return false;
+    text = fromFsBytes(bytes);
+    return true;
+}
+
+// One line into the journal; false when it is not a line the program writes.
+bool parseLine(const QByteArray& line, RenameJournal& journal) {
+    const QList<QByteArray> fields = line.split(' ');
+    const QByteArray& kind = fields[0];
+    QStringList names;
+    for (qsizetype i = kind == "rename" ? 2 : 1; i < fields.size(); ++i) {
+        QString name;
+        if (!unhex(fields[i], name))
+            return false;
+        names.append(name);
+    }
+    if ((kind == "folder" || kind == "album") && names.size() == 1 && !names[0].isEmpty()) {
+        (kind == "folder" ? journal.originalFolder : journal.albumFolder) = names[0];
+        return true;
+    }
+    if (kind == "created" && names.size() == 1) {
+        journal.createdFiles.append(names[0]);
+        return true;
+    }
+    if (kind == "rename" && names.size() == 3) {
+        static const QRegularExpression number(QStringLiteral("^[1-9][0-9]{0,19}$"));
+        bool ok = false;
+        const quint64 inode = fields[1].toULongLong(&ok);
+        if (!ok || !number.match(QString::fromLatin1(fields[1])).hasMatch())
+            return false;
+        journal.renames.append({names[0], names[1], names[2], inode});
+        return true;
+    }
+    return false;
+}
+
+// A partial last line as writing it would leave one: a prefix of a keyword, or
+// a keyword followed by the beginning of its fields.
+bool isBeginningOfLine(const QByteArray& tail) {
+    if (ending.startsWith(tail))
+        return true;
+    const qsizetype blank = tail.indexOf(' ');
+    const QByteArray word = blank < 0 ? tail : tail.left(blank);
+    for (const QByteArray& keyword : keywords) {
+        if (blank < 0 ? keyword.startsWith(word) : keyword == word) {
+            static const QRegularExpression fields(QStringLiteral("^[0-9a-f -]*$"));
+            return fields.match(QString::fromLatin1(tail.mid(word.size()))).hasMatch();
+        }
+    }
+    return false;
+}
+
+// One plain name inside a folder, as the file system takes it.
+bool isPlainName(const QString& name) {
+    const QByteArray bytes = toFsBytes(name);
+    return !bytes.isEmpty() && bytes != "." && bytes != ".." && !bytes.contains('/') &&
+           !bytes.contains('\0') && bytes.size() <= MaxNameBytes;
+}
+
+bool isCreatedName(const QString& name) {
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(start\\.htm|n([1-9]|[1-3][0-9]|40)\\.htm|back-bt\\.gif|for-bt\\.gif|ish-bt\\.gif)$"));
+    return pattern.match(name).hasMatch();
+}
+
+bool isAlbumPhotoName(const QString& name) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^n([1-9]|[1-3][0-9]|40)(-m)?\\.jpg$"));
+    return pattern.match(name).hasMatch();
+}
+
+bool isTemporaryNameOf(const QString& temporary, const QString& from) {
+    if (temporary.isEmpty())
+        return true;
+    static const QRegularExpression pattern(QStringLiteral("^(\\.[2-9]|\\.[1-9][0-9]+)?") +
+                                            QRegularExpression::escape(QStringLiteral(
+                                                ".photoalbum-tmp")) +
+                                            QStringLiteral("$"));
+    return temporary.startsWith(from) &&
+           pattern.match(temporary.mid(from.size())).hasMatch();
+}
+
+// The folder above an absolute path and the path's last name; empty when the
+// path is not absolute or has no plain last name.
+QPair<QString, QString> splitFolderPath(const QString& path) {
+    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    if (!path.startsWith(QLatin1Char('/')) || at < 0 || !isPlainName(path.mid(at + 1)) ||
+        path.contains(QLatin1String("//")) || toFsBytes(path).contains('\0'))
+        return {};
+    return {at == 0 ? QStringLiteral("/") : path.left(at), path.mid(at + 1)};
 }
 
 } // namespace
@@ -40,40 +135,58 @@ QByteArray encodeJournal(const RenameJournal& journal) {
     return text + ending + '\n';
 }
 
-std::optional<RenameJournal> decodeJournal(const QByteArray& bytes) {
+DecodedJournal decodeJournal(const QByteArray& bytes) {
+    DecodedJournal result;
+    const auto unusable = [&result](const QString& why) {
+        result.ok = false;
+        result.message = why;
+        return result;
+    };
     QList<QByteArray> lines = bytes.split('\n');
-    if (lines.size() < 4 || lines.takeFirst() != header || !lines.takeLast().isEmpty() ||
-        lines.takeLast() != ending)
-        return std::nullopt;
-    RenameJournal journal;
-    for (const QByteArray& line : lines) {
-        const QList<QByteArray> fields = line.split(' ');
-        QList<QString> names;
-        for (qsizetype i = 1; i < fields.size(); ++i) {
-            if (fields[0] == "rename" && i == 1)
-                continue;
-            const std::optional<QString> name = unhex(fields[i]);
-            if (!name)
-                return std::nullopt;
-            names.append(*name);
-        }
-        if (fields[0] == "folder" && names.size() == 1) {
-            journal.originalFolder = names[0];
-        } else if (fields[0] == "album" && names.size() == 1) {
-            journal.albumFolder = names[0];
-        } else if (fields[0] == "created" && names.size() == 1) {
-            journal.createdFiles.append(names[0]);
-        } else if (fields[0] == "rename" && names.size() == 3) {
-            bool number = false;
-            const quint64 inode = fields[1].toULongLong(&number);
-            if (!number)
-                return std::nullopt;
-            journal.renames.append({names[0], names[1], names[2], inode});
-        } else {
-            return std::nullopt;
-        }
+    const QByteArray tail = lines.takeLast(); // what follows the last line break
+    bool ended = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        const bool valid = i == 0 ? line == header
+                                  : !ended && (line == ending || parseLine(line, result.value));
+        if (!valid)
+            return unusable(QStringLiteral("строка %1 испорчена").arg(i + 1));
+        ended = ended || (i > 0 && line == ending);
     }
-    if (journal.originalFolder.isEmpty() || journal.albumFolder.isEmpty())
-        return std::nullopt;
-    return journal;
+    if (!ended) {
+        // A run stopped while writing the journal leaves a beginning of it.
+        result.cutShort = lines.isEmpty() ? header.startsWith(tail) : isBeginningOfLine(tail);
+        return unusable(result.cutShort ? QStringLiteral("список записан не до конца")
+                                        : QStringLiteral("последняя строка испорчена"));
+    }
+    if (!tail.isEmpty())
+        return unusable(QStringLiteral("после его конца есть лишнее"));
+    if (result.value.originalFolder.isEmpty() || result.value.albumFolder.isEmpty())
+        return unusable(QStringLiteral("в нём нет пути папки"));
+    return result;
+}
+
+Outcome checkJournal(const RenameJournal& journal, const QString& folderNow) {
+    const auto why = [](const QString& text) { return Outcome::failure(text); };
+    const auto original = splitFolderPath(journal.originalFolder);
+    const auto album = splitFolderPath(journal.albumFolder);
+    if (original.first.isEmpty() || album.first.isEmpty() || original.first != album.first)
+        return why(QStringLiteral("пути папки в нём недопустимы"));
+    if (folderNow != journal.originalFolder && folderNow != journal.albumFolder)
+        return why(QStringLiteral("он написан для другой папки"));
+    for (const QString& name : journal.createdFiles) {
+        if (!isCreatedName(name))
+            return why(QStringLiteral("в нём есть файл «%1», которого программа не создаёт")
+                           .arg(readableName(name)));
+    }
+    for (const RenameJournal::Rename& r : journal.renames) {
+        if (!isPlainName(r.from) || !isAlbumPhotoName(r.to) ||
+            !isTemporaryNameOf(r.temporary, r.from) ||
+            (!r.temporary.isEmpty() && !isPlainName(r.temporary)) || r.inode == 0)
+            return why(QStringLiteral("в нём есть недопустимое переименование «%1»")
+                           .arg(readableName(r.from)));
+    }
+    if (journal.renames.size() > 2 * MaxPhotos || journal.createdFiles.size() > MaxPhotos + 4)
+        return why(QStringLiteral("в нём больше записей, чем бывает у альбома"));
+    return {};
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // What rename mode is about to do to a folder, written into the folder before
 // the first change so that a run cut short at any moment can be put back.
@@ -25,7 +26,24 @@ struct RenameJournal {
 // The hidden file the journal is kept in.
 QString journalFileName();
 
+// The most a journal of 40 photos with thumbnails and the longest names takes.
+inline constexpr qint64 MaxJournalBytes = 1 << 20;
+
 QByteArray encodeJournal(const RenameJournal& journal);
-// Nothing when the bytes are not a complete journal (a run stopped while writing
-// it, before any change).
-std::optional<RenameJournal> decodeJournal(const QByteArray& bytes);
+
+// The journal the bytes hold, parsed strictly; a failure says why it cannot be
+// used. `cutShort` tells a journal a stopped run left half-written (nothing
+// had been changed yet: the journal is on disk before the first change) from
+// one that is damaged or not the program's.
+struct DecodedJournal : Result<RenameJournal> {
+    bool cutShort = false;
+};
+DecodedJournal decodeJournal(const QByteArray& bytes);
+
+// Whether an undo of this journal can only ever touch what a run of the
+// program in `folderNow` (a real path, without a trailing separator) made: the
+// folder paths are that folder under its first name or under the album's name
+// beside it, every name is one plain name inside it, the run created only its
+// pages and navigation images and renamed photos only to album and temporary
+// names. A failure says why not.
+Outcome checkJournal(const RenameJournal& journal, const QString& folderNow);

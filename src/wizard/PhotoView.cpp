@@ -2,21 +2,26 @@
 
 #include "platform/FileStatus.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QPixmap>
+#include <unistd.h>
 
 namespace {
 
 // Decodes a picture as large as fits the box with its proportions kept,
 // upright; a null image when it cannot be read.
 QImage decodeScaled(const QString& path, QSize box) {
-    // Read by the name's bytes, so that a name that is not UTF-8 shows too.
-    Result<QByteArray> bytes = readFileBytes(path);
-    if (!bytes)
+    // Opened by the name's bytes, so that a name that is not UTF-8 shows too,
+    // and read as a stream; a pipe or device under a photo's name shows nothing.
+    const Result<int> fd = openOrdinaryFile(path);
+    if (!fd)
         return {};
-    QBuffer file(&bytes.value);
-    file.open(QIODevice::ReadOnly);
+    QFile file;
+    if (!file.open(fd.value, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd.value);
+        return {};
+    }
     QImageReader reader(&file);
     reader.setAutoTransform(true);
     // The orientation is applied after scaling, so a photo stored on its side

@@ -1,0 +1,50 @@
+#include "platform/EntryFolder.h"
+
+#include "platform/FsPath.h"
+
+#include <QList>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+EntryFolder::EntryFolder(const QString& path) {
+    QByteArray bytes = toFsBytes(path);
+    while (bytes.size() > 1 && bytes.endsWith('/'))
+        bytes.chop(1);
+    const qsizetype slash = bytes.lastIndexOf('/');
+    name_ = bytes.mid(slash + 1);
+    folderPath_ = slash == 0 ? QByteArray("/") : slash < 0 ? QByteArray(".") : bytes.left(slash);
+    if (name_.isEmpty() || name_ == "." || name_ == ".." || bytes.contains('\0')) {
+        error_ = EINVAL;
+        return;
+    }
+    fd_ = ::open(bytes.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        return;
+    }
+    for (const QByteArray& part : folderPath_.split('/')) {
+        if (part.isEmpty() || part == ".")
+            continue;
+        const int next = ::openat(fd_, part.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0) {
+            error_ = errno;
+            struct stat info {};
+            if (error_ == ENOTDIR && ::fstatat(fd_, part.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISLNK(info.st_mode))
+                error_ = ELOOP;
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+        ::close(fd_);
+        fd_ = next;
+    }
+}
+
+EntryFolder::~EntryFolder() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
