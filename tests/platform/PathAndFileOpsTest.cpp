@@ -74,6 +74,7 @@ TEST(RealFileOps, CreatesOnlyNewFilesAndNeverChangesThroughALink) {
     TestFolder folder;
     folder.writeFile(QStringLiteral("src.jpg"), "new");
     folder.writeFile(QStringLiteral("dst.jpg"), "old");
+    folder.makeFolder(QStringLiteral("outside"));
     folder.writeFile(QStringLiteral("outside/secret.txt"), "secret");
     const QString outside = folder.filePath(QStringLiteral("outside"));
     ::symlink(QFile::encodeName(outside + "/secret.txt").constData(),
