@@ -3,7 +3,6 @@
 #include "platform/FsPath.h"
 
 #include <QList>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,11 +27,13 @@ EntryFolder::EntryFolder(const QString& path) {
     for (const QByteArray& part : folderPath_.split('/')) {
         if (part.isEmpty() || part == ".")
             continue;
-        const int next = ::openat(fd_, part.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int next =
+            ::openat(fd_, part.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (next < 0) {
             error_ = errno;
             struct stat info {};
-            if (error_ == ENOTDIR && ::fstatat(fd_, part.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            if (error_ == ENOTDIR &&
+                ::fstatat(fd_, part.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
                 S_ISLNK(info.st_mode))
                 error_ = ELOOP;
             ::close(fd_);

@@ -160,9 +160,9 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     }
     // The copy keeps the original's permission bits (under the umask), as cp does:
     // a photo only its owner may read does not become readable by everyone.
-    const int out = ::openat(target.fd(), target.name().constData(),
-                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                             info.st_mode & 0777);
+    const int out =
+        ::openat(target.fd(), target.name().constData(),
+                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, info.st_mode & 0777);
     if (out < 0) {
         const int error = errno;
         ::close(in);

@@ -168,9 +168,12 @@ Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
 QString renamedFolderOf(const QString& missingFolder, const QString& albumName) {
     const QString missing = withoutTrailingSeparator(missingFolder);
     const qsizetype at = missing.lastIndexOf(nativeSeparator());
-    if (at < 0 || !checkAlbumName(albumName))
+    if (!checkAlbumName(albumName))
         return {};
-    const Result<QString> parent = realPath(at == 0 ? QStringLiteral("/") : missing.left(at));
+    // A bare name ("F") is a folder of the current one.
+    const Result<QString> parent = realPath(at < 0    ? QStringLiteral(".")
+                                            : at == 0 ? QStringLiteral("/")
+                                                      : missing.left(at));
     if (!parent)
         return {};
     const QString expected = withTrailingSeparator(parent.value) + missing.mid(at + 1);

@@ -91,20 +91,17 @@ bool isCreatedName(const QString& name) {
 }
 
 bool isAlbumPhotoName(const QString& name) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^n([1-9]|[1-3][0-9]|40)(-m)?\\.jpg$"));
+    static const QRegularExpression pattern(QStringLiteral("^n([1-9]|[1-3][0-9]|40)(-m)?\\.jpg$"));
     return pattern.match(name).hasMatch();
 }
 
 bool isTemporaryNameOf(const QString& temporary, const QString& from) {
     if (temporary.isEmpty())
         return true;
-    static const QRegularExpression pattern(QStringLiteral("^(\\.[2-9]|\\.[1-9][0-9]+)?") +
-                                            QRegularExpression::escape(QStringLiteral(
-                                                ".photoalbum-tmp")) +
-                                            QStringLiteral("$"));
-    return temporary.startsWith(from) &&
-           pattern.match(temporary.mid(from.size())).hasMatch();
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\.[2-9]|\\.[1-9][0-9]+)?") +
+        QRegularExpression::escape(QStringLiteral(".photoalbum-tmp")) + QStringLiteral("$"));
+    return temporary.startsWith(from) && pattern.match(temporary.mid(from.size())).hasMatch();
 }
 
 // The folder above an absolute path and the path's last name; empty when the
@@ -147,8 +144,8 @@ DecodedJournal decodeJournal(const QByteArray& bytes) {
     bool ended = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QByteArray& line = lines[i];
-        const bool valid = i == 0 ? line == header
-                                  : !ended && (line == ending || parseLine(line, result.value));
+        const bool valid =
+            i == 0 ? line == header : !ended && (line == ending || parseLine(line, result.value));
         if (!valid)
             return unusable(QStringLiteral("строка %1 испорчена").arg(i + 1));
         ended = ended || (i > 0 && line == ending);

@@ -31,6 +31,7 @@
 #include <optional>
 #include <sched.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
@@ -347,6 +348,46 @@ void windows1251Photo(Case& c) {
     writeRaw(QFile::encodeName(c.source) + '/' + name, bytes);
     c.photos.insert(fromFsBytes(name), bytes);
     c.albumOrder.append(bytes);
+}
+
+QByteArray hexName(const QString& name) {
+    return toFsBytes(name).toHex();
+}
+
+// A file outside the folder that a hostile journal or link aims at: it must
+// keep its bytes and its place.
+QString plantSecret(Case& c) {
+    c.photo(QStringLiteral("../секрет.txt"), QByteArray("не трогать"));
+    return c.root.filePath(QStringLiteral("секрет.txt"));
+}
+
+// A rename journal someone else put into the folder: the run refuses it, names
+// it and why, and keeps it and everything else where it is.
+void plantJournal(Case& c, const QByteArray& lines, const QString& why,
+                  const QString& folder = QString()) {
+    c.photo(QStringLiteral("a.jpg"));
+    plantSecret(c);
+    const QByteArray path = hexName(folder.isEmpty() ? c.source : folder);
+    c.root.writeFile(QStringLiteral("Поездка/.photoalbum-journal"),
+                     "photoalbum rename journal 1\nfolder " + path + "\nalbum " + path + "\n" +
+                         lines + "end\n");
+    c.expectedTexts = {c.path(QStringLiteral(".photoalbum-journal")), why};
+}
+
+// A link to a place outside the folder appears at `at` (inside the source
+// folder) just before the run's first call that matches; it goes after the run.
+void plantLinkBefore(Case& c, bool rename, const QString& at,
+                     std::function<bool(const FaultyFileOps::Call&)> matches) {
+    c.rename = rename;
+    c.photo(QStringLiteral("a.jpg"));
+    const QString target = plantSecret(c);
+    const QString link = c.path(at);
+    c.faults = [=](FaultyFileOps& ops) {
+        ops.beforeFirst(matches, [=] { QFile::link(target, link); });
+    };
+    c.restore = [link] { QFile::remove(link); };
+    c.noProcessReason = QStringLiteral("only the test process can pause the program halfway");
+    c.expectedTexts = {link};
 }
 
 const Row rows[] = {
@@ -758,6 +799,163 @@ const Row rows[] = {
          c.mayChangeTree = true;
          c.noProcessReason = QStringLiteral("only the test process can pause the program halfway");
          c.expectedTexts = {c.source, QStringLiteral("не найден")};
+     }},
+    // A journal is someone else's input until every line of it is checked.
+    {"JournalRemovesAFileOutsideTheFolder", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c, "created " + hexName(QStringLiteral("../секрет.txt")) + "\n",
+                      QStringLiteral("не создаёт"));
+     }},
+    {"JournalNameWithAZeroByte", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c, "created " + hexName(QStringLiteral("a.jpg")) + "006a756e6b\n",
+                      QStringLiteral("не создаёт"));
+     }},
+    {"JournalBringsAFileInFromOutside", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c,
+                      "rename 1 " + hexName(QStringLiteral("украдено.txt")) + " - " +
+                          hexName(QStringLiteral("../секрет.txt")) + "\n",
+                      QStringLiteral("переименование"));
+     }},
+    {"JournalMovesAPhotoToAnAbsolutePath", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c,
+                      "rename 1 " + hexName(c.root.filePath(QStringLiteral("x.jpg"))) + " - " +
+                          hexName(QStringLiteral("n1.jpg")) + "\n",
+                      QStringLiteral("переименование"));
+     }},
+    {"JournalOfAnotherFolder", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c, "", QStringLiteral("другой папки"),
+                      c.root.filePath(QStringLiteral("Иная")));
+     }},
+    {"JournalWithInodeZero", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c,
+                      "rename 0 " + hexName(QStringLiteral("a.jpg")) + " - " +
+                          hexName(QStringLiteral("n1.jpg")) + "\n",
+                      QStringLiteral("испорчена"));
+     }},
+    {"GarbledJournalIsKept", Expect::Refused,
+     [](Case& c) { plantJournal(c, "created 73746172742e68746X\n", QStringLiteral("испорчена")); }},
+    {"OversizedJournal", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c, QByteArray("created 6e312e68746d\n").repeated(100000),
+                      QStringLiteral("слишком большой"));
+     }},
+    {"JournalIsALinkOutOfTheFolder", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c, "", QStringLiteral("ссылка"));
+         QFile::remove(c.path(QStringLiteral(".photoalbum-journal")));
+         QFile::link(c.root.filePath(QStringLiteral("секрет.txt")),
+                     c.path(QStringLiteral(".photoalbum-journal")));
+     }},
+    {"JournalOfAnotherUser", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c, "", QStringLiteral("другому пользователю"));
+         if (!superUser() ||
+             ::chown(QFile::encodeName(c.path(".photoalbum-journal")), 65534, 65534))
+             c.noCoreReason = c.noProcessReason =
+                 QStringLiteral("giving a file away needs the super-user");
+     }},
+    // A pipe in the journal's place would hold the run for ever with the folder locked.
+    {"JournalIsANamedPipe", Expect::Refused,
+     [](Case& c) {
+         plantJournal(c, "", QStringLiteral("не обычный файл"));
+         const QByteArray journal =
+             QFile::encodeName(c.path(QStringLiteral(".photoalbum-journal")));
+         QFile::remove(QFile::decodeName(journal));
+         c.faults = [journal](FaultyFileOps&) { ::mkfifo(journal.constData(), 0600); };
+         c.restore = [journal] { ::unlink(journal.constData()); };
+         c.noProcessReason = QStringLiteral("the folders are compared by reading every file");
+     }},
+    // A link planted where the run is about to write is never written through.
+    {"LinkPlantedAtTheJournal", Expect::Refused,
+     [](Case& c) {
+         plantLinkBefore(c, true, QStringLiteral(".photoalbum-journal"),
+                         [](const auto& call) { return call.kind == Kind::Write; });
+     }},
+    {"LinkPlantedAtAPage", Expect::Refused,
+     [](Case& c) {
+         plantLinkBefore(c, true, QStringLiteral("n1.htm"), [](const auto& call) {
+             return call.path.endsWith(QStringLiteral("/n1.htm"));
+         });
+     }},
+    {"LinkPlantedAtANavigationImage", Expect::Refused,
+     [](Case& c) {
+         plantLinkBefore(c, false, QStringLiteral(".photoalbum-part/back-bt.gif"),
+                         [](const auto& call) { return call.kind == Kind::Copy; });
+         // The run leaves its folder where someone else's link stays inside.
+         const QString part = c.path(QStringLiteral(".photoalbum-part"));
+         c.restore = [part] {
+             QFile::remove(part + QStringLiteral("/back-bt.gif"));
+             QDir().rmdir(part);
+         };
+         c.expectedTexts = {QStringLiteral("back-bt.gif"), QStringLiteral("занято")};
+     }},
+    {"LinkPlantedAtTheAlbumFolder", Expect::Refused,
+     [](Case& c) {
+         plantLinkBefore(c, false, QStringLiteral("Альбом"),
+                         [](const auto& call) { return call.kind == Kind::Rename; });
+     }},
+    {"PartFolderSwappedForALink", Expect::Refused,
+     [](Case& c) {
+         plantLinkBefore(c, false, QStringLiteral(".photoalbum-part"),
+                         [](const auto& call) { return call.kind == Kind::Write; });
+         const QString part = c.path(QStringLiteral(".photoalbum-part"));
+         const QString moved = c.root.filePath(QStringLiteral("ушла"));
+         const QString outside = c.root.makeFolder(QStringLiteral("снаружи"));
+         c.faults = [=](FaultyFileOps& ops) {
+             ops.beforeFirst([](const auto& call) { return call.kind == Kind::Write; },
+                             [=] {
+                                 QDir().rename(part, moved);
+                                 QFile::link(outside, part);
+                             });
+         };
+         c.restore = [=] {
+             QFile::remove(part);
+             QDir(moved).removeRecursively();
+         };
+         c.expectedTexts = {QStringLiteral("ссылка")};
+     }},
+    {"AlbumNameOfAServiceFolder", Expect::Refused,
+     [](Case& c) {
+         c.albumName = QStringLiteral(".photoalbum-part");
+         c.photo(QStringLiteral("a.jpg"));
+         c.expectedTexts = {QStringLiteral("имя альбома")};
+     }},
+    // Control characters in a name neither reach the terminal nor the pages.
+    {"ControlCharactersInAName", Expect::Refused,
+     [](Case& c) {
+         c.rename = true;
+         c.photo(QStringLiteral("b.jpg"));
+         QFile::link(QStringLiteral("b.jpg"), c.path(QStringLiteral("\x1b]0;x\x07.jpg")));
+         c.expectedTexts = {QStringLiteral("\\x1b]0;x\\x07.jpg")};
+     }},
+    {"ControlCharactersInATitle", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("Лес\x1b[2J#\x01тропа.jpg"), 1);
+         c.check = [](const Case& c, QStringList& problems) {
+             pagesContain(c, problems, {QStringLiteral("Лес[2J"), QStringLiteral("тропа")});
+             if (allPages(c).contains('\x1b') || allPages(c).contains('\x01'))
+                 problems << QStringLiteral("a page holds a control character");
+         };
+     }},
+    // With web photos a file is refused unless it is a whole JPEG.
+    {"CutShortJpegWithWebPhotos", Expect::Refused,
+     [](Case& c) {
+         c.extraArguments = {QStringLiteral("--web")};
+         c.photo(QStringLiteral("a.jpg"), makeJpeg(5).left(400));
+         c.expectedTexts = {c.path(QStringLiteral("a.jpg")), QStringLiteral("повреждён")};
+     }},
+    {"GifNamedJpgWithWebPhotos", Expect::Refused,
+     [](Case& c) {
+         c.extraArguments = {QStringLiteral("--web")};
+         const QByteArray gif = QByteArray::fromHex("47494638396101000100800000ffffff00000021f90401"
+                                                    "000000002c00000000010001000002024401003b");
+         c.photo(QStringLiteral("a.jpg"), gif);
+         c.expectedTexts = {c.path(QStringLiteral("a.jpg")), QStringLiteral("повреждён")};
      }},
     {"StandardOutputIsFull", Expect::Unreported,
      [](Case& c) {

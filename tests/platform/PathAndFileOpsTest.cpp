@@ -84,7 +84,8 @@ TEST(RealFileOps, CreatesOnlyNewFilesAndNeverChangesThroughALink) {
     RealFileOps ops;
     for (const QString& target : {QStringLiteral("dst.jpg"), QStringLiteral("link.htm"),
                                   QStringLiteral("linked/secret.txt")}) {
-        EXPECT_FALSE(ops.copyFile(folder.filePath(QStringLiteral("src.jpg")), folder.filePath(target)));
+        EXPECT_FALSE(
+            ops.copyFile(folder.filePath(QStringLiteral("src.jpg")), folder.filePath(target)));
         EXPECT_FALSE(ops.writeFile(folder.filePath(target), "page"));
     }
     EXPECT_FALSE(ops.removeFile(folder.filePath(QStringLiteral("linked/secret.txt"))));

@@ -8,6 +8,7 @@
 #include "steps/InterruptedRun.h"
 
 #include <QFile>
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,6 +104,12 @@ TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
                        {QStringLiteral("b.jpg"), QString(), QStringLiteral("n1.jpg"),
                         inode(QStringLiteral("n1.jpg"))}};
     root.writeFile(QStringLiteral("Альбом/") + journalFileName(), encodeJournal(journal));
+
+    // The folder's first name, given relative to the current folder, leads there too.
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(root.path());
+    EXPECT_EQ(renamedFolderOf(QStringLiteral("Поездка"), QStringLiteral("Альбом")), renamed);
+    QDir::setCurrent(current);
 
     AlbumState state = startedState();
     ASSERT_TRUE(changeFolder(state, renamed).ok);
