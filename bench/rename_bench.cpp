@@ -58,9 +58,10 @@ int main(int argc, char** argv) {
         QTextStream toolOut(&outText);
         QTextStream toolErr(&errText);
         const auto start = std::chrono::steady_clock::now();
-        const int status = runCommandLine({QStringLiteral("-q"), QStringLiteral("--rename"),
-                                           QStringLiteral("-n"), QStringLiteral("renamed"), source},
-                                          QCoreApplication::applicationDirPath(), toolOut, toolErr);
+        const int status =
+            runCommandLine({QStringLiteral("-q"), QStringLiteral("--rename"), QStringLiteral("-n"),
+                            QStringLiteral("renamed"), source},
+                           QCoreApplication::applicationDirPath(), toolOut, toolErr, realFileOps());
         const auto stop = std::chrono::steady_clock::now();
         if (status != 0) {
             toolErr.flush();

@@ -70,8 +70,7 @@ private:
 } // namespace
 
 int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStream& out,
-              QTextStream& err, FileOps* files) {
-    FileOps& disk = files ? *files : realFileOps();
+              QTextStream& err, FileOps& disk) {
     StderrMessages messages(err);
     AlbumState state;
     applyStartupDefaults(state, QDir::currentPath());
@@ -144,9 +143,8 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     context.typedAlbumName = options.name;
     context.programFolder = programFolder;
     context.progress = options.quiet ? nullptr : &progress;
-    context.files = &disk;
     context.stopRequested = interruptionRequested;
-    const Outcome result = generateAlbum(state, context);
+    const Outcome result = generateAlbum(state, context, disk);
     if (!result.ok) {
         messages.inform(result.message);
         return ExitRefused;
@@ -156,7 +154,7 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
 }
 
 int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
-                   QTextStream& err, FileOps* files) {
+                   QTextStream& err, FileOps& files) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     switch (parsed.action) {
     case ParsedCommandLine::Action::Help:

@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     QString outText;
     QTextStream out(&outText);
     QTextStream err(stderr);
-    int status = runCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err);
+    int status =
+        runCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err, realFileOps());
     out.flush();
     // The result line is the program's answer: when it cannot be written, the
     // run has failed, whatever was made.

@@ -57,7 +57,7 @@ Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
         }
     }
     for (const QString& name : navigationImageNames()) {
-        const QString path = withTrailingSeparator(context.programFolder, context.separator) + name;
+        const QString path = withTrailingSeparator(context.programFolder) + name;
         if (Outcome image = checkReadableFile(QStringLiteral("Файл кнопки навигации"), path);
             !image)
             return image;

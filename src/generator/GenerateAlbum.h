@@ -14,8 +14,6 @@ struct GenerationContext {
     // The folder holding the navigation images (the program's own folder).
     QString programFolder;
     ProgressSink* progress = nullptr; // null: no captions
-    FileOps* files = nullptr;         // null: the real file system
-    QChar separator = nativeSeparator();
     // Asked between disk operations; true stops the run, and everything done so
     // far is undone (Ctrl-C in the command-line tool). Null: never stops.
     std::function<bool()> stopRequested;
@@ -27,9 +25,10 @@ struct GenerationContext {
 // it undoes every change, leaves every photo under its own name and says what
 // happened. Copy mode writes the album into a hidden folder of its own and gives
 // it the album's name when it is complete; rename mode keeps a journal in the
-// folder while it works, so that a run cut short can be put back. Holds the
-// source folder's lock (FolderLock) while it works. Never throws.
-Outcome generateAlbum(AlbumState& state, const GenerationContext& context);
+// folder while it works, so that a run cut short can be put back. Every change
+// goes through `files`. The caller holds the source folder's lock (FolderLock)
+// for its whole run. Never throws.
+Outcome generateAlbum(AlbumState& state, const GenerationContext& context, FileOps& files);
 
 // The three navigation images every album holds.
 const QStringList& navigationImageNames();

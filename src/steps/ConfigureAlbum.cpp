@@ -2,7 +2,6 @@
 
 #include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
-#include "platform/FolderLock.h"
 #include "platform/FsPath.h"
 #include "steps/AlbumName.h"
 #include "steps/FolderChange.h"
@@ -41,12 +40,7 @@ bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& me
         messages.inform(noPhotosMessage());
         return false;
     }
-    // One run per folder; what an interrupted run left is put right first.
-    const Result<FolderLock> lock = FolderLock::acquire(state.sourceFolder);
-    if (!lock) {
-        messages.inform(lock.message);
-        return false;
-    }
+    // What an interrupted run left is put right first.
     // From here on the folder is named by its real path, so that nothing the run
     // changes is reached through a link, and a journal's paths can be checked.
     const Result<QString> real = realPath(state.sourceFolder);

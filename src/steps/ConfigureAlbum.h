@@ -4,8 +4,8 @@
 #include "platform/MessageSink.h"
 #include "state/AlbumState.h"
 
-// The selection window's "Настроить": takes the folder's lock (FolderLock) while
-// it works, refused when another run holds it; puts back a rename an
+// The selection window's "Настроить", with the folder's lock (FolderLock) held
+// by the caller for its whole run: puts back a rename an
 // interrupted run left unfinished (sourceFolder then is the folder under its
 // first name, and a message says what was done); refuses an empty folder,
 // questions the default name, refuses a name that cannot name a folder, takes
@@ -13,7 +13,7 @@
 // lists up to 40 photos into photoFiles. True when the wizard goes on to the
 // settings window.
 bool configureAlbum(AlbumState& state, const QString& typedName, MessageSink& messages,
-                    FileOps& files = realFileOps());
+                    FileOps& files);
 
 // The album name the name box starts with, and which "Настроить" questions.
 QString defaultTypedAlbumName();

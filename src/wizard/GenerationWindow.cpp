@@ -279,7 +279,7 @@ void GenerationWindow::onCreate() {
         context.typedAlbumName = wizard().typedAlbumName();
         context.programFolder = wizard().programFolder();
         context.progress = &progress;
-        result = generateAlbum(album, context);
+        result = generateAlbum(album, context, realFileOps());
     }
     if (!result.ok) {
         // Nothing was lost; the user can set things right and press again.

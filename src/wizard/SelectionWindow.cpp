@@ -227,7 +227,7 @@ void SelectionWindow::onConfigure() {
         desktop().inform(lock.message);
         return;
     }
-    if (!configureAlbum(state(), albumNameEdit->text(), desktop()))
+    if (!configureAlbum(state(), albumNameEdit->text(), desktop(), realFileOps()))
         return;
     folderLock_ = lock.value;
     // Recovering an interrupted run may have given the folder its name back.

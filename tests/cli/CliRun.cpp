@@ -18,7 +18,7 @@ CliRun runInProcess(const QStringList& arguments, const QString& programDir) {
     CliRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.exitCode = runCommandLine(arguments, programDir, out, err);
+    run.exitCode = runCommandLine(arguments, programDir, out, err, realFileOps());
     out.flush();
     err.flush();
     return run;

@@ -150,7 +150,7 @@ Result runCore(Case& c) {
     Result result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    result.exitCode = runCommandLine(c.arguments(), programFolder(), out, err, &c.ops);
+    result.exitCode = runCommandLine(c.arguments(), programFolder(), out, err, c.ops);
     out.flush();
     err.flush();
     return result;
@@ -197,7 +197,7 @@ Result runCoreAtRoot(const Case& c) {
         QTextStream errStream(&err);
         const int status =
             runCommandLine(c.arguments().mid(0, c.arguments().size() - 1) << QStringLiteral("/"),
-                           QStringLiteral("/программа"), outStream, errStream);
+                           QStringLiteral("/программа"), outStream, errStream, realFileOps());
         errStream.flush();
         report(err.toUtf8(), status);
     }

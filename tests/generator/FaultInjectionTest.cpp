@@ -96,7 +96,7 @@ public:
         return args << source;
     }
 
-    Outcome run(FileOps* files = nullptr) const {
+    Outcome run(FileOps& files = realFileOps()) const {
         Outcome run;
         QTextStream out(&run.out);
         QTextStream err(&run.err);
@@ -161,7 +161,7 @@ private:
 QList<FaultyFileOps::Call> cleanRunCalls(const Scenario& scenario) {
     Sandbox box(scenario);
     FaultyFileOps ops;
-    const Outcome run = box.run(&ops);
+    const Outcome run = box.run(ops);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     return ops.calls();
 }
@@ -259,7 +259,7 @@ TEST_P(FaultSweep, EveryOperationFailingIsUndoneAndNamed) {
             const QMap<QString, QByteArray> before = treeSnapshot(box.root.path());
             FaultyFileOps ops;
             ops.failAt(step, error);
-            const Outcome run = box.run(&ops);
+            const Outcome run = box.run(ops);
             ++injected;
             const std::string where = std::string(scenario.name) + ", step " +
                                       std::to_string(step) + " fails with errno " +
@@ -294,7 +294,7 @@ TEST_P(FaultSweep, FailedCleanUpNamesWhatIsLeft) {
                 return call.kind == Kind::Remove || call.kind == Kind::RemoveFolder;
             },
             EIO);
-        const Outcome run = box.run(&ops);
+        const Outcome run = box.run(ops);
         const std::string where = std::string(scenario.name) + ", step " + std::to_string(step) +
                                   " and every removal fail\n" + ops.trace().toStdString();
         EXPECT_EQ(run.exitCode, 1) << where;
@@ -326,7 +326,7 @@ TEST_P(FaultSweep, FailedUndoIsFinishedByTheNextRun) {
                 return ++calls > step && call.kind == Kind::Rename;
             },
             EROFS);
-        const Outcome run = box.run(&ops);
+        const Outcome run = box.run(ops);
         const std::string where = std::string(scenario.name) + ", step " + std::to_string(step) +
                                   " and the undo's renames fail\n" + ops.trace().toStdString() +
                                   "\n" + run.err.toStdString();
@@ -367,7 +367,7 @@ TEST_P(FaultSweep, SecondRunAtEveryStepIsRefused) {
                 second.err = QString::fromUtf8(tool.readAllStandardError());
                 after = treeSnapshot(box.root.path());
             });
-        const Outcome first = box.run(&ops);
+        const Outcome first = box.run(ops);
         const std::string where = std::string(scenario.name) + ", second run at step " +
                                   std::to_string(step) + "\n" + second.err.toStdString();
         EXPECT_EQ(second.exitCode, 1) << where;
@@ -396,7 +396,7 @@ TEST_P(FaultSweep, ProcessStoppedAtEveryOperationIsPutRightByTheNextRun) {
             if (child == 0) {
                 FaultyFileOps ops;
                 ops.stopAt(step, how);
-                const Outcome run = box.run(&ops);
+                const Outcome run = box.run(ops);
                 std::_Exit(run.exitCode == 0 ? 0 : 1); // not stopped: the parent reports it
             }
             int status = 0;
@@ -441,7 +441,7 @@ TEST_P(FaultSweep, RecoveryStoppedAtEveryStepIsPutRightByTheNextRun) {
             if (child == 0) {
                 FaultyFileOps ops;
                 ops.stopAt(step);
-                const Outcome run = box.run(&ops);
+                const Outcome run = box.run(ops);
                 std::_Exit(run.exitCode == 0 ? 0 : 1);
             }
             int status = 0;

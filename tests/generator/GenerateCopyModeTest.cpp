@@ -35,7 +35,7 @@ public:
         }
         applyStartupDefaults(state, QStringLiteral("/start"));
         EXPECT_TRUE(changeFolder(state, source).ok);
-        EXPECT_TRUE(configureAlbum(state, name, messages));
+        EXPECT_TRUE(configureAlbum(state, name, messages, realFileOps()));
         applySettingsDefaults(state);
         if (thumbnails) {
             EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::Paired);
@@ -49,7 +49,7 @@ public:
         context.progress = &progress;
     }
 
-    Outcome generate() { return generateAlbum(state, context); }
+    Outcome generate() { return generateAlbum(state, context, *files); }
     QString album() const { return source + state.albumName + QLatin1Char('/'); }
     QByteArray albumFile(const QString& name) const { return fileBytes(album() + name); }
 
@@ -60,6 +60,7 @@ public:
     ScriptedMessages messages;
     RecordingProgress progress;
     GenerationContext context;
+    FileOps* files = &realFileOps();
 };
 
 QStringList albumEntries(int photos, bool thumbnails) {
@@ -245,7 +246,7 @@ TEST(CopyModeFailures, FailedCopyNamesThePhotoAndTheReason) {
             return call.kind == FaultyFileOps::Kind::Copy && call.target.endsWith("/n2.jpg");
         },
         EROFS);
-    a.context.files = &files;
+    a.files = &files;
     const Outcome result = a.generate();
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(files.failures(), 1);

@@ -31,7 +31,7 @@ public:
         }
         applyStartupDefaults(state, QStringLiteral("/start"));
         EXPECT_TRUE(changeFolder(state, source).ok);
-        EXPECT_TRUE(configureAlbum(state, QStringLiteral("Summer"), messages));
+        EXPECT_TRUE(configureAlbum(state, QStringLiteral("Summer"), messages, realFileOps()));
         applySettingsDefaults(state);
         state.keepSourceFolder = false;
         state.titlesFromFileNames = false;
@@ -44,7 +44,7 @@ public:
         context.progress = &progress;
     }
 
-    Outcome generate() { return generateAlbum(state, context); }
+    Outcome generate() { return generateAlbum(state, context, *files); }
     QString album() const { return root.withSeparator() + QStringLiteral("Summer/"); }
     QByteArray albumFile(const QString& name) const { return fileBytes(album() + name); }
 
@@ -61,6 +61,7 @@ public:
     ScriptedMessages messages;
     RecordingProgress progress;
     GenerationContext context;
+    FileOps* files = &realFileOps();
 };
 
 TEST(RenameMode, SourceFolderBecomesTheAlbum) {

@@ -65,7 +65,7 @@ ToolRun make(const TestFolder& dir, const QString& folder, QStringList options) 
     QString out;
     QTextStream outStream(&out), errStream(&run.err);
     options += {"-q", "--background", "0000FF", "-n", "Лето", dir.filePath(folder)};
-    run.status = runCommandLine(options, programFolder(), outStream, errStream);
+    run.status = runCommandLine(options, programFolder(), outStream, errStream, realFileOps());
     errStream.flush();
     return run;
 }

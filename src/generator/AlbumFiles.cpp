@@ -1,0 +1,129 @@
+#include "generator/AlbumFiles.h"
+
+#include "generator/IndexPage.h"
+#include "generator/PhotoPage.h"
+
+namespace {
+
+QString numbered(const QString& text, int k) {
+    // Numbers in captions carry one leading blank.
+    return text + QStringLiteral(" ") + QString::number(k);
+}
+
+} // namespace
+
+void AlbumFiles::progress(const QString& text, int pauseMs) const {
+    if (context_.progress)
+        context_.progress->caption(text, pauseMs);
+}
+
+Outcome AlbumFiles::failed(const QString& what, const QString& path, const Outcome& result) {
+    return Outcome::failure(QStringLiteral("%1 «%2»: %3.").arg(what, path, result.message));
+}
+
+Outcome AlbumFiles::write(const QString& path, const QByteArray& bytes) {
+    if (stopRequested())
+        return Outcome::failure(QStringLiteral("работа прервана"));
+    const Outcome result = files_.writeFile(path, bytes);
+    if (result)
+        made_.append(path);
+    return result;
+}
+
+Outcome AlbumFiles::copy(const QString& from, const QString& to) {
+    if (stopRequested())
+        return Outcome::failure(QStringLiteral("работа прервана"));
+    const Outcome result = files_.copyFile(from, to);
+    if (result)
+        made_.append(to);
+    return result;
+}
+
+Outcome AlbumFiles::placePhotos(const QString& folder, const WebPhotoSet& web) {
+    for (int k = 1; k <= state_.photoCount; ++k) {
+        const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
+        if (const Outcome placed = placePhoto(k, false, target, web); !placed)
+            return placed;
+        if (state_.thumbnails) {
+            const QString thumbnail = folder + QStringLiteral("n%1-m.jpg").arg(k);
+            if (const Outcome placed = placePhoto(k, true, thumbnail, web); !placed)
+                return placed;
+        }
+        if (state_.webPhotos)
+            progress(QStringLiteral("Записывается файл изображения:\r\n") + target, 300);
+        else
+            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.photoFiles[k],
+                     300);
+    }
+    return {};
+}
+
+Outcome AlbumFiles::placePhoto(int k, bool thumbnail, const QString& target,
+                               const WebPhotoSet& web) {
+    if (state_.webPhotos) {
+        const WebPhoto& made = web.photos.at(k - 1);
+        const Outcome written = write(target, thumbnail ? made.thumbnail : made.photo);
+        if (!written)
+            return failed(thumbnail ? QStringLiteral("Не удалось записать миниатюру")
+                                    : QStringLiteral("Не удалось записать фотографию"),
+                          target, written);
+        return {};
+    }
+    const QString& original = thumbnail ? state_.thumbnailFiles[k] : state_.photoFiles[k];
+    const Outcome copied = copy(original, target);
+    if (!copied)
+        return failed(thumbnail ? QStringLiteral("Не удалось скопировать миниатюру")
+                                : QStringLiteral("Не удалось скопировать фотографию"),
+                      original, copied);
+    return {};
+}
+
+Outcome AlbumFiles::copyNavigationImages(const QString& folder) {
+    for (const QString& name : navigationImageNames()) {
+        const QString source = withTrailingSeparator(context_.programFolder) + name;
+        const Outcome copied = copy(source, folder + name);
+        if (!copied)
+            return failed(QStringLiteral("Не удалось скопировать кнопку навигации"), folder + name,
+                          copied);
+    }
+    return {};
+}
+
+Outcome AlbumFiles::writePages(const QString& folder) {
+    const int count = state_.photoCount;
+    PageText index;
+    writeIndexHead(index, state_, context_.typedAlbumName);
+    for (int k = 1; k <= count; ++k) {
+        writeIndexRow(index, state_, k);
+        progress(numbered(QStringLiteral("Добавка указателя на изображение: "), k), 200);
+    }
+    writeIndexClosing(index);
+    const QString indexPath = folder + QStringLiteral("start.htm");
+    if (const Outcome written = write(indexPath, index.bytes()); !written)
+        return failed(QStringLiteral("Не удалось записать страницу"), indexPath, written);
+
+    for (int k = 1; k <= count; ++k) {
+        PageText page;
+        writePhotoPage(page, state_, k, context_.typedAlbumName);
+        const QString pagePath = folder + QStringLiteral("n%1.htm").arg(k);
+        if (const Outcome written = write(pagePath, page.bytes()); !written)
+            return failed(QStringLiteral("Не удалось записать страницу"), pagePath, written);
+        progress(numbered(QStringLiteral("Страница для изображения: "), k), 300);
+    }
+    return {};
+}
+
+QString AlbumFiles::removeMadeFiles(const QString& folder) {
+    QStringList left;
+    while (!made_.isEmpty()) {
+        const QString path = made_.takeLast();
+        if (!files_.removeFile(path))
+            left.append(QStringLiteral("«%1»").arg(path));
+    }
+    if (!files_.removeEmptyFolder(folder))
+        left.append(QStringLiteral("«%1»").arg(folder));
+    if (left.isEmpty())
+        return {};
+    return QStringLiteral(" Не удалось убрать созданные файлы: %1.")
+        .arg(left.join(QStringLiteral(", ")));
+}

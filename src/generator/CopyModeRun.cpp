@@ -1,0 +1,50 @@
+#include "generator/ModeRuns.h"
+#include "steps/InterruptedRun.h"
+
+Outcome runCopyMode(AlbumState& state, AlbumFiles& album, const WebPhotoSet& web) {
+    FileOps& files = album.disk();
+    const QChar sep = nativeSeparator();
+    const QString finalFolder = state.sourceFolder + state.albumName;
+    const QString part = state.sourceFolder + partFolderName();
+    if (const Outcome cleared = clearCopyLeftovers(state.sourceFolder, {}, files); !cleared)
+        return cleared;
+    if (const Outcome made = files.makeFolder(part); !made)
+        return AlbumFiles::failed(QStringLiteral("Не удалось создать папку"), part, made);
+    const QString mark = part + sep + partMarkName();
+    Outcome result = album.write(mark, QByteArrayLiteral("photoalbum: album being written\n"));
+    if (!result.ok)
+        result = AlbumFiles::failed(QStringLiteral("Не удалось записать файл"), mark, result);
+    if (result.ok)
+        result = album.placePhotos(part + sep, web);
+    if (result.ok)
+        result = album.copyNavigationImages(part + sep);
+    if (result.ok)
+        result = album.writePages(part + sep);
+    if (result.ok && album.stopRequested())
+        result = Outcome::failure(QStringLiteral("Работа прервана."));
+    bool published = false;
+    if (result.ok) {
+        if (const Outcome moved = files.renameNoReplace(part, finalFolder); !moved)
+            result = AlbumFiles::failed(QStringLiteral("Не удалось дать папке альбома имя"),
+                                        finalFolder, moved);
+        else
+            published = true;
+    }
+    if (result.ok) {
+        const QString publishedMark = finalFolder + sep + partMarkName();
+        if (const Outcome removed = files.removeFile(publishedMark); !removed)
+            result = AlbumFiles::failed(QStringLiteral("Не удалось убрать файл"), publishedMark,
+                                        removed);
+    }
+    if (!result.ok) {
+        QString left;
+        if (published && !files.renameNoReplace(finalFolder, part))
+            left = QStringLiteral(" Не удалось убрать созданную папку «%1».").arg(finalFolder);
+        else
+            left = album.removeMadeFiles(part);
+        result.message += left + QStringLiteral(" Исходные фотографии не изменены.");
+        return result;
+    }
+    state.albumFolder = finalFolder + sep;
+    return {};
+}

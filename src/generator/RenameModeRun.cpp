@@ -1,0 +1,91 @@
+#include "generator/ModeRuns.h"
+#include "generator/RenamePlan.h"
+#include "steps/InterruptedRun.h"
+
+namespace {
+
+RenameJournal journalOf(const AlbumState& state, const RenamePlan& plan) {
+    RenameJournal journal;
+    journal.originalFolder = state.sourceFolder.left(state.sourceFolder.size() - 1);
+    journal.albumFolder = plan.albumFolder;
+    journal.createdFiles.append(QStringLiteral("start.htm"));
+    for (int k = 1; k <= state.photoCount; ++k)
+        journal.createdFiles.append(QStringLiteral("n%1.htm").arg(k));
+    journal.createdFiles += navigationImageNames();
+    journal.renames = plan.renames;
+    return journal;
+}
+
+// Photos whose names others need step aside first, then every photo takes its
+// album name, in the folder now at `at`.
+Outcome renamePhotos(const QList<PhotoRename>& renames, const QString& at, AlbumFiles& album) {
+    for (const bool aside : {true, false}) {
+        for (const PhotoRename& r : renames) {
+            if (aside && r.temporary.isEmpty())
+                continue;
+            const QString from = at + (aside || r.temporary.isEmpty() ? r.from : r.temporary);
+            const QString to = at + (aside ? r.temporary : r.to);
+            if (album.stopRequested())
+                return Outcome::failure(
+                    QStringLiteral("Работа прервана перед переименованием «%1».").arg(from));
+            if (const Outcome moved = album.disk().renameNoReplace(from, to); !moved)
+                return Outcome::failure(QStringLiteral("Не удалось переименовать «%1» в «%2»: %3.")
+                                            .arg(from, to, moved.message));
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
+    FileOps& files = album.disk();
+    const QString folder = state.sourceFolder;
+    const RenamePlan plan = planPhotoRenames(state, nativeSeparator());
+    if (!plan)
+        return plan;
+
+    const RenameJournal journal = journalOf(state, plan);
+    const QString journalPath = folder + journalFileName();
+    if (const Outcome written = files.writeFileDurably(journalPath, encodeJournal(journal));
+        !written) {
+        Outcome result =
+            AlbumFiles::failed(QStringLiteral("Не удалось записать файл"), journalPath, written);
+        result.message +=
+            QStringLiteral(" Фотографии не переименованы, папка «%1» осталась без изменений.")
+                .arg(folder);
+        return result;
+    }
+
+    QString now = journal.originalFolder;
+    Outcome result = album.writePages(folder);
+    if (result.ok)
+        result = album.copyNavigationImages(folder);
+    if (result.ok && album.stopRequested())
+        result = Outcome::failure(QStringLiteral("Работа прервана."));
+    if (result.ok && journal.albumFolder != now) {
+        if (const Outcome moved = files.renameNoReplace(now, journal.albumFolder); !moved)
+            result =
+                AlbumFiles::failed(QStringLiteral("Не удалось переименовать папку"), now, moved);
+        else
+            now = journal.albumFolder;
+    }
+    const QString at = now + nativeSeparator();
+    if (result.ok)
+        result = renamePhotos(plan.renames, at, album);
+    if (result.ok) {
+        if (const Outcome removed = files.removeFile(at + journalFileName()); !removed)
+            result = AlbumFiles::failed(QStringLiteral("Не удалось убрать файл"),
+                                        at + journalFileName(), removed);
+    }
+    if (!result.ok) {
+        const Outcome undone = undoJournal(journal, now, files);
+        result.message +=
+            undone ? QStringLiteral(" Все изменения отменены: папка «%1» осталась как была.")
+                         .arg(journal.originalFolder)
+                   : QLatin1Char(' ') + undone.message;
+        return result;
+    }
+    state.albumFolder = at;
+    return {};
+}
