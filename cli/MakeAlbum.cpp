@@ -8,10 +8,9 @@
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
 #include "steps/InterruptedRun.h"
+#include "steps/PhotoChoice.h"
 #include "steps/PrepareAlbumFolder.h"
-#include "steps/ThumbnailScan.h"
 #include "steps/TitlesFromNames.h"
-#include "steps/WebPhotoScan.h"
 
 #include <QDir>
 
@@ -72,6 +71,11 @@ private:
 int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStream& out,
               QTextStream& err, FileOps& disk) {
     StderrMessages messages(err);
+    // Each step's notes and refusal go to standard error as the wizard shows them.
+    const auto refused = [&messages](const Outcome& step) {
+        tell(messages, step);
+        return !step;
+    };
     AlbumState state;
     applyStartupDefaults(state, QDir::currentPath());
 
@@ -91,24 +95,19 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
         messages.inform(QStringLiteral("Папка «%1»: %2.").arg(options.folder, real.message));
         return ExitRefused;
     }
-    // One run per folder, for the whole run.
+    // The run's one hold on the folder, from here to its end.
     const Result<FolderLock> lock = FolderLock::acquire(real.value);
-    if (!lock) {
-        messages.inform(lock.message);
+    if (refused(lock))
         return ExitRefused;
-    }
     const auto interrupted = [&] {
         if (!interruptionRequested())
             return false;
         messages.inform(QStringLiteral("Работа прервана. Альбом не создан, ничего не изменено."));
         return true;
     };
-    const Outcome changed = changeFolder(state, real.value);
-    if (!changed.ok) {
-        messages.inform(changed.message);
+    if (refused(changeFolder(state, real.value)))
         return ExitRefused;
-    }
-    if (!configureAlbum(state, options.name, messages, disk) || interrupted())
+    if (refused(configureAlbum(state, options.name, messages, disk)) || interrupted())
         return ExitRefused;
 
     applySettingsDefaults(state);
@@ -117,18 +116,13 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     if (options.web) {
         state.thumbnails = options.thumbnails;
         state.webPhotos = true;
-        if (const Outcome mode = checkWebPhotosMode(state); !mode) {
-            messages.inform(mode.message);
+        if (refused(checkWebPhotosMode(state)) || refused(setWebPhotos(state, true)))
             return ExitRefused;
-        }
-        if (!setWebPhotos(state, true, messages))
-            return ExitRefused;
-    } else if (options.thumbnails &&
-               scanThumbnails(state, messages) != ThumbnailScanOutcome::Paired)
+    } else if (options.thumbnails && refused(setThumbnails(state, true)))
         return ExitRefused;
-    if (prepareAlbumFolder(state, messages) != PrepareOutcome::Ready)
+    if (refused(prepareAlbumFolder(state)))
         return ExitRefused;
-    if (isParseMode(state) && !loadTitlesFromNames(state, messages))
+    if (isParseMode(state) && refused(loadTitlesFromNames(state)))
         return ExitRefused;
     if (interrupted())
         return ExitRefused;
@@ -144,11 +138,8 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     context.programFolder = programFolder;
     context.progress = options.quiet ? nullptr : &progress;
     context.stopRequested = interruptionRequested;
-    const Outcome result = generateAlbum(state, context, disk);
-    if (!result.ok) {
-        messages.inform(result.message);
+    if (refused(generateAlbum(state, context, disk)))
         return ExitRefused;
-    }
     out << state.albumFolder << Qt::endl;
     return 0;
 }

@@ -3,10 +3,9 @@
 #include "platform/ErrorText.h"
 #include "platform/FileStatus.h"
 #include "steps/AlbumName.h"
-#include "steps/ConfigureAlbum.h"
+#include "steps/PhotoChoice.h"
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailLimit.h"
-#include "steps/WebPhotoScan.h"
 
 #include <cerrno>
 

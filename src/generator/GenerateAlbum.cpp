@@ -35,9 +35,9 @@ Outcome generateAlbum(AlbumState& state, const GenerationContext& context, FileO
     try {
         return generate(state, context, files);
     } catch (const std::exception& e) {
-        return {false, QStringLiteral("Внутренняя ошибка генерации: %1")
-                           .arg(QString::fromLocal8Bit(e.what()))};
+        return Outcome::failure(QStringLiteral("Внутренняя ошибка генерации: %1")
+                                    .arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        return {false, QStringLiteral("Внутренняя ошибка генерации.")};
+        return Outcome::failure(QStringLiteral("Внутренняя ошибка генерации."));
     }
 }

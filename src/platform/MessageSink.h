@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QString>
 
 // Where the wizard's steps send their messages: message boxes in the windows,
@@ -15,3 +17,6 @@ public:
 
 // The application's title on message boxes that have none of their own.
 QString applicationTitle();
+
+// Tells the user a step's outcome: its notes, then its message when it failed.
+void tell(MessageSink& messages, const Outcome& outcome);

@@ -43,12 +43,8 @@ AlbumNameCheck checkAlbumNameFree(const AlbumState& state) {
     return check;
 }
 
-PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages) {
+AlbumNameCheck prepareAlbumFolder(const AlbumState& state) {
     if (!state.keepSourceFolder)
-        return PrepareOutcome::Ready;
-    const AlbumNameCheck check = checkAlbumNameFree(state);
-    if (check)
-        return PrepareOutcome::Ready;
-    messages.inform(check.message);
-    return check.albumExists ? PrepareOutcome::AlbumExists : PrepareOutcome::Failed;
+        return {};
+    return checkAlbumNameFree(state);
 }

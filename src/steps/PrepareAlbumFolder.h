@@ -1,14 +1,7 @@
 #pragma once
 
-#include "platform/MessageSink.h"
 #include "platform/Outcome.h"
 #include "state/AlbumState.h"
-
-enum class PrepareOutcome {
-    Ready,       // go on to the preparation window
-    AlbumExists, // existing-album message shown: back to the selection window
-    Failed,      // the name cannot be used: message shown
-};
 
 // Whether copy mode can give the album folder its name: nothing in the source
 // folder is called so in any letter case (hidden entries too) and the album's
@@ -20,5 +13,6 @@ AlbumNameCheck checkAlbumNameFree(const AlbumState& state);
 
 // The settings window's "Подготовить": in copy mode refuses a name already taken
 // in the source folder. It changes nothing on disk: generation makes the album
-// folder, complete, in one step.
-PrepareOutcome prepareAlbumFolder(AlbumState& state, MessageSink& messages);
+// folder, complete, in one step. An album of that name already there sends the
+// wizard back to the selection window (`albumExists`).
+AlbumNameCheck prepareAlbumFolder(const AlbumState& state);

@@ -2,9 +2,8 @@
 
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
-#include "steps/ConfigureAlbum.h"
+#include "steps/PhotoChoice.h"
 #include "steps/PhotoOrder.h"
-#include "steps/ThumbnailScan.h"
 
 #include <QSet>
 
@@ -24,18 +23,17 @@ void titleAndCommentFromName(const QString& name, const QString& ordinal, QStrin
     }
 }
 
-bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
+Outcome loadTitlesFromNames(AlbumState& state) {
     const FolderListing listing = listPhotoFiles(state.sourceFolder);
-    if (!listing.ok) {
-        messages.inform(listing.message);
-        return false;
-    }
+    if (!listing.ok)
+        return Outcome::failure(listing.message);
+    Outcome result;
     QStringList listed = listing.names;
     // Web photos leave the "-m" files alone.
     if (state.webPhotos)
         listed.removeIf(isThumbnailName);
     if (listed.size() > MaxPhotos) {
-        messages.inform(tooManyPhotosMessage());
+        result.notes.append(tooManyPhotosMessage());
         listed = listed.mid(0, MaxPhotos);
     }
     const int count = static_cast<int>(listed.size());
@@ -61,5 +59,5 @@ bool loadTitlesFromNames(AlbumState& state, MessageSink& messages) {
         titleAndCommentFromName(readableName(name), state.ordinalNames[listedPosition],
                                 state.titles[k], state.comments[k]);
     }
-    return true;
+    return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageSink.h"
+#include "platform/Outcome.h"
 #include "state/AlbumState.h"
 
 // Titles and comments come from the file names when that option is on and the
@@ -16,5 +16,5 @@ void titleAndCommentFromName(const QString& name, const QString& ordinal, QStrin
 // The preparation window's load in parse mode: counts the folder's photos again
 // (at most 40) and fills every title and comment from the photo's own file name,
 // so that titles stay with their photos after the order has been changed.
-// Returns false when the folder could not be read (message shown).
-bool loadTitlesFromNames(AlbumState& state, MessageSink& messages);
+// Fails when the folder cannot be read; more than 40 photos is a note.
+Outcome loadTitlesFromNames(AlbumState& state);

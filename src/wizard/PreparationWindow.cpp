@@ -152,7 +152,7 @@ void PreparationWindow::build() {
 void PreparationWindow::load() {
     AlbumState& album = state();
     if (isParseMode(album))
-        loadTitlesFromNames(album, desktop());
+        tell(desktop(), loadTitlesFromNames(album));
     const int lines = placeCount(album);
     for (int k = 1; k <= lines; ++k)
         photoList->addItem(album.ordinalNames[k]);

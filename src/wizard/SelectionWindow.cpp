@@ -3,6 +3,7 @@
 #include "platform/FsPath.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
+#include "steps/PhotoChoice.h"
 #include "wizard/Controls.h"
 #include "wizard/Desktop.h"
 #include "wizard/DriveList.h"
@@ -227,7 +228,10 @@ void SelectionWindow::onConfigure() {
         desktop().inform(lock.message);
         return;
     }
-    if (!configureAlbum(state(), albumNameEdit->text(), desktop(), realFileOps()))
+    const Outcome configured =
+        configureAlbum(state(), albumNameEdit->text(), desktop(), realFileOps());
+    tell(desktop(), configured);
+    if (!configured)
         return;
     folderLock_ = lock.value;
     // Recovering an interrupted run may have given the folder its name back.

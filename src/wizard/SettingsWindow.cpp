@@ -1,8 +1,7 @@
 #include "wizard/SettingsWindow.h"
 
+#include "steps/PhotoChoice.h"
 #include "steps/PrepareAlbumFolder.h"
-#include "steps/ThumbnailScan.h"
-#include "steps/WebPhotoScan.h"
 #include "wizard/Controls.h"
 #include "wizard/Desktop.h"
 #include "wizard/PreparationWindow.h"
@@ -193,26 +192,10 @@ void SettingsWindow::showPhotoOptions() {
 
 void SettingsWindow::onThumbnailsToggled() {
     showNotes();
-    if (!thumbnailsCheck->isChecked()) {
-        state().thumbnails = false;
-        // Web photos without thumbnails may be up to 40 again; otherwise the photo
-        // list keeps what the last scan left.
-        if (state().webPhotos) {
-            setWebPhotos(state(), true, desktop());
-            showPhotoOptions();
-        }
-        return;
-    }
-    switch (scanThumbnails(state(), desktop())) {
-    case ThumbnailScanOutcome::Paired:
-        break;
-    case ThumbnailScanOutcome::TooManyThumbnails:
-    case ThumbnailScanOutcome::CountsDiffer:
-    case ThumbnailScanOutcome::ListingFailed:
-        // The album is made without thumbnails: the option goes off.
-        thumbnailsCheck->setChecked(false);
-        break;
-    }
+    // Web photos without thumbnails may be up to 40 again; a failed choice takes
+    // the option back off (the album is then made without thumbnails).
+    tell(desktop(), setThumbnails(state(), thumbnailsCheck->isChecked()));
+    showPhotoOptions();
 }
 
 void SettingsWindow::onTitlesFromNamesToggled() {
@@ -243,22 +226,18 @@ void SettingsWindow::onWebPhotosToggled() {
             return;
         }
     }
-    setWebPhotos(state(), on, desktop());
+    tell(desktop(), setWebPhotos(state(), on));
     showPhotoOptions();
 }
 
 void SettingsWindow::onPrepare() {
-    switch (prepareAlbumFolder(state(), desktop())) {
-    case PrepareOutcome::Ready: {
+    const AlbumNameCheck prepared = prepareAlbumFolder(state());
+    tell(desktop(), prepared);
+    if (prepared) {
         PreparationWindow* preparation = wizard().showPreparationWindow();
         preparation->focusFirstPhoto();
-        break;
-    }
-    case PrepareOutcome::AlbumExists:
+    } else if (prepared.albumExists) {
         wizard().showSelectionWindow();
-        break;
-    case PrepareOutcome::Failed:
-        break;
     }
 }
 

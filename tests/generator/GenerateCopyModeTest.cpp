@@ -6,9 +6,9 @@
 #include "platform/ErrorText.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
+#include "steps/PhotoChoice.h"
 #include "steps/PhotoOrder.h"
 #include "steps/PrepareAlbumFolder.h"
-#include "steps/ThumbnailScan.h"
 #include "steps/TitlesFromNames.h"
 
 #include <QDir>
@@ -35,14 +35,14 @@ public:
         }
         applyStartupDefaults(state, QStringLiteral("/start"));
         EXPECT_TRUE(changeFolder(state, source).ok);
-        EXPECT_TRUE(configureAlbum(state, name, messages, realFileOps()));
+        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, realFileOps())).ok);
         applySettingsDefaults(state);
         if (thumbnails) {
-            EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::Paired);
+            EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
         }
-        EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
+        EXPECT_TRUE(messages.told(prepareAlbumFolder(state)).ok);
         if (isParseMode(state)) {
-            EXPECT_TRUE(loadTitlesFromNames(state, messages));
+            EXPECT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
         }
         context.typedAlbumName = name;
         context.programFolder = programFolder();

@@ -6,9 +6,9 @@
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
 #include "steps/InterruptedRun.h"
+#include "steps/PhotoChoice.h"
 #include "steps/PhotoOrder.h"
 #include "steps/PrepareAlbumFolder.h"
-#include "steps/ThumbnailScan.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,14 +31,16 @@ public:
         }
         applyStartupDefaults(state, QStringLiteral("/start"));
         EXPECT_TRUE(changeFolder(state, source).ok);
-        EXPECT_TRUE(configureAlbum(state, QStringLiteral("Summer"), messages, realFileOps()));
+        EXPECT_TRUE(
+            messages.told(configureAlbum(state, QStringLiteral("Summer"), messages, realFileOps()))
+                .ok);
         applySettingsDefaults(state);
         state.keepSourceFolder = false;
         state.titlesFromFileNames = false;
         if (thumbnails) {
-            EXPECT_EQ(scanThumbnails(state, messages), ThumbnailScanOutcome::Paired);
+            EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
         }
-        EXPECT_EQ(prepareAlbumFolder(state, messages), PrepareOutcome::Ready);
+        EXPECT_TRUE(messages.told(prepareAlbumFolder(state)).ok);
         context.typedAlbumName = state.albumName;
         context.programFolder = programFolder();
         context.progress = &progress;

@@ -7,8 +7,8 @@
 #include "steps/FolderChange.h"
 #include "steps/InterruptedRun.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,7 +70,9 @@ protected:
 
 TEST_F(ConfigureAlbum, TakesTheNameAndListsPhotosInListingOrder) {
     ScriptedMessages messages;
-    ASSERT_TRUE(configureAlbum(state, QStringLiteral(" Лето 2024 "), messages, realFileOps()));
+    ASSERT_TRUE(
+        messages.told(configureAlbum(state, QStringLiteral(" Лето 2024 "), messages, realFileOps()))
+            .ok);
     EXPECT_TRUE(messages.informed.isEmpty());
     EXPECT_TRUE(messages.asked.isEmpty());
     EXPECT_EQ(state.albumName, QStringLiteral(" Лето 2024 ")); // not trimmed
@@ -114,7 +116,8 @@ TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
     AlbumState state = startedState();
     ASSERT_TRUE(changeFolder(state, renamed).ok);
     ScriptedMessages messages;
-    ASSERT_TRUE(configureAlbum(state, QStringLiteral("Альбом"), messages, realFileOps()));
+    ASSERT_TRUE(
+        messages.told(configureAlbum(state, QStringLiteral("Альбом"), messages, realFileOps())).ok);
     ASSERT_EQ(messages.informed.size(), 1);
     EXPECT_TRUE(messages.informed[0].contains(QStringLiteral("был прерван")))
         << messages.informed[0].toStdString();
@@ -132,7 +135,8 @@ TEST_F(ConfigureAlbum, NoPhotosCountedIsRefused) {
     AlbumState fresh = startedState(); // before any folder change the count is 0
     fresh.albumName = QStringLiteral("было");
     ScriptedMessages messages;
-    EXPECT_FALSE(configureAlbum(fresh, QStringLiteral("Лето"), messages, realFileOps()));
+    EXPECT_FALSE(
+        messages.told(configureAlbum(fresh, QStringLiteral("Лето"), messages, realFileOps())).ok);
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("В выбранной папке нет файлов изображений")});
     EXPECT_EQ(fresh.albumName, QStringLiteral("было"));
@@ -142,7 +146,10 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
     state.albumName = QStringLiteral("было");
     state.photoFiles[1] = QStringLiteral("старое");
     ScriptedMessages messages({true});
-    EXPECT_FALSE(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, realFileOps()));
+    EXPECT_FALSE(
+        messages
+            .told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, realFileOps()))
+            .ok);
     ASSERT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(messages.asked[0].text,
               QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться и "
@@ -155,7 +162,10 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
 
 TEST_F(ConfigureAlbum, DefaultNameQuestionNoKeepsTheName) {
     ScriptedMessages messages({false});
-    EXPECT_TRUE(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, realFileOps()));
+    EXPECT_TRUE(
+        messages
+            .told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, realFileOps()))
+            .ok);
     EXPECT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(state.albumName, QStringLiteral("Мой фотоальбом"));
     EXPECT_EQ(state.photoCount, 3);
@@ -165,7 +175,8 @@ TEST_F(ConfigureAlbum, OnlyTheExactDefaultNameIsQuestioned) {
     for (const QString& name : {QStringLiteral("мой фотоальбом"), QStringLiteral("Мой фотоальбом "),
                                 QStringLiteral("Мой альбом")}) {
         ScriptedMessages messages({true});
-        EXPECT_TRUE(configureAlbum(state, name, messages, realFileOps())) << name.toStdString();
+        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, realFileOps())).ok)
+            << name.toStdString();
         EXPECT_TRUE(messages.asked.isEmpty()) << name.toStdString();
     }
 }
@@ -191,7 +202,8 @@ TEST_F(ConfigureAlbum, NamesThatCannotNameAFolderAreRefusedBeforeAnythingChanges
         before.albumName = QStringLiteral("было");
         AlbumState attempt = before;
         ScriptedMessages messages;
-        EXPECT_FALSE(configureAlbum(attempt, name, messages, realFileOps())) << name.toStdString();
+        EXPECT_FALSE(messages.told(configureAlbum(attempt, name, messages, realFileOps())).ok)
+            << name.toStdString();
         EXPECT_EQ(messages.informed.size(), 1) << name.toStdString();
         EXPECT_EQ(attempt.albumName, QStringLiteral("было")) << name.toStdString();
         EXPECT_EQ(attempt.photoCount, 3);
@@ -208,7 +220,8 @@ TEST(ConfigureAlbumLimit, FortyOneJpgsKeepTheFirstFortyWithOneMessage) {
     ASSERT_EQ(state.photoCount, 41);
 
     ScriptedMessages messages;
-    EXPECT_TRUE(configureAlbum(state, QStringLiteral("Сорок"), messages, realFileOps()));
+    EXPECT_TRUE(
+        messages.told(configureAlbum(state, QStringLiteral("Сорок"), messages, realFileOps())).ok);
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
     EXPECT_EQ(state.photoCount, 40);

@@ -55,7 +55,7 @@ TEST_F(TitlesLoad, FillsEveryTitleFromTheListedNames) {
     writePhotos(folder, {"Море#Закат над заливом.jpg", "#Без названия.jpg", "Дача.jpg"});
     useFolder();
     // Listing: "#Без названия", "Дача", "Море#…" ("#" sorts before letters).
-    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     EXPECT_TRUE(messages.informed.isEmpty());
     ASSERT_EQ(state.photoCount, 3);
     EXPECT_EQ(state.photoFiles[1], folder.withSeparator() + "#Без названия.jpg");
@@ -70,7 +70,7 @@ TEST_F(TitlesLoad, FillsEveryTitleFromTheListedNames) {
 TEST_F(TitlesLoad, ThirdFileWithoutHashIsTitledTretya) {
     writePhotos(folder, {"a.jpg", "b.jpg", "Дача.jpg"});
     useFolder();
-    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     EXPECT_EQ(state.titles[3], QStringLiteral("Третья"));
     EXPECT_EQ(state.comments[3], QStringLiteral("Дача"));
 }
@@ -82,7 +82,7 @@ TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
     writePhotos(folder, names);
     useFolder();
     state.titles[40] = QStringLiteral("typed");
-    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
     EXPECT_EQ(state.photoCount, 40);
@@ -93,12 +93,12 @@ TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
 TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
     writePhotos(folder, {"A#одна.jpg", "B#две.jpg", "C#три.jpg"});
     useFolder();
-    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     EXPECT_EQ(movePhotoDown(state, 0), 1); // B, A, C
     EXPECT_EQ(movePhotoDown(state, 1), 2); // B, C, A
     state.titles[1] = QStringLiteral("набрано");
 
-    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     const QString dir = folder.withSeparator();
     const QStringList files = {dir + "B#две.jpg", dir + "C#три.jpg", dir + "A#одна.jpg"};
     const QStringList titles = {"B", "C", "A"};
@@ -113,10 +113,10 @@ TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
 TEST_F(TitlesLoad, ReloadAfterTheFolderChangedTakesTheListingOrder) {
     writePhotos(folder, {"b#2.jpg", "a#1.jpg"});
     useFolder();
-    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     movePhotoDown(state, 0);
     folder.writeFile(QStringLiteral("c#3.jpg"), makeJpeg(9));
-    ASSERT_TRUE(loadTitlesFromNames(state, messages));
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     ASSERT_EQ(state.photoCount, 3);
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(state.titles[k], QString(QChar('a' + k - 1)));

@@ -26,6 +26,12 @@ public:
     void inform(const QString& text) override { informed.append(text); }
     bool askYesNo(const QString& text, const QString& title) override;
 
+    // Shows a step's outcome as a window would, and hands it on.
+    template <typename Step> const Step& told(const Step& step) {
+        tell(*this, step);
+        return step;
+    }
+
     QStringList informed;
     QList<Question> asked;
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/Outcome.h"
+#include "state/AlbumState.h"
+
+#include <QStringList>
+
+// True for a file name taken as a thumbnail: "-m" just before the first dot.
+bool isThumbnailName(const QString& name);
+
+// The album's photos for the options as they stand, taken from the source
+// folder's listing, with the limits kept here and nowhere else:
+// - web photos: every photo but the "-m" files, which are left alone, up to 40
+//   (20 with thumbnails); a thumbnail is made from its photo, so with
+//   thumbnails thumbnailFiles[k] is photoFiles[k] (the list shows it, the order
+//   moves it along). Fails, the list untouched, when the folder cannot be read
+//   or holds no such photo.
+// - thumbnails: photos (at most 20) paired with their "-m" thumbnails (at most
+//   20); fails when the counts differ or there are too many thumbnails.
+// - otherwise every photo, up to 40.
+// A limit that leaves photos out is told once, as a note.
+Outcome choosePhotos(AlbumState& state);
+
+// The same list as choosePhotos() from names already listed, for the plain case.
+Outcome takePhotos(AlbumState& state, const QStringList& names);
+
+// The settings window's thumbnail box and web photo box: the option takes the
+// new value and the photos are chosen again (clearing thumbnails without web
+// photos keeps the list the last choice left). When the choice fails, the
+// option that could not be served goes off again.
+Outcome setThumbnails(AlbumState& state, bool on);
+Outcome setWebPhotos(AlbumState& state, bool on);
+
+// Web photos are made only into a new album folder: in rename mode the originals
+// would be the album's photos, and no original's bytes may change.
+Outcome checkWebPhotosMode(const AlbumState& state);
+
+QString noPhotosMessage();
+QString tooManyPhotosMessage();
