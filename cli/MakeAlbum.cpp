@@ -131,10 +131,10 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     state.backgroundGreen = options.green;
     state.backgroundBlue = options.blue;
     state.description = options.description;
+    state.typedAlbumName = options.name;
 
     StderrProgress progress(err);
     GenerationContext context;
-    context.typedAlbumName = options.name;
     context.programFolder = programFolder;
     context.progress = options.quiet ? nullptr : &progress;
     context.stopRequested = interruptionRequested;

@@ -92,7 +92,7 @@ Outcome AlbumFiles::copyNavigationImages(const QString& folder) {
 Outcome AlbumFiles::writePages(const QString& folder) {
     const int count = state_.photoCount;
     PageText index;
-    writeIndexHead(index, state_, context_.typedAlbumName);
+    writeIndexHead(index, state_);
     for (int k = 1; k <= count; ++k) {
         writeIndexRow(index, state_, k);
         progress(numbered(QStringLiteral("Добавка указателя на изображение: "), k), 200);
@@ -104,7 +104,7 @@ Outcome AlbumFiles::writePages(const QString& folder) {
 
     for (int k = 1; k <= count; ++k) {
         PageText page;
-        writePhotoPage(page, state_, k, context_.typedAlbumName);
+        writePhotoPage(page, state_, k);
         const QString pagePath = folder + QStringLiteral("n%1.htm").arg(k);
         if (const Outcome written = write(pagePath, page.bytes()); !written)
             return failed(QStringLiteral("Не удалось записать страницу"), pagePath, written);

@@ -9,8 +9,6 @@
 #include <functional>
 
 struct GenerationContext {
-    // The text of the selection window's album-name box at the moment of writing.
-    QString typedAlbumName;
     // The folder holding the navigation images (the program's own folder).
     QString programFolder;
     ProgressSink* progress = nullptr; // null: no captions

@@ -4,11 +4,11 @@
 
 const QString authorSiteAddress = QStringLiteral("https://photoalbum.example.org/");
 
-void writeIndexHead(PageText& page, const AlbumState& state, const QString& typedAlbumName) {
+void writeIndexHead(PageText& page, const AlbumState& state) {
     page.line(QStringLiteral("<html>"));
     page.line(QStringLiteral("<head>"));
     page.line(charsetLine());
-    page.line(QStringLiteral("<title>") + html(typedAlbumName) + QStringLiteral("</title>"));
+    page.line(QStringLiteral("<title>") + html(state.typedAlbumName) + QStringLiteral("</title>"));
     page.line(QStringLiteral("</head>"));
     page.line(bodyLine(state));
     page.line(QStringLiteral(" "));

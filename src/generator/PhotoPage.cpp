@@ -21,7 +21,7 @@ QString forwardLine(int k) {
 
 } // namespace
 
-void writePhotoPage(PageText& page, const AlbumState& state, int k, const QString& typedAlbumName) {
+void writePhotoPage(PageText& page, const AlbumState& state, int k) {
     const QString number = QString::number(k);
     page.line(QStringLiteral("<html><head>"));
     page.line(charsetLine());
@@ -32,7 +32,7 @@ void writePhotoPage(PageText& page, const AlbumState& state, int k, const QStrin
     page.line(QStringLiteral("<TABLE BORDER=1  height=\"7%\"width=\"100%\" >"));
     page.line(QStringLiteral("<TR><TD  width=\"803\">"));
     page.line(QStringLiteral("<H3 align=\"center\"> <font color=\"#800000\">"));
-    page.line(htmlLines(typedAlbumName) + QStringLiteral("</font>"));
+    page.line(htmlLines(state.typedAlbumName) + QStringLiteral("</font>"));
     page.line(QStringLiteral(" "));
     page.line(QStringLiteral("</TD> </TABLE>"));
     page.line(QStringLiteral(" "));

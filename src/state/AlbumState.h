@@ -16,6 +16,9 @@ inline constexpr int MaxPhotosWithThumbnails = 20;
 struct AlbumState {
     BoundedArray<QString, MaxPhotos + 1> ordinalNames;
     QString albumName;
+    // The name box's text as it stands, kept in step while it is edited: the
+    // pages print it (albumName, the folder's name, is taken at «Настроить»).
+    QString typedAlbumName;
     Count photoCount = 0;
     Count thumbnailCount = 0;
     QString sourceFolder;

@@ -276,7 +276,6 @@ void GenerationWindow::onCreate() {
         progressBar->setVisible(true);
         LabelProgress progress(*statusLabel, *progressBar, desktop());
         GenerationContext context;
-        context.typedAlbumName = wizard().typedAlbumName();
         context.programFolder = wizard().programFolder();
         context.progress = &progress;
         result = generateAlbum(album, context, realFileOps());

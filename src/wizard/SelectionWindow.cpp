@@ -27,10 +27,6 @@ SelectionWindow::SelectionWindow(Wizard& wizard)
     handle([this] { load(); });
 }
 
-QString SelectionWindow::typedAlbumName() const {
-    return albumNameEdit->text();
-}
-
 void SelectionWindow::build() {
     QLabel* title = makeHeading(this, QStringLiteral("Генератор Фотоальбома"), 6);
     QLabel* stepHeading = makeHeading(this, QStringLiteral("Выбери"), 2);
@@ -161,6 +157,8 @@ void SelectionWindow::build() {
         if (row >= 0)
             handle([this] { onFileChosen(); });
     });
+    connect(albumNameEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { state().typedAlbumName = text; });
     connect(configureButton, &QPushButton::clicked, this,
             [this] { handle([this] { onConfigure(); }); });
     connect(prepareButton, &QPushButton::clicked, this,
@@ -176,6 +174,7 @@ void SelectionWindow::build() {
 void SelectionWindow::load() {
     const QString start = wizard().startFolder();
     applyStartupDefaults(state(), start);
+    state().typedAlbumName = albumNameEdit->text();
     shownFolder_ = start;
     fileList->showFolder(start, false);
     folderList->restorePath(start);

@@ -18,8 +18,6 @@ class SelectionWindow : public WizardWindow {
 public:
     explicit SelectionWindow(Wizard& wizard);
 
-    QString typedAlbumName() const;
-
 protected:
     void onUserClose() override;
 

@@ -84,10 +84,6 @@ AboutBox* Wizard::aboutBox() const {
     return aboutBox_;
 }
 
-QString Wizard::typedAlbumName() const {
-    return selectionWindow_ ? selectionWindow_->typedAlbumName() : QString();
-}
-
 void Wizard::endProgram() {
     if (ended_)
         return;

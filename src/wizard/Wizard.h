@@ -48,9 +48,6 @@ public:
     GenerationWindow* generationWindow() const;
     AboutBox* aboutBox() const;
 
-    // The album name as it stands in the selection window's name box now.
-    QString typedAlbumName() const;
-
     // Ends the program at once; no window's close handling runs.
     void endProgram();
 

@@ -44,7 +44,7 @@ public:
         if (isParseMode(state)) {
             EXPECT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
         }
-        context.typedAlbumName = name;
+        state.typedAlbumName = name;
         context.programFolder = programFolder();
         context.progress = &progress;
     }

@@ -41,7 +41,7 @@ public:
             EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
         }
         EXPECT_TRUE(messages.told(prepareAlbumFolder(state)).ok);
-        context.typedAlbumName = state.albumName;
+        state.typedAlbumName = state.albumName;
         context.programFolder = programFolder();
         context.progress = &progress;
     }

@@ -71,9 +71,10 @@ QStringList expectedRow(int k, const QString& title, bool thumbnails) {
     };
 }
 
-QByteArray writeIndex(const AlbumState& state, const QString& typedName) {
+QByteArray writeIndex(AlbumState state, const QString& typedName) {
+    state.typedAlbumName = typedName;
     PageText page;
-    writeIndexHead(page, state, typedName);
+    writeIndexHead(page, state);
     for (int k = 1; k <= state.photoCount; ++k)
         writeIndexRow(page, state, k);
     writeIndexClosing(page);
@@ -168,7 +169,7 @@ TEST(PageColour, TwoUpperCaseHexDigitsPerComponentOnBothKindsOfPage) {
         const QString body = "<body bgcolor=\"" + QLatin1String(c.colour) + rest;
         EXPECT_EQ(pageLines(writeIndex(state, QStringLiteral("Лето")))[5], body);
         PageText photoPage;
-        writePhotoPage(photoPage, state, 1, QStringLiteral("Лето"));
+        writePhotoPage(photoPage, state, 1);
         EXPECT_EQ(pageLines(photoPage.bytes())[5], body);
     }
 }

@@ -60,9 +60,10 @@ QStringList expectedPage(int k, const QString& ordinal, const QString& typedName
     return lines;
 }
 
-QStringList writePage(const AlbumState& state, int k, const QString& typedName) {
+QStringList writePage(AlbumState state, int k, const QString& typedName) {
+    state.typedAlbumName = typedName;
     PageText page;
-    writePhotoPage(page, state, k, typedName);
+    writePhotoPage(page, state, k);
     EXPECT_EQ(page.lineCount(), static_cast<int>(pageLines(page.bytes()).size()));
     return pageLines(page.bytes());
 }
@@ -173,7 +174,7 @@ TEST(PhotoPageBytes, WindowsCodePageCrLfAndNoSourceFileName) {
     AlbumState state = albumOf(2, false);
     state.photoFiles[1] = QStringLiteral("/photos/секрет.jpg");
     PageText page;
-    writePhotoPage(page, state, 1, QStringLiteral("Лето"));
+    writePhotoPage(page, state, 1);
     const QByteArray& bytes = page.bytes();
     EXPECT_TRUE(bytes.endsWith("</body></html>\r\n"));
     EXPECT_EQ(bytes.count('\n'), 31);
@@ -186,7 +187,7 @@ TEST(PhotoPageBytes, WindowsCodePageCrLfAndNoSourceFileName) {
 TEST(PhotoPageBounds, PositionOutsideTheArraysThrows) {
     AlbumState state = albumOf(40, false);
     PageText page;
-    EXPECT_THROW(writePhotoPage(page, state, 41, QStringLiteral("x")), SubscriptOutOfRange);
+    EXPECT_THROW(writePhotoPage(page, state, 41), SubscriptOutOfRange);
 }
 
 } // namespace

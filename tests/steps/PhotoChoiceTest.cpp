@@ -1,8 +1,9 @@
+#include "steps/PhotoChoice.h"
+
 #include "Recorders.h"
 #include "TestFolder.h"
 #include "TestPhotos.h"
 #include "steps/FolderChange.h"
-#include "steps/PhotoChoice.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
