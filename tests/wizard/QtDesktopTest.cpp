@@ -55,4 +55,9 @@ TEST(QtDesktop, QuestionIsTitledWithYesAsDefaultAndReturnsTheAnswer) {
                                    QStringLiteral("Генерация выполнена")),
                   yes);
     }
+    // Escape gives the answer that changes nothing: to the default-name warning, Yes, "go back".
+    whenBoxShows(
+        [](QMessageBox& box) { EXPECT_EQ(box.escapeButton(), box.button(QMessageBox::Yes)); },
+        QMessageBox::Yes);
+    desktop.askYesNo(QStringLiteral("?"), QStringLiteral("Внимание!"));
 }
