@@ -46,7 +46,7 @@ public:
         shown_.append(text);
         err_ << "photoalbum-make: " << withControlsEscaped(text) << Qt::endl;
     }
-    bool askYesNo(const QString&, const QString&) override { return false; }
+    bool askYesNo(const QString&, const QString&, Answer) override { return false; }
 
 private:
     QTextStream& err_;

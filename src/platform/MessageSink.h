@@ -11,8 +11,10 @@ public:
     virtual ~MessageSink() = default;
     // An OK-only message carrying the application's title.
     virtual void inform(const QString& text) = 0;
-    // A titled Yes/No question; true when the answer is Yes.
-    virtual bool askYesNo(const QString& text, const QString& title) = 0;
+    // A titled Yes/No question; true when the answer is Yes. Escape gives
+    // `safeAnswer`, the answer that changes nothing.
+    enum class Answer { No, Yes };
+    virtual bool askYesNo(const QString& text, const QString& title, Answer safeAnswer) = 0;
 };
 
 // The application's title on message boxes that have none of their own.

@@ -48,7 +48,7 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
         const QString question =
             QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться "
                            "и изменит его?");
-        if (questions.askYesNo(question, QStringLiteral("Внимание!"))) {
+        if (questions.askYesNo(question, QStringLiteral("Внимание!"), MessageSink::Answer::Yes)) {
             result.ok = false;
             result.declined = true;
             return result;

@@ -30,7 +30,7 @@ AboutBox::AboutBox(Wizard& wizard) : WizardWindow(wizard, QString(), true) {
     contact->setWordWrap(true);
 
     auto* line = new QWidget(this);
-    QPushButton* okButton = makeButton(this, QStringLiteral("OK"));
+    QPushButton* okButton = makeButton(this, QStringLiteral("&OK"));
 
     setObjectNames({
         {this, "frmAbout"},

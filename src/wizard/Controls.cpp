@@ -1,6 +1,7 @@
 #include "wizard/Controls.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -9,16 +10,45 @@ void setObjectNames(std::initializer_list<std::pair<QObject*, const char*>> cont
         control->setObjectName(QString::fromLatin1(name));
 }
 
+void setTabChain(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
+namespace {
+
+// Enter presses the button that has the focus, as Space does. The windows are
+// no dialogs, so no button is a default that Enter would press elsewhere.
+class Button : public QPushButton {
+public:
+    Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+        setAutoDefault(false);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
 QPushButton* makeButton(QWidget* parent, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    return button;
+    return new Button(caption, parent);
 }
 
 QFrame* makeLine(QWidget* parent, Qt::Orientation orientation) {

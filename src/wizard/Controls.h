@@ -16,6 +16,9 @@ class QWidget;
 // whatever the controls are called in the code.
 void setObjectNames(std::initializer_list<std::pair<QObject*, const char*>> controls);
 
+// Tab visits the controls in the order given.
+void setTabChain(std::initializer_list<QWidget*> controls);
+
 QLabel* makeLabel(QWidget* parent, const QString& text);
 QPushButton* makeButton(QWidget* parent, const QString& caption);
 // A decorative line; lines take no focus.

@@ -31,6 +31,8 @@ QScrollBar* makeColourBar(QWidget* parent) {
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setMinimumHeight(200);
+    // The arrow keys move a bar that has the focus.
+    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
@@ -57,6 +59,11 @@ GenerationWindow::GenerationWindow(Wizard& wizard)
 
 void GenerationWindow::build() {
     albumNameLabel = makeHeading(this, QString(), 4);
+    // A long album name wraps at its blanks and never widens the window.
+    albumNameLabel->setWordWrap(true);
+    QSizePolicy headingPolicy = albumNameLabel->sizePolicy();
+    headingPolicy.setHorizontalPolicy(QSizePolicy::Ignored);
+    albumNameLabel->setSizePolicy(headingPolicy);
     QLabel* subtitle = makeHeading(this, QStringLiteral("Фотоальбом"), 2);
     QLabel* listHeading = makeHeading(this, QStringLiteral("Список"), 1);
     QLabel* descriptionHeading = makeHeading(this, QStringLiteral("Краткая справка"), 1);
@@ -86,7 +93,9 @@ void GenerationWindow::build() {
     redBar = makeColourBar(this);
     greenBar = makeColourBar(this);
     blueBar = makeColourBar(this);
-    createButton = makeButton(this, QStringLiteral("Создать"));
+    createButton = makeButton(this, QStringLiteral("&Создать"));
+    stopButton = makeButton(this, QStringLiteral("&Прервать"));
+    stopButton->setVisible(false);
 
     QFrame* overLikeness = makeLine(this, Qt::Horizontal);
     QFrame* underLikeness = makeLine(this, Qt::Horizontal);
@@ -117,6 +126,7 @@ void GenerationWindow::build() {
         {greenBar, "VScroll2"},
         {blueBar, "VScroll3"},
         {createButton, "Command1"},
+        {stopButton, "stopButton"},
         {overLikeness, "Line1"},
         {underLikeness, "Line2"},
         {leftOfList, "Line3"},
@@ -176,6 +186,7 @@ void GenerationWindow::build() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(statusLabel, 1);
     bottom->addWidget(progressBar, 0, Qt::AlignBottom);
+    bottom->addWidget(stopButton, 0, Qt::AlignBottom);
     bottom->addWidget(createButton, 0, Qt::AlignBottom);
 
     auto* page = new QVBoxLayout(this);
@@ -184,11 +195,14 @@ void GenerationWindow::build() {
     resize(760, 560);
     setAutoFillBackground(true);
 
-    setTabOrder(descriptionEdit, redBar);
-    setTabOrder(redBar, greenBar);
-    setTabOrder(greenBar, blueBar);
-    setTabOrder(blueBar, colourEdit);
-    setTabOrder(colourEdit, createButton);
+    descriptionHeading->setBuddy(descriptionEdit);
+    redBar->setAccessibleName(QStringLiteral("Красный"));
+    greenBar->setAccessibleName(QStringLiteral("Зелёный"));
+    blueBar->setAccessibleName(QStringLiteral("Синий"));
+    colourEdit->setAccessibleName(QStringLiteral("Цвет"));
+    progressBar->setAccessibleName(QStringLiteral("Ход генерации"));
+
+    setTabChain({descriptionEdit, redBar, greenBar, blueBar, colourEdit, stopButton, createButton});
 
     connect(descriptionEdit, &QPlainTextEdit::textChanged, this,
             [this] { handle([this] { onDescriptionEdited(); }); });
@@ -202,6 +216,8 @@ void GenerationWindow::build() {
     connect(colourEdit, &QLineEdit::editingFinished, this,
             [this] { handle([this] { showBackground(); }); });
     connect(createButton, &QPushButton::clicked, this, [this] { handle([this] { onCreate(); }); });
+    // The generator asks between its steps whether to stop.
+    connect(stopButton, &QPushButton::clicked, this, [this] { stopPressed_ = true; });
 }
 
 void GenerationWindow::load() {
@@ -270,15 +286,21 @@ void GenerationWindow::onCreate() {
     AlbumState& album = state();
     Outcome result;
     {
-        const InputBlock busy(wizard());
+        const InputBlock busy(wizard(), stopButton);
         progressBar->setRange(0, captionCount(album));
         progressBar->setValue(0);
         progressBar->setVisible(true);
+        stopPressed_ = false;
+        stopButton->setVisible(true);
+        stopButton->setFocus();
         LabelProgress progress(*statusLabel, *progressBar, desktop());
         GenerationContext context;
         context.programFolder = wizard().programFolder();
         context.progress = &progress;
+        context.stopRequested = [this] { return stopPressed_; };
         result = generateAlbum(album, context, realFileOps());
+        stopButton->setVisible(false);
+        createButton->setFocus();
     }
     if (!result.ok) {
         // Nothing was lost; the user can set things right and press again.
@@ -300,7 +322,7 @@ void GenerationWindow::showResult() {
     statusLabel->repaint();
 
     if (desktop().askYesNo(QStringLiteral("Просматривать будем?"),
-                           QStringLiteral("Генерация выполнена"))) {
+                           QStringLiteral("Генерация выполнена"), MessageSink::Answer::No)) {
         if (!desktop().openAlbumPage(page))
             desktop().inform(QStringLiteral("Не удалось запустить программу просмотра. Откройте "
                                             "страницу сами: %1")

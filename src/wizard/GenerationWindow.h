@@ -28,6 +28,8 @@ private:
     void showResult();
 
     QPushButton* createButton = nullptr;
+    // Shown only while the album is being written: stops it and undoes it all.
+    QPushButton* stopButton = nullptr;
     QPlainTextEdit* descriptionEdit = nullptr;
     QScrollBar* redBar = nullptr;
     QScrollBar* greenBar = nullptr;
@@ -42,4 +44,5 @@ private:
     PhotoView* firstPreview = nullptr;
     PhotoView* secondPreview = nullptr;
     bool typingColour_ = false;
+    bool stopPressed_ = false;
 };

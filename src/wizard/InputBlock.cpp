@@ -4,8 +4,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 
-InputBlock::InputBlock(Wizard& wizard) : wizard_(wizard) {
+InputBlock::InputBlock(Wizard& wizard, QWidget* leftOpen) : wizard_(wizard), leftOpen_(leftOpen) {
     wizard_.setBusy(true);
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -16,6 +17,10 @@ InputBlock::~InputBlock() {
 }
 
 bool InputBlock::eventFilter(QObject* watched, QEvent* event) {
+    // Input reaches a window first and then the control under the mouse or with
+    // the focus; it is stopped at the control, so the open one still gets it.
+    if (!watched->isWidgetType() || watched == leftOpen_)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

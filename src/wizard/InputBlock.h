@@ -4,13 +4,15 @@
 
 class Wizard;
 
+class QWidget;
+
 // While it lives the wizard is busy: no key, click or wheel reaches any of its
-// windows, and none of them can be closed. The event loop keeps running, so the
-// windows still repaint and move.
+// windows but the one control left open, and none of them can be closed. The
+// event loop keeps running, so the windows still repaint and move.
 class InputBlock : public QObject {
     Q_OBJECT
 public:
-    explicit InputBlock(Wizard& wizard);
+    InputBlock(Wizard& wizard, QWidget* leftOpen);
     ~InputBlock() override;
 
 protected:
@@ -18,4 +20,5 @@ protected:
 
 private:
     Wizard& wizard_;
+    QWidget* leftOpen_;
 };

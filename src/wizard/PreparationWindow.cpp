@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -38,8 +39,8 @@ void PreparationWindow::build() {
     photoList = new QListWidget(this);
     photoList->setSelectionMode(QAbstractItemView::SingleSelection);
     photoList->setMinimumWidth(180);
-    upButton = makeButton(this, QStringLiteral("Вверх"));
-    downButton = makeButton(this, QStringLiteral("Вниз"));
+    upButton = makeButton(this, QStringLiteral("Вв&ерх"));
+    downButton = makeButton(this, QStringLiteral("Вни&з"));
     preview = new PhotoView(this, QSize(400, 300));
     thumbnailPreview = new PhotoView(this, QSize(160, 120));
     titleEdit = new QLineEdit(this);
@@ -48,10 +49,10 @@ void PreparationWindow::build() {
     commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     commentEdit->setTabChangesFocus(true);
     commentEdit->setFixedHeight(90);
-    selectionButton = makeButton(this, QStringLiteral("Выбрать"));
-    settingsButton = makeButton(this, QStringLiteral("Настроить"));
-    generateButton = makeButton(this, QStringLiteral("Сгенерировать"));
-    quitButton = makeButton(this, QStringLiteral("Выйти"));
+    selectionButton = makeButton(this, QStringLiteral("Вы&брать"));
+    settingsButton = makeButton(this, QStringLiteral("&Настроить"));
+    generateButton = makeButton(this, QStringLiteral("&Сгенерировать"));
+    quitButton = makeButton(this, QStringLiteral("&Выйти"));
 
     setObjectNames({
         {this, "FormP"},
@@ -101,9 +102,17 @@ void PreparationWindow::build() {
     photoColumn->addWidget(commentCaption);
     photoColumn->addWidget(commentEdit);
 
-    auto* work = new QHBoxLayout;
+    // On a small screen the list and the photo scroll; the buttons stay in sight.
+    auto* workArea = new QWidget;
+    auto* work = new QHBoxLayout(workArea);
+    work->setContentsMargins(0, 0, 0, 0);
     work->addLayout(listColumn);
     work->addLayout(photoColumn, 1);
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(workArea);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(selectionButton);
@@ -115,18 +124,19 @@ void PreparationWindow::build() {
     auto* page = new QVBoxLayout(this);
     page->addWidget(title);
     page->addWidget(stepHeading);
-    page->addLayout(work, 1);
+    page->addWidget(scroller, 1);
     page->addLayout(buttons);
     resize(820, 620);
 
-    setTabOrder(photoList, upButton);
-    setTabOrder(upButton, downButton);
-    setTabOrder(downButton, titleEdit);
-    setTabOrder(titleEdit, commentEdit);
-    setTabOrder(commentEdit, generateButton);
-    setTabOrder(generateButton, settingsButton);
-    setTabOrder(settingsButton, selectionButton);
-    setTabOrder(selectionButton, quitButton);
+    // The captions above the boxes name them for screen readers; a list view
+    // takes no name from its caption.
+    photoList->setAccessibleName(QStringLiteral("Фотографии"));
+    listCaption->setBuddy(photoList);
+    titleCaption->setBuddy(titleEdit);
+    commentCaption->setBuddy(commentEdit);
+
+    setTabChain({photoList, upButton, downButton, titleEdit, commentEdit, selectionButton,
+                 settingsButton, generateButton, quitButton});
 
     // Selecting a line by code raises the same handler as a click.
     connect(photoList, &QListWidget::currentRowChanged, this, [this](int row) {

@@ -1,5 +1,7 @@
 #include "wizard/QtDesktop.h"
 
+#include "wizard/WizardWindow.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,18 +21,25 @@ void russianButtonTexts(QMessageBox& box) {
         no->setText(QStringLiteral("Нет"));
 }
 
+// A box is centred on the window that raised it, or else on the active one.
+QWidget* boxOwner() {
+    if (QWidget* raising = WizardWindow::raisingWindow())
+        return raising;
+    return QApplication::activeWindow();
+}
+
 } // namespace
 
 void QtDesktop::inform(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, boxOwner());
     box.exec();
 }
 
-bool QtDesktop::askYesNo(const QString& text, const QString& title) {
+bool QtDesktop::askYesNo(const QString& text, const QString& title, Answer safeAnswer) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+                    boxOwner());
     box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(safeAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     russianButtonTexts(box);
     return box.exec() == QMessageBox::Yes;
 }

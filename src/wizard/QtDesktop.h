@@ -6,7 +6,7 @@
 class QtDesktop : public Desktop {
 public:
     void inform(const QString& text) override;
-    bool askYesNo(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title, Answer safeAnswer) override;
     bool openAlbumPage(const QString& startPagePath) override;
     int captionPause(int milliseconds) override;
     void endProgram() override;

@@ -47,11 +47,11 @@ void SelectionWindow::build() {
     albumNameEdit->setMaxLength(std::numeric_limits<int>::max());
     preview = new PhotoView(this, QSize(320, 240));
 
-    configureButton = makeButton(this, QStringLiteral("Настроить"));
-    prepareButton = makeButton(this, QStringLiteral("Подготовить"));
-    generateButton = makeButton(this, QStringLiteral("Сгенерировать"));
-    quitButton = makeButton(this, QStringLiteral("Выйти"));
-    aboutButton = makeButton(this, QStringLiteral("О программе"));
+    configureButton = makeButton(this, QStringLiteral("&Настроить"));
+    prepareButton = makeButton(this, QStringLiteral("&Подготовить"));
+    generateButton = makeButton(this, QStringLiteral("&Сгенерировать"));
+    quitButton = makeButton(this, QStringLiteral("&Выйти"));
+    aboutButton = makeButton(this, QStringLiteral("&О программе"));
 
     QFrame* underTitle = makeLine(this, Qt::Horizontal);
     QFrame* underInstructions = makeLine(this, Qt::Horizontal);
@@ -134,15 +134,16 @@ void SelectionWindow::build() {
     page->addWidget(underButtons);
     resize(860, 600);
 
-    setTabOrder(driveList, folderEdit);
-    setTabOrder(folderEdit, folderList);
-    setTabOrder(folderList, fileList);
-    setTabOrder(fileList, albumNameEdit);
-    setTabOrder(albumNameEdit, configureButton);
-    setTabOrder(configureButton, prepareButton);
-    setTabOrder(prepareButton, generateButton);
-    setTabOrder(generateButton, quitButton);
-    setTabOrder(quitButton, aboutButton);
+    // Controls whose label does not name them get a short name of their own.
+    driveList->setAccessibleName(QStringLiteral("Диск"));
+    folderList->setAccessibleName(QStringLiteral("Папки"));
+    fileList->setAccessibleName(QStringLiteral("Файлы"));
+    folderEdit->setAccessibleName(QStringLiteral("Путь к папке"));
+    albumNameEdit->setAccessibleName(QStringLiteral("Название альбома"));
+
+    // Tab follows the window from top to bottom, left to right.
+    setTabChain({driveList, folderList, fileList, folderEdit, albumNameEdit, configureButton,
+                 prepareButton, generateButton, aboutButton, quitButton});
     // Arrow keys walk the folders at once, and Enter opens one.
     folderList->setFocus();
 
@@ -160,6 +161,9 @@ void SelectionWindow::build() {
     connect(albumNameEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { state().typedAlbumName = text; });
     connect(configureButton, &QPushButton::clicked, this,
+            [this] { handle([this] { onConfigure(); }); });
+    // Enter after the name goes on as «Настроить» does.
+    connect(albumNameEdit, &QLineEdit::returnPressed, this,
             [this] { handle([this] { onConfigure(); }); });
     connect(prepareButton, &QPushButton::clicked, this,
             [this] { handle([this] { onPrepare(); }); });

@@ -26,7 +26,7 @@ QCheckBox* makeCheck(QWidget* parent, const QString& caption, bool checked) {
 QLabel* makeNote(QWidget* parent, const QString& text) {
     QLabel* label = makeLabel(parent, text);
     label->setWordWrap(true);
-    label->setMinimumWidth(380);
+    label->setMinimumWidth(260);
     // Both notes of an option share one place, as large as the larger needs,
     // so switching them moves nothing below.
     QSizePolicy policy = label->sizePolicy();
@@ -48,15 +48,15 @@ void SettingsWindow::build() {
     QLabel* title = makeHeading(this, QStringLiteral("Генератор фотоальбома "), 6);
     QLabel* stepHeading = makeHeading(this, QStringLiteral("Настрой"), 2);
 
-    prepareButton = makeButton(this, QStringLiteral("Подготовить"));
-    thumbnailsCheck = makeCheck(this, QStringLiteral("С миниатюрами. (Для WEB - страниц)"), false);
+    prepareButton = makeButton(this, QStringLiteral("&Подготовить"));
+    thumbnailsCheck = makeCheck(this, QStringLiteral("&С миниатюрами. (Для WEB - страниц)"), false);
     titlesFromNamesCheck =
-        makeCheck(this, QStringLiteral("Использовать  для комментария к фото имя файла"), true);
+        makeCheck(this, QStringLiteral("&Использовать  для комментария к фото имя файла"), true);
     keepFolderCheck = makeCheck(
-        this, QStringLiteral("Папку и исходные изображения в ней оставить без изменений"), true);
+        this, QStringLiteral("Папку и исходные изображения в ней &оставить без изменений"), true);
     webPhotosCheck =
-        makeCheck(this, QStringLiteral("Подготовить фото для WEB автоматически"), false);
-    selectionButton = makeButton(this, QStringLiteral("Выбрать"));
+        makeCheck(this, QStringLiteral("Подготовить &фото для WEB автоматически"), false);
+    selectionButton = makeButton(this, QStringLiteral("Вы&брать"));
 
     anySizeNote = makeNote(this, QStringLiteral("Размеры изображений могут быть произвольными по "
                                                 "высоте и ширине"));
@@ -144,11 +144,8 @@ void SettingsWindow::build() {
     page->addLayout(buttons);
     resize(760, 420);
 
-    setTabOrder(prepareButton, thumbnailsCheck);
-    setTabOrder(thumbnailsCheck, titlesFromNamesCheck);
-    setTabOrder(titlesFromNamesCheck, keepFolderCheck);
-    setTabOrder(keepFolderCheck, webPhotosCheck);
-    setTabOrder(webPhotosCheck, selectionButton);
+    setTabChain({thumbnailsCheck, titlesFromNamesCheck, keepFolderCheck, webPhotosCheck,
+                 selectionButton, prepareButton});
     prepareButton->setFocus();
 
     // A box set from code raises its handler just as a click does.
@@ -172,14 +169,23 @@ void SettingsWindow::load() {
 }
 
 void SettingsWindow::showNotes() {
-    anySizeNote->setVisible(!thumbnailsCheck->isChecked());
-    preparedSizesNote->setVisible(thumbnailsCheck->isChecked());
-    typedTitlesNote->setVisible(!titlesFromNamesCheck->isChecked());
-    namedTitlesNote->setVisible(titlesFromNamesCheck->isChecked());
-    insideFolderNote->setVisible(keepFolderCheck->isChecked());
-    renamedFolderNote->setVisible(!keepFolderCheck->isChecked());
-    photosAsTheyAreNote->setVisible(!webPhotosCheck->isChecked());
-    photosMadeForWebNote->setVisible(webPhotosCheck->isChecked());
+    // Each box with the note shown when it is checked and the one shown when it is not.
+    const struct {
+        QCheckBox* box;
+        QLabel* checked;
+        QLabel* unchecked;
+    } options[] = {
+        {thumbnailsCheck, preparedSizesNote, anySizeNote},
+        {titlesFromNamesCheck, namedTitlesNote, typedTitlesNote},
+        {keepFolderCheck, insideFolderNote, renamedFolderNote},
+        {webPhotosCheck, photosMadeForWebNote, photosAsTheyAreNote},
+    };
+    for (const auto& [box, checked, unchecked] : options) {
+        checked->setVisible(box->isChecked());
+        unchecked->setVisible(!box->isChecked());
+        // A screen reader reads the note in sight as the box's description.
+        box->setAccessibleDescription((box->isChecked() ? checked : unchecked)->text());
+    }
 }
 
 void SettingsWindow::showPhotoOptions() {

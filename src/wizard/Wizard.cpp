@@ -7,6 +7,8 @@
 #include "wizard/SelectionWindow.h"
 #include "wizard/SettingsWindow.h"
 
+#include <QApplication>
+
 Wizard::Wizard(Desktop& desktop, const QString& startFolder, const QString& programFolder)
     : desktop_(desktop), startFolder_(startFolder), programFolder_(programFolder) {}
 
@@ -30,6 +32,7 @@ void Wizard::showSelectionWindow() {
     selectionWindow_->show();
     selectionWindow_->raise();
     selectionWindow_->activateWindow();
+    noteActive(selectionWindow_);
 }
 
 template <typename Window> Window* Wizard::showDisposable(QPointer<Window>& slot) {
@@ -49,6 +52,7 @@ template <typename Window> Window* Wizard::showDisposable(QPointer<Window>& slot
     window->show();
     window->raise();
     window->activateWindow();
+    noteActive(window);
     return window;
 }
 
@@ -66,6 +70,23 @@ GenerationWindow* Wizard::showGenerationWindow() {
 
 AboutBox* Wizard::showAboutBox() {
     return showDisposable(aboutBox_);
+}
+
+void Wizard::noteActive(QWidget* window) {
+    visited_.removeIf([window](const QPointer<QWidget>& seen) { return seen == window || !seen; });
+    visited_.append(window);
+}
+
+void Wizard::activateOpenWindow() {
+    if (QApplication::activeWindow())
+        return;
+    for (auto window = visited_.crbegin(); window != visited_.crend(); ++window) {
+        if (*window && (*window)->isVisible()) {
+            (*window)->raise();
+            (*window)->activateWindow();
+            return;
+        }
+    }
 }
 
 SettingsWindow* Wizard::settingsWindow() const {

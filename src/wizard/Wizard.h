@@ -40,6 +40,11 @@ public:
     PreparationWindow* showPreparationWindow();
     GenerationWindow* showGenerationWindow();
     AboutBox* showAboutBox();
+    // Notes the window the user is in now, the last of those to come back to.
+    void noteActive(QWidget* window);
+    // When none of its windows is active, gives the keyboard to the one shown
+    // that the user was in last.
+    void activateOpenWindow();
 
     // The open windows; null for one that is not open.
     SelectionWindow* selectionWindow() const { return selectionWindow_; }
@@ -70,6 +75,8 @@ private:
     QPointer<AboutBox> aboutBox_;
     // Every window built so far, closed ones awaiting destruction included.
     QList<QPointer<QWidget>> built_;
+    // The windows the user has been in, the latest last.
+    QList<QPointer<QWidget>> visited_;
     // Set by the first end; any later end does nothing.
     bool ended_ = false;
     bool busy_ = false;

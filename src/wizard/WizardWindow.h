@@ -19,6 +19,10 @@ public:
     // Closes the window as a step of the wizard, not as the user's frame close.
     void closeFromCode();
 
+    // The shown window whose event handler is running (the innermost one when
+    // handlers nest); null outside handlers. Message boxes are centred on it.
+    static QWidget* raisingWindow();
+
 Q_SIGNALS:
     void closed();
 
@@ -29,6 +33,7 @@ protected:
 
     // Runs one event handler; an unexpected failure becomes a message box.
     template <typename Handler> void handle(Handler&& handler) noexcept {
+        const Raising raising(this);
         try {
             handler();
         } catch (const std::exception& e) {
@@ -42,8 +47,23 @@ protected:
     virtual void onUserClose() {}
 
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Marks a window as running a handler while it lives; they nest as the handlers do.
+    struct Raising {
+        explicit Raising(WizardWindow* window) noexcept : window(window), outer(innermost) {
+            innermost = this;
+        }
+        ~Raising() { innermost = outer; }
+        Raising(const Raising&) = delete;
+        Raising& operator=(const Raising&) = delete;
+
+        WizardWindow* window;
+        Raising* outer;
+        static inline Raising* innermost = nullptr;
+    };
+
     void reportFailure(const QString& what) noexcept;
 
     Wizard& wizard_;

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-bool ScriptedMessages::askYesNo(const QString& text, const QString& title) {
+bool ScriptedMessages::askYesNo(const QString& text, const QString& title, Answer) {
     asked.append({text, title});
     return answers_.isEmpty() ? false : answers_.takeFirst();
 }

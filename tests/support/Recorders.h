@@ -24,7 +24,7 @@ public:
     explicit ScriptedMessages(QList<bool> answers = {}) : answers_(std::move(answers)) {}
 
     void inform(const QString& text) override { informed.append(text); }
-    bool askYesNo(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title, Answer safeAnswer) override;
 
     // Shows a step's outcome as a window would, and hands it on.
     template <typename Step> const Step& told(const Step& step) {

@@ -7,7 +7,7 @@ void ScriptedDesktop::inform(const QString& text) {
         onShown(box);
 }
 
-bool ScriptedDesktop::askYesNo(const QString& text, const QString& title) {
+bool ScriptedDesktop::askYesNo(const QString& text, const QString& title, Answer) {
     const Shown box{true, text, title};
     shown_.append(box);
     if (onShown)

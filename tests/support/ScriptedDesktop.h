@@ -18,7 +18,7 @@ public:
     };
 
     void inform(const QString& text) override;
-    bool askYesNo(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title, Answer safeAnswer) override;
     bool openAlbumPage(const QString& startPagePath) override;
     // Records the pause and asks for none, so runs take no longer than the work.
     int captionPause(int milliseconds) override;

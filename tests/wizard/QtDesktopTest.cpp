@@ -52,7 +52,12 @@ TEST(QtDesktop, QuestionIsTitledWithYesAsDefaultAndReturnsTheAnswer) {
             },
             yes ? QMessageBox::Yes : QMessageBox::No);
         EXPECT_EQ(desktop.askYesNo(QStringLiteral("Просматривать будем?"),
-                                   QStringLiteral("Генерация выполнена")),
+                                   QStringLiteral("Генерация выполнена"), MessageSink::Answer::No),
                   yes);
     }
+    // Escape gives the answer that changes nothing: to the default-name warning, Yes, "go back".
+    whenBoxShows(
+        [](QMessageBox& box) { EXPECT_EQ(box.escapeButton(), box.button(QMessageBox::Yes)); },
+        QMessageBox::Yes);
+    desktop.askYesNo(QStringLiteral("?"), QStringLiteral("Внимание!"), MessageSink::Answer::Yes);
 }

@@ -38,7 +38,7 @@ TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
     SettingsWindow* settings = wizard->settingsWindow();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(settings->windowTitle(), " Генератор фотоальбома (Настройка)");
-    EXPECT_EQ(control<QCheckBox>(settings, "Check2")->text(),
+    EXPECT_EQ(control<QCheckBox>(settings, "Check2")->text().remove('&'),
               "Использовать  для комментария к фото имя файла");
     EXPECT_EQ(shownLabels(settings), "256");
     EXPECT_FALSE(state().thumbnails);

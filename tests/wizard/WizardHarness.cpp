@@ -57,6 +57,14 @@ void WizardTest::configure(const QString& albumName) {
     click(wizard->selectionWindow(), "Command2");
 }
 
+void WizardTest::press(Qt::Key key, int times) {
+    for (int i = 0; i < times; ++i) {
+        // Windows shown or closed by the last key have taken or given up the focus.
+        settle();
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+}
+
 void WizardTest::settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -5,6 +5,7 @@
 #include "state/AlbumState.h"
 #include "wizard/Wizard.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -54,6 +55,8 @@ protected:
     QString photoFolder(const QStringList& names, const QString& folderName = "photos");
     // Types the album name and presses "Настроить".
     void configure(const QString& albumName);
+    // A key pressed where the keyboard focus is, as a user presses it.
+    void press(Qt::Key key, int times = 1);
     // Lets closed windows go and queued wizard checks run.
     void settle();
 

@@ -1,16 +1,19 @@
 // The whole road from the folder choice to a finished album, in both modes.
+#include "DiskContents.h"
 #include "WizardHarness.h"
 #include "wizard/GenerationWindow.h"
 #include "wizard/PreparationWindow.h"
 #include "wizard/SelectionWindow.h"
 #include "wizard/SettingsWindow.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 
 namespace {
 
@@ -145,3 +148,72 @@ TEST_P(RenameRoad, TurnsTheFolderIntoTheAlbumAndEndsTheProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothAnswers, RenameRoad, ::testing::Bool());
+
+// What the active window owes every user: a screen reader hears a frame and
+// every control it reaches by a name of its own, not by what a box holds; and
+// the window fits 1,280×720 logical pixels (a 2,560×1,440 screen at 200 %, less
+// than 1,366×768 at 100 %) with some 50 left for a title bar and a panel.
+void expectActiveWindowUsableByAll() {
+    QCoreApplication::processEvents();
+    QWidget* window = QApplication::activeWindow();
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(window);
+    EXPECT_TRUE(top->role() == QAccessible::Window &&
+                !top->text(QAccessible::Name).startsWith(' '));
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(c);
+        const QString name = heard->text(QAccessible::Name);
+        if ((c->focusPolicy() & Qt::TabFocus) && c->isVisibleTo(window)) {
+            EXPECT_TRUE(
+                !name.trimmed().isEmpty() && heard->role() != QAccessible::Client &&
+                name != c->property("currentText").toString() &&
+                !(qobject_cast<QCheckBox*>(c) && heard->text(QAccessible::Description).isEmpty()));
+        }
+    }
+    EXPECT_TRUE(window->sizeHint().width() <= 1280 && window->sizeHint().height() <= 670);
+}
+
+// Tab, Enter, Escape, Space and the arrows alone make an album with the longest
+// name (250 bytes); «Прервать» half-way first undoes it all.
+class KeyboardRoad : public WizardTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(KeyboardRoad, MakesAnAlbumAfterAStopHalfWay) {
+    start(photoFolder({"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+    expectActiveWindowUsableByAll();
+    press(Qt::Key_Backtab, 3); // from the folder list round to «О программе»
+    press(Qt::Key_Return);
+    expectActiveWindowUsableByAll();
+    press(Qt::Key_Escape);
+    press(Qt::Key_Tab, 6); // on from «О программе» to the album name
+    typeText(QApplication::focusWidget(),
+             QStringLiteral("Летний отпуск ").repeated(9) + "на даче!!!\n");
+    expectActiveWindowUsableByAll();
+    press(Qt::Key_Tab, 3); // from «Подготовить» to keeping the folder
+    press(Qt::Key_Space, GetParam() ? 1 : 0); // rename mode
+    press(Qt::Key_Tab, 3);
+    press(Qt::Key_Return);
+    expectActiveWindowUsableByAll();
+    press(Qt::Key_Tab, 7); // from the photo list on to «Сгенерировать»
+    press(Qt::Key_Return);
+    expectActiveWindowUsableByAll();
+    press(Qt::Key_Tab); // from the description to the red bar
+    press(Qt::Key_Down, 2);
+    press(Qt::Key_Tab, 4); // on to «Создать»
+
+    const auto before = treeSnapshot(folder.path());
+    QTimer stopper;
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (desktop.pauses().size() == 3) // of 8 or 12 captions
+            press(Qt::Key_Return);        // on «Прервать», which has the focus
+    });
+    stopper.start(0);
+    press(Qt::Key_Return);
+    stopper.stop();
+    EXPECT_EQ(changes(before, treeSnapshot(folder.path())), QStringList());
+    EXPECT_EQ(desktop.texts().join(' ').contains("Все изменения отменены"), GetParam());
+
+    press(Qt::Key_Return); // «Создать» once more
+    EXPECT_TRUE(QFile::exists(state().albumFolder + "n2.htm"));
+    expectActiveWindowUsableByAll(); // the preparation window has the keyboard again
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModes, KeyboardRoad, ::testing::Bool());
