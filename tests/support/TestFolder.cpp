@@ -2,10 +2,27 @@
 
 #include <QDir>
 #include <QFile>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 TestFolder::TestFolder() : dir_(QDir::tempPath() + QStringLiteral("/photoalbum-test-XXXXXX")) {
     EXPECT_TRUE(dir_.isValid());
+    dir_.setAutoRemove(false);
+}
+
+// Names that are not UTF-8 and folders a test left closed defeat the temporary
+// folder's own removal: everything goes by its bytes, opened up first.
+TestFolder::~TestFolder() {
+    namespace fs = std::filesystem;
+    const fs::path root = QFile::encodeName(dir_.path()).toStdString();
+    std::error_code ec;
+    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (auto it = fs::recursive_directory_iterator(root, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        if (it->is_directory(ec) && !it->is_symlink(ec))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    }
+    fs::remove_all(root, ec);
 }
 
 QString TestFolder::path() const {

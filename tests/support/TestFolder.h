@@ -10,6 +10,9 @@
 class TestFolder {
 public:
     TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
 
     // The folder's path without a trailing separator.
     QString path() const;
