@@ -21,8 +21,8 @@ bool parseColour(QString text, MakeOptions& options) {
 
 ParsedCommandLine usageError(const QString& why) {
     ParsedCommandLine parsed;
-    parsed.action = ParsedCommandLine::Action::UsageError;
-    parsed.error = why;
+    parsed.ok = false;
+    parsed.message = why;
     return parsed;
 }
 

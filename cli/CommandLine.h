@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,10 +18,10 @@ struct MakeOptions {
     bool quiet = false;
 };
 
-struct ParsedCommandLine {
-    enum class Action { Make, Help, Version, UsageError } action = Action::Make;
+// A usage error is a failure whose message says what is wrong.
+struct ParsedCommandLine : Outcome {
+    enum class Action { Make, Help, Version } action = Action::Make;
     MakeOptions options;
-    QString error; // for UsageError
 };
 
 // Reads the arguments (without the program name).

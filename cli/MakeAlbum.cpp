@@ -147,6 +147,11 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
 int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
                    QTextStream& err, FileOps& files) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
+    if (!parsed) {
+        err << "photoalbum-make: " << withControlsEscaped(parsed.message) << "\n"
+            << "Try 'photoalbum-make --help' for more information." << Qt::endl;
+        return ExitUsage;
+    }
     switch (parsed.action) {
     case ParsedCommandLine::Action::Help:
         out << usageText();
@@ -154,10 +159,6 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
     case ParsedCommandLine::Action::Version:
         out << versionText();
         return 0;
-    case ParsedCommandLine::Action::UsageError:
-        err << "photoalbum-make: " << withControlsEscaped(parsed.error) << "\n"
-            << "Try 'photoalbum-make --help' for more information." << Qt::endl;
-        return ExitUsage;
     case ParsedCommandLine::Action::Make:
         break;
     }
