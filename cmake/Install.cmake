@@ -1,5 +1,5 @@
-# The installed layout: both programs and the navigation images they copy into
-# every album share one program folder; bin/ holds relative links to the
+# The installed layout: both programs, the library they load for web photos and
+# the navigation images they copy into every album share one program folder; bin/ holds relative links to the
 # programs, which find the images through their own real folder.
 include(GNUInstallDirs)
 set(PHOTOALBUM_PROGRAM_DIR lib/photoalbum)
@@ -9,6 +9,8 @@ if(TARGET photoalbum)
   list(APPEND installed_programs photoalbum)
 endif()
 install(TARGETS ${installed_programs} RUNTIME DESTINATION ${PHOTOALBUM_PROGRAM_DIR})
+# The image code the programs load from their own folder for web photos.
+install(TARGETS photoalbum_webphotos LIBRARY DESTINATION ${PHOTOALBUM_PROGRAM_DIR})
 list(TRANSFORM NAVIGATION_IMAGES PREPEND ${CMAKE_SOURCE_DIR}/assets/ OUTPUT_VARIABLE installed_images)
 install(FILES ${installed_images} DESTINATION ${PHOTOALBUM_PROGRAM_DIR})
 

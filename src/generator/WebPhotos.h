@@ -5,14 +5,7 @@
 #include "state/AlbumState.h"
 
 #include <QByteArray>
-#include <QColor>
 #include <QList>
-#include <QSize>
-#include <QString>
-
-// The sizes the pages show a photo and a thumbnail at.
-inline constexpr QSize WebPhotoSize(600, 410);
-inline constexpr QSize WebThumbnailSize(150, 105);
 
 // One album photo made from its original, as JPEG bytes without metadata.
 struct WebPhoto : Outcome {
@@ -20,16 +13,15 @@ struct WebPhoto : Outcome {
     QByteArray thumbnail; // empty unless asked for
 };
 
-// Decodes the original once, at a reduced size, turned upright by its EXIF
-// orientation; scales it to fit WebPhotoSize (never enlarged) and centres it on a
-// canvas of exactly that size in the background colour; with a thumbnail does the
-// same at WebThumbnailSize from the same decode. A failure names the file.
-WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool withThumbnail);
-
-// Every photo of the album (photoFiles 1..photoCount), made on all cores and
-// handed over in album order: element k-1 belongs to photo k. No more photos are
-// decoded at once than there are workers. A caption follows each photo. Stops at
-// the first photo that cannot be made and names it; nothing is written to disk.
+// Every photo of the album (photoFiles 1..photoCount) fitted upright on a canvas
+// of the page's size in the album's background colour, with its thumbnail when
+// the album has thumbnails; made on all cores and handed over in album order:
+// element k-1 belongs to photo k. A caption follows each photo. Stops at the
+// first photo that cannot be made and names it; nothing is written to disk.
+//
+// The image code is a library of its own beside the program, loaded on the first
+// call, so that a run without web photos never loads Qt's image code. A library
+// that cannot be loaded fails the run with a message naming it.
 struct WebPhotoSet : Outcome {
     QList<WebPhoto> photos;
 };

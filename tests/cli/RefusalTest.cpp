@@ -2,6 +2,7 @@
 #include "TestFolder.h"
 #include "TestPhotos.h"
 
+#include <QDir>
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
@@ -206,6 +207,23 @@ TEST(FailedFileOperations, BuiltProgramAwayFromItsImages) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.contains(dir.filePath("bin/back-bt.gif"))) << run.err.toStdString();
+    EXPECT_EQ(dir.entries("photos"), QStringList{"a.jpg"});
+
+    // With its images but not the web photo library, which is looked for in the
+    // program's folder alone: not in the current folder, not on the library path.
+    for (const QString image : {"back-bt.gif", "for-bt.gif", "ish-bt.gif"})
+        ASSERT_TRUE(QFile::copy(programFolder() + "/" + image, dir.filePath("bin/" + image)));
+    const QString home = QDir::currentPath();
+    const bool hadLibraryPath = qEnvironmentVariableIsSet("LD_LIBRARY_PATH");
+    const QByteArray libraryPath = qgetenv("LD_LIBRARY_PATH");
+    QDir::setCurrent(programFolder());
+    qputenv("LD_LIBRARY_PATH", QFile::encodeName(programFolder()));
+    const CliRun web = runProcess(program, {"--web", "-n", "Альбом", dir.filePath("photos")});
+    QDir::setCurrent(home);
+    hadLibraryPath ? qputenv("LD_LIBRARY_PATH", libraryPath) : qunsetenv("LD_LIBRARY_PATH");
+    EXPECT_EQ(web.exitCode, 1);
+    EXPECT_TRUE(web.err.contains(dir.filePath("bin/libphotoalbum_webphotos.so")))
+        << web.err.toStdString();
     EXPECT_EQ(dir.entries("photos"), QStringList{"a.jpg"});
 }
 

@@ -1,9 +1,8 @@
-#include "generator/WebPhotos.h"
-
 #include "DiskContents.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
 #include "platform/FsPath.h"
+#include "webphotos/WebPhoto.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -2,7 +2,8 @@
 # What a user gets from the Debian package: built with cpack from this build
 # tree, unpacked with dpkg -x into a throw-away root, checked with the desktop
 # validators, and its photoalbum-make (started through the bin/ link) making an
-# album of the sample photos with the navigation images of its own folder.
+# album of the sample photos with the navigation images of its own folder, and
+# one with web photos made by the library of that folder.
 #
 # usage: check-package.sh SOURCE_DIR BUILD_DIR APP_ID WITH_WIZARD(0|1)
 set -euo pipefail
@@ -69,6 +70,13 @@ for program in "${programs[@]}"; do
         fail "$program misses libraries: $(ldd "$program_dir/$program" | grep 'not found')"
     fi
 done
+# Web photos come from a library beside the programs, loaded only on demand:
+# the command-line tool starts without Qt's image code.
+check "photoalbum-make starts without Qt GUI" \
+    test -z "$(ldd "$program_dir/photoalbum-make" | grep -E 'libQt6(Gui|Widgets)')"
+library="$program_dir/libphotoalbum_webphotos.so"
+check "lib/photoalbum holds the web photo library" test -f "$library"
+check "the web photo library finds its libraries" test -z "$(ldd "$library" | grep 'not found')"
 for image in back-bt.gif for-bt.gif ish-bt.gif; do
     check "lib/photoalbum/$image is ours" cmp -s "$program_dir/$image" "$source_dir/assets/$image"
 done
@@ -151,6 +159,11 @@ if (cd / && "$tool" -q -n "Летний отпуск" "$photos" >"$work/out" 2>"
     done
 else
     fail "installed photoalbum-make failed: $(cat "$work/err")"
+fi
+if (cd / && "$tool" -q --web -n "Для WEB" "$photos" >/dev/null 2>"$work/err"); then
+    check "--web makes photos of the page's size" grep -q "600x410" <<<"$(file "$photos/Для WEB/n1.jpg")"
+else
+    fail "installed photoalbum-make --web failed: $(cat "$work/err")"
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -1,4 +1,4 @@
-#include "generator/JpegCheck.h"
+#include "webphotos/JpegCheck.h"
 
 #include <QIODevice>
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "generator/ProgressSink.h"
+#include "generator/WebPhotos.h"
+
+#include <QStringList>
+
+// What the program asks of the web photo library (src/webphotos/): both sides
+// are built together, so plain C++ types cross between them.
+struct WebPhotoRequest {
+    QStringList originals;                  // in album order
+    int red = 255, green = 255, blue = 255; // the canvas around a photo
+    bool thumbnails = false;
+    ProgressSink* progress = nullptr;
+};
+
+// The library's one entry, looked up by name once it is loaded.
+using MakeWebPhotosEntry = void (*)(const WebPhotoRequest& request, WebPhotoSet& result);
+inline constexpr char MakeWebPhotosEntryName[] = "photoalbumMakeWebPhotos";

@@ -1,0 +1,52 @@
+#include "generator/WebPhotoLibrary.h"
+#include "webphotos/WebPhoto.h"
+
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
+#include <exception>
+#include <type_traits>
+
+// The entry the program looks up by name (MakeWebPhotosEntryName) after loading
+// this library: every photo made on all cores and handed over in album order,
+// no more photos decoded at once than there are workers.
+extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& request,
+                                                      WebPhotoSet& set) {
+    static_assert(std::is_same_v<decltype(&photoalbumMakeWebPhotos), MakeWebPhotosEntry>);
+    const QColor background(request.red, request.green, request.blue);
+    const QStringList& originals = request.originals;
+
+    // Each worker holds one decoded photo at a time; what it hands back is the
+    // small encoded result.
+    std::function<WebPhoto(const QString&)> make = [&](const QString& original) {
+        try {
+            return makeWebPhoto(original, background, request.thumbnails);
+        } catch (const std::exception&) {
+            return failedWebPhoto(original);
+        }
+    };
+    // A pool of the run's own: its threads end with the run, so that nothing of it
+    // stays behind in the program (a forked child would wait on them for ever).
+    QThreadPool pool;
+    pool.setMaxThreadCount(QThread::idealThreadCount());
+    QFuture<WebPhoto> future = QtConcurrent::mapped(&pool, originals, make);
+
+    for (int i = 0; i < originals.size(); ++i) {
+        if (request.progress)
+            request.progress->keepAliveUntil(
+                [&future, i] { return future.isResultReadyAt(i) || future.isFinished(); });
+        WebPhoto photo = future.resultAt(i);
+        if (!photo) {
+            future.cancel();
+            future.waitForFinished();
+            set.ok = false;
+            set.message = photo.message;
+            set.photos.clear();
+            return;
+        }
+        set.photos.append(std::move(photo));
+        if (request.progress)
+            request.progress->caption(
+                QStringLiteral("Подготавливается для WEB файл изображения:\r\n") + originals[i], 0);
+    }
+}

@@ -1,0 +1,100 @@
+#include "webphotos/WebPhoto.h"
+
+#include "platform/FileStatus.h"
+#include "webphotos/JpegCheck.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <unistd.h>
+
+namespace {
+
+constexpr int JpegQuality = 85;
+
+// The size an image of `size` takes inside `box`: the whole box side it fills
+// first, the other side in proportion; never larger than it is.
+QSize fitted(const QSize& size, const QSize& box) {
+    if (size.width() <= box.width() && size.height() <= box.height())
+        return size;
+    return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+bool turnsSideways(QImageIOHandler::Transformations transformation) {
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+QByteArray onCanvas(const QImage& picture, const QSize& canvasSize, const QColor& background) {
+    QImage canvas(canvasSize, QImage::Format_RGB32);
+    canvas.fill(background);
+    {
+        QPainter painter(&canvas);
+        painter.drawImage((canvasSize.width() - picture.width()) / 2,
+                          (canvasSize.height() - picture.height()) / 2, picture);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(JpegQuality);
+    if (!writer.write(canvas))
+        return {};
+    return bytes;
+}
+
+} // namespace
+
+WebPhoto failedWebPhoto(const QString& original) {
+    WebPhoto result;
+    result.ok = false;
+    result.message = QStringLiteral("Файл фотографии «%1» повреждён или не является изображением "
+                                    "JPEG: подготовить его для WEB нельзя. Альбом не создан, "
+                                    "ничего не изменено.")
+                         .arg(original);
+    return result;
+}
+
+WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool withThumbnail) {
+    // Opened by the name's bytes, so that a name that is not UTF-8 opens too,
+    // and read as a stream: a huge file costs no memory.
+    const Result<int> fd = openOrdinaryFile(original);
+    if (!fd)
+        return failedWebPhoto(original);
+    QFile file;
+    if (!file.open(fd.value, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd.value);
+        return failedWebPhoto(original);
+    }
+    if (!isCompleteJpeg(file) || !file.seek(0))
+        return failedWebPhoto(original);
+    QImageReader reader(&file, "jpg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (!stored.isValid())
+        return failedWebPhoto(original);
+    const bool sideways = turnsSideways(reader.transformation());
+    const QSize upright = sideways ? stored.transposed() : stored;
+    const QSize photoSize = fitted(upright, WebPhotoSize);
+    // The decoder scales before it turns the picture upright.
+    reader.setScaledSize(sideways ? photoSize.transposed() : photoSize);
+    QImage photo = reader.read();
+    if (photo.isNull())
+        return failedWebPhoto(original);
+    if (photo.size() != photoSize)
+        photo = photo.scaled(photoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+
+    WebPhoto result;
+    result.photo = onCanvas(photo, WebPhotoSize, background);
+    if (withThumbnail) {
+        const QImage thumbnail = photo.scaled(fitted(upright, WebThumbnailSize),
+                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        result.thumbnail = onCanvas(thumbnail, WebThumbnailSize, background);
+    }
+    if (result.photo.isEmpty() || (withThumbnail && result.thumbnail.isEmpty()))
+        return failedWebPhoto(original);
+    return result;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "generator/WebPhotos.h"
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <QtGlobal>
+
+// The sizes the pages show a photo and a thumbnail at.
+inline constexpr QSize WebPhotoSize(600, 410);
+inline constexpr QSize WebThumbnailSize(150, 105);
+
+// Decodes the original once, at a reduced size, turned upright by its EXIF
+// orientation; scales it to fit WebPhotoSize (never enlarged) and centres it on a
+// canvas of exactly that size in the background colour; with a thumbnail does the
+// same at WebThumbnailSize from the same decode. A failure names the file.
+// Exported beside the library's entry for the tests, which link the library.
+Q_DECL_EXPORT WebPhoto makeWebPhoto(const QString& original, const QColor& background,
+                                    bool withThumbnail);
+
+// The same message for any photo that cannot be made.
+WebPhoto failedWebPhoto(const QString& original);
