@@ -89,10 +89,6 @@ bool sameEntry(const EntryFolder& source, const EntryFolder& target) {
            (S_ISDIR(from.st_mode) || from.st_nlink == 1);
 }
 
-Outcome folderFailure(const EntryFolder& folder) {
-    return fromErrno(folder.error());
-}
-
 Outcome swapped() {
     return Outcome::failure(
         QStringLiteral("папку, созданную программой, подменили, пока программа с ней работала"));
@@ -106,6 +102,8 @@ FileOps& realFileOps() {
 }
 
 Outcome RealFileOps::checkMadeFolder(const EntryFolder& folder) {
+    if (folder.error())
+        return fromErrno(folder.error());
     QMutexLocker locker(&mutex_);
     const auto made = madeFolders_.constFind(folder.folderPath());
     if (made == madeFolders_.constEnd())
@@ -118,8 +116,6 @@ Outcome RealFileOps::checkMadeFolder(const EntryFolder& folder) {
 
 Outcome RealFileOps::makeFolder(const QString& path) {
     const EntryFolder entry(path);
-    if (entry.error())
-        return folderFailure(entry);
     if (const Outcome same = checkMadeFolder(entry); !same)
         return same;
     if (::mkdirat(entry.fd(), entry.name().constData(), 0777) != 0)
@@ -153,7 +149,7 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     }
     ::fcntl(in, F_SETFL, 0);
     const EntryFolder target(to);
-    Outcome same = target.error() ? folderFailure(target) : checkMadeFolder(target);
+    const Outcome same = checkMadeFolder(target);
     if (!same) {
         ::close(in);
         return same;
@@ -182,8 +178,6 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
     const EntryFolder source(from);
     const EntryFolder target(to);
     for (const EntryFolder* entry : {&source, &target}) {
-        if (entry->error())
-            return folderFailure(*entry);
         if (const Outcome same = checkMadeFolder(*entry); !same)
             return same;
     }
@@ -232,8 +226,6 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
 
 Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bool durably) {
     const EntryFolder target(path);
-    if (target.error())
-        return folderFailure(target);
     if (const Outcome same = checkMadeFolder(target); !same)
         return same;
     const int fd = ::openat(target.fd(), target.name().constData(),
@@ -263,8 +255,6 @@ Outcome RealFileOps::writeFileDurably(const QString& path, const QByteArray& byt
 
 Outcome RealFileOps::removeEmptyFolder(const QString& path) {
     const EntryFolder entry(path);
-    if (entry.error())
-        return folderFailure(entry);
     if (const Outcome same = checkMadeFolder(entry); !same)
         return same;
     if (::unlinkat(entry.fd(), entry.name().constData(), AT_REMOVEDIR) != 0)
@@ -276,8 +266,6 @@ Outcome RealFileOps::removeEmptyFolder(const QString& path) {
 
 Outcome RealFileOps::removeFile(const QString& path) {
     const EntryFolder entry(path);
-    if (entry.error())
-        return folderFailure(entry);
     if (const Outcome same = checkMadeFolder(entry); !same)
         return same;
     // Without AT_REMOVEDIR: a link is removed itself, never what it points to,

@@ -26,8 +26,8 @@ private:
     using Identity = QPair<quint64, quint64>; // device, inode
 
     Outcome writeBytes(const QString& path, const QByteArray& bytes, bool durably);
-    // Fails when the folder an entry is in is one this program made and has
-    // been replaced since.
+    // Fails when the folder an entry is in could not be reached without a link,
+    // or is one this program made and has been replaced since.
     Outcome checkMadeFolder(const EntryFolder& folder);
 
     QMutex mutex_;
