@@ -5,6 +5,7 @@
 // PHOTOALBUM_BENCH_PHOTOS when set, else made ones). Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. Prints the figures; the exit status is 0 regardless.
 
+#include "ControlNames.h"
 #include "ScriptedDesktop.h"
 #include "wizard/GenerationWindow.h"
 #include "wizard/PhotoView.h"
@@ -121,10 +122,11 @@ double longestStandstillMs(const QString& photos) {
     ScriptedDesktop desktop;
     Wizard wizard(desktop, photos, QCoreApplication::applicationDirPath());
     wizard.start();
-    find<QLineEdit>(wizard.selectionWindow(), "Text2")->setText(QStringLiteral("Замер"));
-    press(wizard.selectionWindow(), "Command2");
-    press(wizard.settingsWindow(), "Command2");
-    press(wizard.preparationWindow(), "Command3");
+    find<QLineEdit>(wizard.selectionWindow(), Selection::albumName)
+        ->setText(QStringLiteral("Замер"));
+    press(wizard.selectionWindow(), Selection::configure);
+    press(wizard.settingsWindow(), Settings::prepare);
+    press(wizard.preparationWindow(), Preparation::generate);
     GenerationWindow* generation = wizard.generationWindow();
     if (!generation)
         return -1;
@@ -138,7 +140,7 @@ double longestStandstillMs(const QString& photos) {
     });
     turns.start(0);
     sinceTurn.start();
-    press(generation, "Command1");
+    press(generation, Generation::create);
     longest = std::max(longest, msSince(sinceTurn));
     turns.stop();
     const bool made = QFileInfo::exists(photos + QStringLiteral("/Замер/n40.htm"));

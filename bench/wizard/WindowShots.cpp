@@ -3,6 +3,7 @@
 // Message boxes are answered by script, so the run needs no one at the screen.
 // The album folder that "Подготовить" creates is made inside PHOTO_FOLDER.
 
+#include "ControlNames.h"
 #include "ScriptedDesktop.h"
 #include "wizard/AboutBox.h"
 #include "wizard/FileList.h"
@@ -98,28 +99,28 @@ int main(int argc, char** argv) {
     Wizard wizard(desktop, parent.absolutePath(), QCoreApplication::applicationDirPath());
     wizard.start();
     SelectionWindow* selection = wizard.selectionWindow();
-    find<FolderList>(selection, "Dir1")->setPath(photos);
-    find<FileList>(selection, "File1")->setCurrentRow(2);
-    auto* name = find<QLineEdit>(selection, "Text2");
+    find<FolderList>(selection, Selection::folders)->setPath(photos);
+    find<FileList>(selection, Selection::files)->setCurrentRow(2);
+    auto* name = find<QLineEdit>(selection, Selection::albumName);
     name->setText(QStringLiteral("Летний отпуск"));
     bool ok = save(selection, outFolder, out);
 
-    press(selection, "Command2");
+    press(selection, Selection::configure);
     // The settings window shows the web photos option ticked.
-    if (auto* webPhotos = find<QCheckBox>(wizard.settingsWindow(), "Check4"))
+    if (auto* webPhotos = find<QCheckBox>(wizard.settingsWindow(), Settings::webPhotos))
         webPhotos->setChecked(true);
     ok = save(wizard.settingsWindow(), outFolder, out) && ok;
 
-    press(wizard.settingsWindow(), "Command2");
-    if (auto* list = find<QListWidget>(wizard.preparationWindow(), "List1"))
+    press(wizard.settingsWindow(), Settings::prepare);
+    if (auto* list = find<QListWidget>(wizard.preparationWindow(), Preparation::photoList))
         list->setCurrentRow(2);
     ok = save(wizard.preparationWindow(), outFolder, out) && ok;
 
-    press(wizard.preparationWindow(), "Command3");
+    press(wizard.preparationWindow(), Preparation::generate);
     if (GenerationWindow* generation = wizard.generationWindow()) {
-        find<QScrollBar>(generation, "VScroll1")->setValue(15);
-        find<QScrollBar>(generation, "VScroll2")->setValue(5);
-        find<QScrollBar>(generation, "VScroll3")->setValue(45);
+        find<QScrollBar>(generation, Generation::red)->setValue(15);
+        find<QScrollBar>(generation, Generation::green)->setValue(5);
+        find<QScrollBar>(generation, Generation::blue)->setValue(45);
     }
     ok = save(wizard.generationWindow(), outFolder, out) && ok;
 

@@ -76,7 +76,7 @@ AboutBox::AboutBox(Wizard& wizard) : WizardWindow(wizard, QString(), true) {
     resize(460, 220);
     okButton->setFocus();
 
-    connect(okButton, &QPushButton::clicked, this, [this] { handle([this] { close(); }); });
+    wire(okButton, &QPushButton::clicked, [this] { close(); });
     handle([this] { load(); });
 }
 

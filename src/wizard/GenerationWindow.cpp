@@ -57,18 +57,43 @@ GenerationWindow::GenerationWindow(Wizard& wizard)
     handle([this] { load(); });
 }
 
+struct GenerationWindow::Decor {
+    QLabel* subtitle;
+    QLabel* listHeading;
+    QLabel* descriptionHeading;
+    QLabel* barsCaption;
+    QLabel* backgroundCaption;
+    QFrame* overLikeness;
+    QFrame* underLikeness;
+    QFrame* leftOfList;
+    QFrame* rightOfList;
+    QFrame* betweenPhotos;
+    QFrame* underSubtitle;
+    QFrame* underDescription;
+    QFrame* rightOfDescription;
+};
+
 void GenerationWindow::build() {
+    const Decor decor = createControls();
+    nameControls(decor);
+    layOut(decor);
+    orderTabs();
+    wireHandlers();
+}
+
+GenerationWindow::Decor GenerationWindow::createControls() {
+    Decor decor;
     albumNameLabel = makeHeading(this, QString(), 4);
     // A long album name wraps at its blanks and never widens the window.
     albumNameLabel->setWordWrap(true);
     QSizePolicy headingPolicy = albumNameLabel->sizePolicy();
     headingPolicy.setHorizontalPolicy(QSizePolicy::Ignored);
     albumNameLabel->setSizePolicy(headingPolicy);
-    QLabel* subtitle = makeHeading(this, QStringLiteral("Фотоальбом"), 2);
-    QLabel* listHeading = makeHeading(this, QStringLiteral("Список"), 1);
-    QLabel* descriptionHeading = makeHeading(this, QStringLiteral("Краткая справка"), 1);
-    QLabel* barsCaption = makeLabel(this, QStringLiteral("Крас-Зел-Син"));
-    QLabel* backgroundCaption = makeLabel(this, QStringLiteral("Выбери       фон"));
+    decor.subtitle = makeHeading(this, QStringLiteral("Фотоальбом"), 2);
+    decor.listHeading = makeHeading(this, QStringLiteral("Список"), 1);
+    decor.descriptionHeading = makeHeading(this, QStringLiteral("Краткая справка"), 1);
+    decor.barsCaption = makeLabel(this, QStringLiteral("Крас-Зел-Син"));
+    decor.backgroundCaption = makeLabel(this, QStringLiteral("Выбери       фон"));
     firstTitleLabel = makeLabel(this, QString());
     secondTitleLabel = makeLabel(this, QString());
     statusLabel = makeLabel(this, QString());
@@ -97,23 +122,28 @@ void GenerationWindow::build() {
     stopButton = makeButton(this, QStringLiteral("&Прервать"));
     stopButton->setVisible(false);
 
-    QFrame* overLikeness = makeLine(this, Qt::Horizontal);
-    QFrame* underLikeness = makeLine(this, Qt::Horizontal);
-    QFrame* leftOfList = makeLine(this, Qt::Vertical);
-    QFrame* rightOfList = makeLine(this, Qt::Vertical);
-    QFrame* betweenPhotos = makeLine(this, Qt::Horizontal);
-    QFrame* underSubtitle = makeLine(this, Qt::Horizontal);
-    QFrame* underDescription = makeLine(this, Qt::Horizontal);
-    QFrame* rightOfDescription = makeLine(this, Qt::Vertical);
+    decor.overLikeness = makeLine(this, Qt::Horizontal);
+    decor.underLikeness = makeLine(this, Qt::Horizontal);
+    decor.leftOfList = makeLine(this, Qt::Vertical);
+    decor.rightOfList = makeLine(this, Qt::Vertical);
+    decor.betweenPhotos = makeLine(this, Qt::Horizontal);
+    decor.underSubtitle = makeLine(this, Qt::Horizontal);
+    decor.underDescription = makeLine(this, Qt::Horizontal);
+    decor.rightOfDescription = makeLine(this, Qt::Vertical);
 
+    setAutoFillBackground(true);
+    return decor;
+}
+
+void GenerationWindow::nameControls(const Decor& decor) {
     setObjectNames({
         {this, "FormG"},
         {albumNameLabel, "Label1"},
-        {subtitle, "Label2"},
-        {listHeading, "Label3"},
-        {descriptionHeading, "Label6"},
-        {barsCaption, "Label8"},
-        {backgroundCaption, "Label9"},
+        {decor.subtitle, "Label2"},
+        {decor.listHeading, "Label3"},
+        {decor.descriptionHeading, "Label6"},
+        {decor.barsCaption, "Label8"},
+        {decor.backgroundCaption, "Label9"},
         {firstTitleLabel, "Label4"},
         {secondTitleLabel, "Label5"},
         {statusLabel, "Label10"},
@@ -127,45 +157,54 @@ void GenerationWindow::build() {
         {blueBar, "VScroll3"},
         {createButton, "Command1"},
         {stopButton, "stopButton"},
-        {overLikeness, "Line1"},
-        {underLikeness, "Line2"},
-        {leftOfList, "Line3"},
-        {rightOfList, "Line4"},
-        {betweenPhotos, "Line5"},
-        {underSubtitle, "Line6"},
-        {underDescription, "Line7"},
-        {rightOfDescription, "Line8"},
+        {decor.overLikeness, "Line1"},
+        {decor.underLikeness, "Line2"},
+        {decor.leftOfList, "Line3"},
+        {decor.rightOfList, "Line4"},
+        {decor.betweenPhotos, "Line5"},
+        {decor.underSubtitle, "Line6"},
+        {decor.underDescription, "Line7"},
+        {decor.rightOfDescription, "Line8"},
     });
     // Until the album fills them in, the album-name label and the status label
     // show their own names.
     albumNameLabel->setText(albumNameLabel->objectName());
     statusLabel->setText(statusLabel->objectName());
 
+    decor.descriptionHeading->setBuddy(descriptionEdit);
+    redBar->setAccessibleName(QStringLiteral("Красный"));
+    greenBar->setAccessibleName(QStringLiteral("Зелёный"));
+    blueBar->setAccessibleName(QStringLiteral("Синий"));
+    colourEdit->setAccessibleName(QStringLiteral("Цвет"));
+    progressBar->setAccessibleName(QStringLiteral("Ход генерации"));
+}
+
+void GenerationWindow::layOut(const Decor& decor) {
     // The likeness of the index page: a list column and a description column,
     // framed by lines as the page's table is.
     auto* list = new QVBoxLayout;
-    list->addWidget(listHeading);
+    list->addWidget(decor.listHeading);
     list->addWidget(firstTitleLabel);
     list->addWidget(firstPreview);
-    list->addWidget(betweenPhotos);
+    list->addWidget(decor.betweenPhotos);
     list->addWidget(secondTitleLabel);
     list->addWidget(secondPreview);
     list->addStretch(1);
     auto* about = new QVBoxLayout;
     about->addWidget(albumNameLabel);
-    about->addWidget(subtitle);
-    about->addWidget(underSubtitle);
-    about->addWidget(descriptionHeading);
+    about->addWidget(decor.subtitle);
+    about->addWidget(decor.underSubtitle);
+    about->addWidget(decor.descriptionHeading);
     about->addWidget(descriptionEdit, 1);
-    about->addWidget(underDescription);
+    about->addWidget(decor.underDescription);
     auto* likeness = new QGridLayout;
-    likeness->addWidget(overLikeness, 0, 0, 1, 5);
-    likeness->addWidget(leftOfList, 1, 0);
+    likeness->addWidget(decor.overLikeness, 0, 0, 1, 5);
+    likeness->addWidget(decor.leftOfList, 1, 0);
     likeness->addLayout(list, 1, 1);
-    likeness->addWidget(rightOfList, 1, 2);
+    likeness->addWidget(decor.rightOfList, 1, 2);
     likeness->addLayout(about, 1, 3);
-    likeness->addWidget(rightOfDescription, 1, 4);
-    likeness->addWidget(underLikeness, 2, 0, 1, 5);
+    likeness->addWidget(decor.rightOfDescription, 1, 4);
+    likeness->addWidget(decor.underLikeness, 2, 0, 1, 5);
     likeness->setColumnStretch(3, 1);
 
     auto* bars = new QHBoxLayout;
@@ -173,9 +212,9 @@ void GenerationWindow::build() {
     bars->addWidget(greenBar);
     bars->addWidget(blueBar);
     auto* colour = new QVBoxLayout;
-    colour->addWidget(backgroundCaption, 0, Qt::AlignHCenter);
+    colour->addWidget(decor.backgroundCaption, 0, Qt::AlignHCenter);
     colour->addLayout(bars, 1);
-    colour->addWidget(barsCaption, 0, Qt::AlignHCenter);
+    colour->addWidget(decor.barsCaption, 0, Qt::AlignHCenter);
     colour->addWidget(colourEdit, 0, Qt::AlignHCenter);
 
     auto* top = new QHBoxLayout;
@@ -193,31 +232,22 @@ void GenerationWindow::build() {
     page->addLayout(top, 1);
     page->addLayout(bottom);
     resize(760, 560);
-    setAutoFillBackground(true);
+}
 
-    descriptionHeading->setBuddy(descriptionEdit);
-    redBar->setAccessibleName(QStringLiteral("Красный"));
-    greenBar->setAccessibleName(QStringLiteral("Зелёный"));
-    blueBar->setAccessibleName(QStringLiteral("Синий"));
-    colourEdit->setAccessibleName(QStringLiteral("Цвет"));
-    progressBar->setAccessibleName(QStringLiteral("Ход генерации"));
-
+void GenerationWindow::orderTabs() {
     setTabChain({descriptionEdit, redBar, greenBar, blueBar, colourEdit, stopButton, createButton});
+}
 
-    connect(descriptionEdit, &QPlainTextEdit::textChanged, this,
-            [this] { handle([this] { onDescriptionEdited(); }); });
-    for (QScrollBar* bar : {redBar, greenBar, blueBar}) {
-        connect(bar, &QScrollBar::valueChanged, this,
-                [this, bar] { handle([this, bar] { onColourBarMoved(bar); }); });
-    }
-    connect(colourEdit, &QLineEdit::textEdited, this,
-            [this] { handle([this] { onColourTyped(); }); });
+void GenerationWindow::wireHandlers() {
+    wire(descriptionEdit, &QPlainTextEdit::textChanged, &GenerationWindow::onDescriptionEdited);
+    for (QScrollBar* bar : {redBar, greenBar, blueBar})
+        wire(bar, &QScrollBar::valueChanged, [this, bar] { onColourBarMoved(bar); });
+    wire(colourEdit, &QLineEdit::textEdited, &GenerationWindow::onColourTyped);
     // Whatever was left half typed gives way to the colour in force.
-    connect(colourEdit, &QLineEdit::editingFinished, this,
-            [this] { handle([this] { showBackground(); }); });
-    connect(createButton, &QPushButton::clicked, this, [this] { handle([this] { onCreate(); }); });
+    wire(colourEdit, &QLineEdit::editingFinished, &GenerationWindow::showBackground);
+    wire(createButton, &QPushButton::clicked, &GenerationWindow::onCreate);
     // The generator asks between its steps whether to stop.
-    connect(stopButton, &QPushButton::clicked, this, [this] { stopPressed_ = true; });
+    wire(stopButton, &QPushButton::clicked, [this] { stopPressed_ = true; });
 }
 
 void GenerationWindow::load() {

@@ -27,14 +27,33 @@ PreparationWindow::PreparationWindow(Wizard& wizard)
     handle([this] { load(); });
 }
 
+struct PreparationWindow::Decor {
+    QLabel* title;
+    QLabel* stepHeading;
+    QLabel* listCaption;
+    QLabel* placeCaption;
+    QLabel* thumbnailCaption;
+    QLabel* titleCaption;
+    QLabel* commentCaption;
+};
+
 void PreparationWindow::build() {
-    QLabel* title = makeHeading(this, QStringLiteral("Генератор фотоальбома"), 6);
-    QLabel* stepHeading = makeHeading(this, QStringLiteral("Подготовь"), 2);
-    QLabel* listCaption = makeLabel(this, QStringLiteral("Список фото в альбоме"));
-    QLabel* placeCaption = makeLabel(this, QStringLiteral("Место в списке"));
-    QLabel* thumbnailCaption = makeLabel(this, QStringLiteral("Миниатюра"));
-    QLabel* titleCaption = makeLabel(this, QStringLiteral("Название фотографии"));
-    QLabel* commentCaption = makeLabel(this, QStringLiteral("Краткий комментарий"));
+    const Decor decor = createControls();
+    nameControls(decor);
+    layOut(decor);
+    orderTabs();
+    wireHandlers();
+}
+
+PreparationWindow::Decor PreparationWindow::createControls() {
+    Decor decor;
+    decor.title = makeHeading(this, QStringLiteral("Генератор фотоальбома"), 6);
+    decor.stepHeading = makeHeading(this, QStringLiteral("Подготовь"), 2);
+    decor.listCaption = makeLabel(this, QStringLiteral("Список фото в альбоме"));
+    decor.placeCaption = makeLabel(this, QStringLiteral("Место в списке"));
+    decor.thumbnailCaption = makeLabel(this, QStringLiteral("Миниатюра"));
+    decor.titleCaption = makeLabel(this, QStringLiteral("Название фотографии"));
+    decor.commentCaption = makeLabel(this, QStringLiteral("Краткий комментарий"));
 
     photoList = new QListWidget(this);
     photoList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -53,16 +72,19 @@ void PreparationWindow::build() {
     settingsButton = makeButton(this, QStringLiteral("&Настроить"));
     generateButton = makeButton(this, QStringLiteral("&Сгенерировать"));
     quitButton = makeButton(this, QStringLiteral("&Выйти"));
+    return decor;
+}
 
+void PreparationWindow::nameControls(const Decor& decor) {
     setObjectNames({
         {this, "FormP"},
-        {title, "Label1"},
-        {stepHeading, "Label2"},
-        {listCaption, "Label7"},
-        {placeCaption, "Label6"},
-        {thumbnailCaption, "Label5"},
-        {titleCaption, "Label3"},
-        {commentCaption, "Label4"},
+        {decor.title, "Label1"},
+        {decor.stepHeading, "Label2"},
+        {decor.listCaption, "Label7"},
+        {decor.placeCaption, "Label6"},
+        {decor.thumbnailCaption, "Label5"},
+        {decor.titleCaption, "Label3"},
+        {decor.commentCaption, "Label4"},
         {photoList, "List1"},
         {upButton, "Command5"},
         {downButton, "Command6"},
@@ -78,17 +100,26 @@ void PreparationWindow::build() {
     // Until a photo is selected the comment box shows its own name.
     commentEdit->setPlainText(commentEdit->objectName());
 
+    // The captions above the boxes name them for screen readers; a list view
+    // takes no name from its caption.
+    photoList->setAccessibleName(QStringLiteral("Фотографии"));
+    decor.listCaption->setBuddy(photoList);
+    decor.titleCaption->setBuddy(titleEdit);
+    decor.commentCaption->setBuddy(commentEdit);
+}
+
+void PreparationWindow::layOut(const Decor& decor) {
     auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(listCaption);
+    listColumn->addWidget(decor.listCaption);
     listColumn->addWidget(photoList, 1);
-    listColumn->addWidget(placeCaption);
+    listColumn->addWidget(decor.placeCaption);
     auto* order = new QHBoxLayout;
     order->addWidget(upButton);
     order->addWidget(downButton);
     listColumn->addLayout(order);
 
     auto* thumbColumn = new QVBoxLayout;
-    thumbColumn->addWidget(thumbnailCaption);
+    thumbColumn->addWidget(decor.thumbnailCaption);
     thumbColumn->addWidget(thumbnailPreview);
     thumbColumn->addStretch(1);
     auto* pictures = new QHBoxLayout;
@@ -97,9 +128,9 @@ void PreparationWindow::build() {
 
     auto* photoColumn = new QVBoxLayout;
     photoColumn->addLayout(pictures);
-    photoColumn->addWidget(titleCaption);
+    photoColumn->addWidget(decor.titleCaption);
     photoColumn->addWidget(titleEdit);
-    photoColumn->addWidget(commentCaption);
+    photoColumn->addWidget(decor.commentCaption);
     photoColumn->addWidget(commentEdit);
 
     // On a small screen the list and the photo scroll; the buttons stay in sight.
@@ -122,41 +153,32 @@ void PreparationWindow::build() {
     buttons->addWidget(quitButton);
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(title);
-    page->addWidget(stepHeading);
+    page->addWidget(decor.title);
+    page->addWidget(decor.stepHeading);
     page->addWidget(scroller, 1);
     page->addLayout(buttons);
     resize(820, 620);
+}
 
-    // The captions above the boxes name them for screen readers; a list view
-    // takes no name from its caption.
-    photoList->setAccessibleName(QStringLiteral("Фотографии"));
-    listCaption->setBuddy(photoList);
-    titleCaption->setBuddy(titleEdit);
-    commentCaption->setBuddy(commentEdit);
-
+void PreparationWindow::orderTabs() {
     setTabChain({photoList, upButton, downButton, titleEdit, commentEdit, selectionButton,
                  settingsButton, generateButton, quitButton});
+}
 
+void PreparationWindow::wireHandlers() {
     // Selecting a line by code raises the same handler as a click.
-    connect(photoList, &QListWidget::currentRowChanged, this, [this](int row) {
+    wire(photoList, &QListWidget::currentRowChanged, [this](int row) {
         if (row >= 0)
-            handle([this] { onPhotoChosen(); });
+            onPhotoChosen();
     });
-    connect(titleEdit, &QLineEdit::textChanged, this,
-            [this] { handle([this] { onTitleEdited(); }); });
-    connect(commentEdit, &QPlainTextEdit::textChanged, this,
-            [this] { handle([this] { onCommentEdited(); }); });
-    connect(upButton, &QPushButton::clicked, this, [this] { handle([this] { onUp(); }); });
-    connect(downButton, &QPushButton::clicked, this, [this] { handle([this] { onDown(); }); });
-    connect(selectionButton, &QPushButton::clicked, this,
-            [this] { handle([this] { onBackToSelection(); }); });
-    connect(settingsButton, &QPushButton::clicked, this,
-            [this] { handle([this] { onBackToSettings(); }); });
-    connect(generateButton, &QPushButton::clicked, this,
-            [this] { handle([this] { onGenerate(); }); });
-    connect(quitButton, &QPushButton::clicked, this,
-            [this] { handle([this] { wizard().endProgram(); }); });
+    wire(titleEdit, &QLineEdit::textChanged, &PreparationWindow::onTitleEdited);
+    wire(commentEdit, &QPlainTextEdit::textChanged, &PreparationWindow::onCommentEdited);
+    wire(upButton, &QPushButton::clicked, &PreparationWindow::onUp);
+    wire(downButton, &QPushButton::clicked, &PreparationWindow::onDown);
+    wire(selectionButton, &QPushButton::clicked, &PreparationWindow::onBackToSelection);
+    wire(settingsButton, &QPushButton::clicked, &PreparationWindow::onBackToSettings);
+    wire(generateButton, &QPushButton::clicked, &PreparationWindow::onGenerate);
+    wire(quitButton, &QPushButton::clicked, [this] { wizard().endProgram(); });
 }
 
 void PreparationWindow::load() {

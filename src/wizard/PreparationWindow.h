@@ -20,7 +20,15 @@ public:
     void focusFirstPhoto();
 
 private:
+    // The headings, captions and lines: they only show, no handler reads them.
+    struct Decor;
+    // Building is done in these steps, in this order.
     void build();
+    Decor createControls();
+    void nameControls(const Decor& decor);
+    void layOut(const Decor& decor);
+    void orderTabs();
+    void wireHandlers();
     void load();
     int selectedPosition() const;
     void showPlaceFiles();

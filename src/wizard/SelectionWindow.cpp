@@ -27,15 +27,41 @@ SelectionWindow::SelectionWindow(Wizard& wizard)
     handle([this] { load(); });
 }
 
+struct SelectionWindow::Decor {
+    QLabel* title;
+    QLabel* stepHeading;
+    QLabel* instructions;
+    QLabel* folderCaption;
+    QLabel* nameHint;
+    QFrame* underTitle;
+    QFrame* underInstructions;
+    QFrame* besideFolders;
+    QFrame* besideFiles;
+    QFrame* overFolderRow;
+    QFrame* overNameRow;
+    QFrame* overButtons;
+    QFrame* beforeAbout;
+    QFrame* underButtons;
+};
+
 void SelectionWindow::build() {
-    QLabel* title = makeHeading(this, QStringLiteral("Генератор Фотоальбома"), 6);
-    QLabel* stepHeading = makeHeading(this, QStringLiteral("Выбери"), 2);
-    QLabel* instructions =
+    const Decor decor = createControls();
+    nameControls(decor);
+    layOut(decor);
+    orderTabs();
+    wireHandlers();
+}
+
+SelectionWindow::Decor SelectionWindow::createControls() {
+    Decor decor;
+    decor.title = makeHeading(this, QStringLiteral("Генератор Фотоальбома"), 6);
+    decor.stepHeading = makeHeading(this, QStringLiteral("Выбери"), 2);
+    decor.instructions =
         makeLabel(this, QStringLiteral("Выбери папку с фотографиями, которые ты хочешь поместить в "
                                        "свой альбом и дай ему (альбому) название."));
-    instructions->setWordWrap(true);
-    QLabel* folderCaption = makeLabel(this, QStringLiteral("Альбом будет тут"));
-    QLabel* nameHint = makeLabel(this, QStringLiteral(" < Введи название"));
+    decor.instructions->setWordWrap(true);
+    decor.folderCaption = makeLabel(this, QStringLiteral("Альбом будет тут"));
+    decor.nameHint = makeLabel(this, QStringLiteral(" < Введи название"));
 
     driveList = new DriveList(this);
     folderEdit = new QLineEdit(QStringLiteral("Папка пока не выбрана"), this);
@@ -53,23 +79,26 @@ void SelectionWindow::build() {
     quitButton = makeButton(this, QStringLiteral("&Выйти"));
     aboutButton = makeButton(this, QStringLiteral("&О программе"));
 
-    QFrame* underTitle = makeLine(this, Qt::Horizontal);
-    QFrame* underInstructions = makeLine(this, Qt::Horizontal);
-    QFrame* besideFolders = makeLine(this, Qt::Vertical);
-    QFrame* besideFiles = makeLine(this, Qt::Vertical);
-    QFrame* overFolderRow = makeLine(this, Qt::Horizontal);
-    QFrame* overNameRow = makeLine(this, Qt::Horizontal);
-    QFrame* overButtons = makeLine(this, Qt::Horizontal);
-    QFrame* beforeAbout = makeLine(this, Qt::Vertical);
-    QFrame* underButtons = makeLine(this, Qt::Horizontal);
+    decor.underTitle = makeLine(this, Qt::Horizontal);
+    decor.underInstructions = makeLine(this, Qt::Horizontal);
+    decor.besideFolders = makeLine(this, Qt::Vertical);
+    decor.besideFiles = makeLine(this, Qt::Vertical);
+    decor.overFolderRow = makeLine(this, Qt::Horizontal);
+    decor.overNameRow = makeLine(this, Qt::Horizontal);
+    decor.overButtons = makeLine(this, Qt::Horizontal);
+    decor.beforeAbout = makeLine(this, Qt::Vertical);
+    decor.underButtons = makeLine(this, Qt::Horizontal);
+    return decor;
+}
 
+void SelectionWindow::nameControls(const Decor& decor) {
     setObjectNames({
         {this, "FormV"},
-        {title, "Label1"},
-        {stepHeading, "Label6"},
-        {instructions, "Label5"},
-        {folderCaption, "Label4"},
-        {nameHint, "Label3"},
+        {decor.title, "Label1"},
+        {decor.stepHeading, "Label6"},
+        {decor.instructions, "Label5"},
+        {decor.folderCaption, "Label4"},
+        {decor.nameHint, "Label3"},
         {driveList, "Drive1"},
         {folderEdit, "Text1"},
         {folderList, "Dir1"},
@@ -81,58 +110,16 @@ void SelectionWindow::build() {
         {generateButton, "Command4"},
         {quitButton, "Command5"},
         {aboutButton, "Command1"},
-        {underTitle, "Line1"},
-        {underInstructions, "Line2"},
-        {besideFolders, "Line3"},
-        {besideFiles, "Line4"},
-        {overFolderRow, "Line5"},
-        {overNameRow, "Line6"},
-        {overButtons, "Line7"},
-        {beforeAbout, "Line8"},
-        {underButtons, "Line9"},
+        {decor.underTitle, "Line1"},
+        {decor.underInstructions, "Line2"},
+        {decor.besideFolders, "Line3"},
+        {decor.besideFiles, "Line4"},
+        {decor.overFolderRow, "Line5"},
+        {decor.overNameRow, "Line6"},
+        {decor.overButtons, "Line7"},
+        {decor.beforeAbout, "Line8"},
+        {decor.underButtons, "Line9"},
     });
-
-    auto* browser = new QGridLayout;
-    browser->addWidget(driveList, 0, 0);
-    browser->addWidget(folderList, 1, 0);
-    browser->addWidget(besideFolders, 0, 1, 2, 1);
-    browser->addWidget(fileList, 0, 2, 2, 1);
-    browser->addWidget(besideFiles, 0, 3, 2, 1);
-    browser->addWidget(preview, 0, 4, 2, 1, Qt::AlignTop);
-    browser->setColumnStretch(0, 1);
-    browser->setColumnStretch(2, 1);
-
-    auto* folderRow = new QHBoxLayout;
-    folderRow->addWidget(folderCaption);
-    folderRow->addWidget(folderEdit, 1);
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(albumNameEdit, 1);
-    nameRow->addWidget(nameHint, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(configureButton);
-    buttons->addWidget(prepareButton);
-    buttons->addWidget(generateButton);
-    buttons->addStretch(1);
-    buttons->addWidget(beforeAbout);
-    buttons->addWidget(aboutButton);
-    buttons->addWidget(quitButton);
-
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(title);
-    page->addWidget(underTitle);
-    page->addWidget(stepHeading);
-    page->addWidget(instructions);
-    page->addWidget(underInstructions);
-    page->addLayout(browser, 1);
-    page->addWidget(overFolderRow);
-    page->addLayout(folderRow);
-    page->addWidget(overNameRow);
-    page->addLayout(nameRow);
-    page->addWidget(overButtons);
-    page->addLayout(buttons);
-    page->addWidget(underButtons);
-    resize(860, 600);
 
     // Controls whose label does not name them get a short name of their own.
     driveList->setAccessibleName(QStringLiteral("Диск"));
@@ -140,39 +127,78 @@ void SelectionWindow::build() {
     fileList->setAccessibleName(QStringLiteral("Файлы"));
     folderEdit->setAccessibleName(QStringLiteral("Путь к папке"));
     albumNameEdit->setAccessibleName(QStringLiteral("Название альбома"));
+}
 
+void SelectionWindow::layOut(const Decor& decor) {
+    auto* browser = new QGridLayout;
+    browser->addWidget(driveList, 0, 0);
+    browser->addWidget(folderList, 1, 0);
+    browser->addWidget(decor.besideFolders, 0, 1, 2, 1);
+    browser->addWidget(fileList, 0, 2, 2, 1);
+    browser->addWidget(decor.besideFiles, 0, 3, 2, 1);
+    browser->addWidget(preview, 0, 4, 2, 1, Qt::AlignTop);
+    browser->setColumnStretch(0, 1);
+    browser->setColumnStretch(2, 1);
+
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(decor.folderCaption);
+    folderRow->addWidget(folderEdit, 1);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(albumNameEdit, 1);
+    nameRow->addWidget(decor.nameHint, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(configureButton);
+    buttons->addWidget(prepareButton);
+    buttons->addWidget(generateButton);
+    buttons->addStretch(1);
+    buttons->addWidget(decor.beforeAbout);
+    buttons->addWidget(aboutButton);
+    buttons->addWidget(quitButton);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(decor.title);
+    page->addWidget(decor.underTitle);
+    page->addWidget(decor.stepHeading);
+    page->addWidget(decor.instructions);
+    page->addWidget(decor.underInstructions);
+    page->addLayout(browser, 1);
+    page->addWidget(decor.overFolderRow);
+    page->addLayout(folderRow);
+    page->addWidget(decor.overNameRow);
+    page->addLayout(nameRow);
+    page->addWidget(decor.overButtons);
+    page->addLayout(buttons);
+    page->addWidget(decor.underButtons);
+    resize(860, 600);
+}
+
+void SelectionWindow::orderTabs() {
     // Tab follows the window from top to bottom, left to right.
     setTabChain({driveList, folderList, fileList, folderEdit, albumNameEdit, configureButton,
                  prepareButton, generateButton, aboutButton, quitButton});
     // Arrow keys walk the folders at once, and Enter opens one.
     folderList->setFocus();
+}
 
-    connect(driveList, &QComboBox::currentIndexChanged, this,
-            [this] { handle([this] { onDriveChosen(); }); });
-    connect(folderList, &FolderList::pathChanged, this,
-            [this](const QString& path) { handle([this, &path] { onFolderChanged(path); }); });
-    connect(folderList, &FolderList::listingFailed, this, [this](const QString& reason) {
-        handle([this, &reason] { desktop().inform(reason); });
-    });
-    connect(fileList, &QListWidget::currentRowChanged, this, [this](int row) {
+void SelectionWindow::wireHandlers() {
+    wire(driveList, &QComboBox::currentIndexChanged, &SelectionWindow::onDriveChosen);
+    wire(folderList, &FolderList::pathChanged, &SelectionWindow::onFolderChanged);
+    wire(folderList, &FolderList::listingFailed,
+         [this](const QString& reason) { desktop().inform(reason); });
+    wire(fileList, &QListWidget::currentRowChanged, [this](int row) {
         if (row >= 0)
-            handle([this] { onFileChosen(); });
+            onFileChosen();
     });
-    connect(albumNameEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { state().typedAlbumName = text; });
-    connect(configureButton, &QPushButton::clicked, this,
-            [this] { handle([this] { onConfigure(); }); });
+    wire(albumNameEdit, &QLineEdit::textChanged,
+         [this](const QString& text) { state().typedAlbumName = text; });
+    wire(configureButton, &QPushButton::clicked, &SelectionWindow::onConfigure);
     // Enter after the name goes on as «Настроить» does.
-    connect(albumNameEdit, &QLineEdit::returnPressed, this,
-            [this] { handle([this] { onConfigure(); }); });
-    connect(prepareButton, &QPushButton::clicked, this,
-            [this] { handle([this] { onPrepare(); }); });
-    connect(generateButton, &QPushButton::clicked, this,
-            [this] { handle([this] { onGenerate(); }); });
-    connect(aboutButton, &QPushButton::clicked, this,
-            [this] { handle([this] { wizard().showAboutBox(); }); });
-    connect(quitButton, &QPushButton::clicked, this,
-            [this] { handle([this] { wizard().endProgram(); }); });
+    wire(albumNameEdit, &QLineEdit::returnPressed, &SelectionWindow::onConfigure);
+    wire(prepareButton, &QPushButton::clicked, &SelectionWindow::onPrepare);
+    wire(generateButton, &QPushButton::clicked, &SelectionWindow::onGenerate);
+    wire(aboutButton, &QPushButton::clicked, [this] { wizard().showAboutBox(); });
+    wire(quitButton, &QPushButton::clicked, [this] { wizard().endProgram(); });
 }
 
 void SelectionWindow::load() {

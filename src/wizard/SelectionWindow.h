@@ -22,7 +22,15 @@ protected:
     void onUserClose() override;
 
 private:
+    // The headings, captions and lines: they only show, no handler reads them.
+    struct Decor;
+    // Building is done in these steps, in this order.
     void build();
+    Decor createControls();
+    void nameControls(const Decor& decor);
+    void layOut(const Decor& decor);
+    void orderTabs();
+    void wireHandlers();
     void load();
     void onDriveChosen();
     void onFolderChanged(const QString& path);

@@ -44,9 +44,25 @@ SettingsWindow::SettingsWindow(Wizard& wizard)
     handle([this] { load(); });
 }
 
+struct SettingsWindow::Decor {
+    QLabel* title;
+    QLabel* stepHeading;
+    QFrame* underTitle;
+    QFrame* overButtons;
+};
+
 void SettingsWindow::build() {
-    QLabel* title = makeHeading(this, QStringLiteral("Генератор фотоальбома "), 6);
-    QLabel* stepHeading = makeHeading(this, QStringLiteral("Настрой"), 2);
+    const Decor decor = createControls();
+    nameControls(decor);
+    layOut(decor);
+    orderTabs();
+    wireHandlers();
+}
+
+SettingsWindow::Decor SettingsWindow::createControls() {
+    Decor decor;
+    decor.title = makeHeading(this, QStringLiteral("Генератор фотоальбома "), 6);
+    decor.stepHeading = makeHeading(this, QStringLiteral("Настрой"), 2);
 
     prepareButton = makeButton(this, QStringLiteral("&Подготовить"));
     thumbnailsCheck = makeCheck(this, QStringLiteral("&С миниатюрами. (Для WEB - страниц)"), false);
@@ -87,13 +103,16 @@ void SettingsWindow::build() {
                              "уменьшены до 600x410 и 150x105 без искажения пропорций. Исходные "
                              "файлы не изменятся, файлы -m.jpg не нужны."));
 
-    QFrame* underTitle = makeLine(this, Qt::Horizontal);
-    QFrame* overButtons = makeLine(this, Qt::Horizontal);
+    decor.underTitle = makeLine(this, Qt::Horizontal);
+    decor.overButtons = makeLine(this, Qt::Horizontal);
+    return decor;
+}
 
+void SettingsWindow::nameControls(const Decor& decor) {
     setObjectNames({
         {this, "FormN"},
-        {title, "Label1"},
-        {stepHeading, "Label8"},
+        {decor.title, "Label1"},
+        {decor.stepHeading, "Label8"},
         {prepareButton, "Command2"},
         {thumbnailsCheck, "Check1"},
         {titlesFromNamesCheck, "Check2"},
@@ -108,10 +127,12 @@ void SettingsWindow::build() {
         {renamedFolderNote, "Label7"},
         {photosAsTheyAreNote, "Label9"},
         {photosMadeForWebNote, "Label10"},
-        {underTitle, "Line1"},
-        {overButtons, "Line2"},
+        {decor.underTitle, "Line1"},
+        {decor.overButtons, "Line2"},
     });
+}
 
+void SettingsWindow::layOut(const Decor& decor) {
     // Each option's two notes share one place; exactly one of them is shown.
     auto* options = new QGridLayout;
     options->setVerticalSpacing(10);
@@ -135,32 +156,30 @@ void SettingsWindow::build() {
     buttons->addWidget(prepareButton);
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(title);
-    page->addWidget(underTitle);
-    page->addWidget(stepHeading);
+    page->addWidget(decor.title);
+    page->addWidget(decor.underTitle);
+    page->addWidget(decor.stepHeading);
     page->addLayout(options);
     page->addStretch(1);
-    page->addWidget(overButtons);
+    page->addWidget(decor.overButtons);
     page->addLayout(buttons);
     resize(760, 420);
+}
 
+void SettingsWindow::orderTabs() {
     setTabChain({thumbnailsCheck, titlesFromNamesCheck, keepFolderCheck, webPhotosCheck,
                  selectionButton, prepareButton});
     prepareButton->setFocus();
+}
 
+void SettingsWindow::wireHandlers() {
     // A box set from code raises its handler just as a click does.
-    connect(thumbnailsCheck, &QCheckBox::toggled, this,
-            [this] { handle([this] { onThumbnailsToggled(); }); });
-    connect(titlesFromNamesCheck, &QCheckBox::toggled, this,
-            [this] { handle([this] { onTitlesFromNamesToggled(); }); });
-    connect(keepFolderCheck, &QCheckBox::toggled, this,
-            [this] { handle([this] { onKeepFolderToggled(); }); });
-    connect(webPhotosCheck, &QCheckBox::toggled, this,
-            [this] { handle([this] { onWebPhotosToggled(); }); });
-    connect(prepareButton, &QPushButton::clicked, this,
-            [this] { handle([this] { onPrepare(); }); });
-    connect(selectionButton, &QPushButton::clicked, this,
-            [this] { handle([this] { wizard().showSelectionWindow(); }); });
+    wire(thumbnailsCheck, &QCheckBox::toggled, &SettingsWindow::onThumbnailsToggled);
+    wire(titlesFromNamesCheck, &QCheckBox::toggled, &SettingsWindow::onTitlesFromNamesToggled);
+    wire(keepFolderCheck, &QCheckBox::toggled, &SettingsWindow::onKeepFolderToggled);
+    wire(webPhotosCheck, &QCheckBox::toggled, &SettingsWindow::onWebPhotosToggled);
+    wire(prepareButton, &QPushButton::clicked, &SettingsWindow::onPrepare);
+    wire(selectionButton, &QPushButton::clicked, [this] { wizard().showSelectionWindow(); });
 }
 
 void SettingsWindow::load() {

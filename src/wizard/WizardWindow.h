@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <exception>
+#include <type_traits>
+#include <utility>
 
 class Desktop;
 class Wizard;
@@ -41,6 +43,27 @@ protected:
         } catch (...) {
             reportFailure(QString());
         }
+    }
+
+    // Runs `handler` through handle() each time `sender` emits `signal`. The
+    // handler takes the signal's arguments or none; a member function of the
+    // window may stand in for it.
+    template <typename Sender, typename Signal, typename Handler>
+    void wire(Sender* sender, Signal signal, Handler handler) {
+        connect(sender, signal, this, [this, handler](const auto&... args) {
+            handle([&] {
+                if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
+                    handler(args...);
+                else
+                    handler();
+            });
+        });
+    }
+    template <typename Sender, typename Signal, typename Window, typename... Args>
+    void wire(Sender* sender, Signal signal, void (Window::*handler)(Args...)) {
+        wire(sender, signal, [window = static_cast<Window*>(this), handler](Args... args) {
+            (window->*handler)(std::forward<Args>(args)...);
+        });
     }
 
     // What the window does when the user closes it by its frame.

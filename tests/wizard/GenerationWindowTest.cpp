@@ -35,8 +35,8 @@ protected:
         start();
         chooseFolder(photos);
         configure("Альбом");
-        click(wizard->settingsWindow(), "Command2");
-        click(wizard->preparationWindow(), "Command3");
+        click(wizard->settingsWindow(), Settings::prepare);
+        click(wizard->preparationWindow(), Preparation::generate);
         return wizard->generationWindow();
     }
 
@@ -47,17 +47,18 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
     GenerationWindow* generation = openGeneration({"Дача.jpg"});
     ASSERT_NE(generation, nullptr);
     EXPECT_EQ(generation->windowTitle(), " Фотоальбом (Генерация)");
-    EXPECT_EQ(control<QLabel>(generation, "Label1")->text(), "Альбом");
-    EXPECT_EQ(control<QLabel>(generation, "Label4")->text(), "Первая");
-    EXPECT_EQ(control<QLabel>(generation, "Label5")->text(), "");
-    EXPECT_EQ(control<QLabel>(generation, "Label9")->text(), "Выбери       фон");
-    EXPECT_EQ(control<QLabel>(generation, "Label10")->text(), "");
-    EXPECT_TRUE(control<PhotoView>(generation, "Image1")->hasPicture());
-    EXPECT_FALSE(control<PhotoView>(generation, "Image2")->hasPicture());
+    EXPECT_EQ(control<QLabel>(generation, Generation::albumName)->text(), "Альбом");
+    EXPECT_EQ(control<QLabel>(generation, Generation::firstTitle)->text(), "Первая");
+    EXPECT_EQ(control<QLabel>(generation, Generation::secondTitle)->text(), "");
+    EXPECT_EQ(control<QLabel>(generation, Generation::backgroundCaption)->text(),
+              "Выбери       фон");
+    EXPECT_EQ(control<QLabel>(generation, Generation::status)->text(), "");
+    EXPECT_TRUE(control<PhotoView>(generation, Generation::firstPhoto)->hasPicture());
+    EXPECT_FALSE(control<PhotoView>(generation, Generation::secondPhoto)->hasPicture());
 
-    auto* red = control<QScrollBar>(generation, "VScroll1");
-    auto* green = control<QScrollBar>(generation, "VScroll2");
-    auto* blue = control<QScrollBar>(generation, "VScroll3");
+    auto* red = control<QScrollBar>(generation, Generation::red);
+    auto* green = control<QScrollBar>(generation, Generation::green);
+    auto* blue = control<QScrollBar>(generation, Generation::blue);
     for (QScrollBar* bar : {red, green, blue}) {
         EXPECT_EQ(bar->value(), 0);
         EXPECT_EQ(bar->maximum(), 255);
@@ -74,11 +75,11 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
     // Closed and opened again, window and album still agree on the colour.
     generation->close();
     settle();
-    click(wizard->preparationWindow(), "Command3");
+    click(wizard->preparationWindow(), Preparation::generate);
     generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
-    EXPECT_EQ(control<QScrollBar>(generation, "VScroll2")->value(), 255);
-    EXPECT_EQ(control<QScrollBar>(generation, "VScroll3")->value(), 55);
+    EXPECT_EQ(control<QScrollBar>(generation, Generation::green)->value(), 255);
+    EXPECT_EQ(control<QScrollBar>(generation, Generation::blue)->value(), 55);
     EXPECT_EQ(background(generation), QColor(255, 0, 200));
     EXPECT_EQ(QColor(state().backgroundRed, state().backgroundGreen, state().backgroundBlue),
               QColor(255, 0, 200));
@@ -86,7 +87,7 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
 
 TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) {
     GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg"});
-    auto* description = control<QPlainTextEdit>(generation, "Text1");
+    auto* description = control<QPlainTextEdit>(generation, Generation::description);
     EXPECT_EQ(description->toPlainText(), "Этот альбом показывает и рассказывает о ...");
     description->clear();
     typeText(description, "Л");
@@ -96,16 +97,17 @@ TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) 
 
     generation->close();
     settle();
-    click(wizard->preparationWindow(), "Command3");
-    EXPECT_EQ(control<QPlainTextEdit>(wizard->generationWindow(), "Text1")->toPlainText(),
-              "Лето\nна даче");
+    click(wizard->preparationWindow(), Preparation::generate);
+    EXPECT_EQ(
+        control<QPlainTextEdit>(wizard->generationWindow(), Generation::description)->toPlainText(),
+        "Лето\nна даче");
 }
 
 TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
     GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg"});
     const QByteArray kept = folder.readFile("photos/b.jpg");
     ASSERT_TRUE(QFile::remove(photos + sep + "b.jpg"));
-    click(generation, "Command1");
+    click(generation, Generation::create);
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].contains(photos + sep + "b.jpg"))
         << desktop.texts()[0].toStdString();
@@ -117,7 +119,7 @@ TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
     folder.writeFile("photos/b.jpg", kept);
     desktop.clear();
     desktop.answer(false);
-    click(generation, "Command1");
+    click(generation, Generation::create);
     EXPECT_EQ(desktop.texts(), QStringList{"Просматривать будем?"});
     EXPECT_TRUE(QFile::exists(photos + sep + "Альбом" + sep + "n2.htm"));
     EXPECT_EQ(wizard->generationWindow(), nullptr);
@@ -127,8 +129,8 @@ TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
 
 TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
     GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg", "c.jpg"});
-    auto* create = control<QPushButton>(generation, "Command1");
-    auto* bar = control<QProgressBar>(generation, "ProgressBar1");
+    auto* create = control<QPushButton>(generation, Generation::create);
+    auto* bar = control<QProgressBar>(generation, Generation::progress);
     int ticks = 0;
     bool closed = true;
     QList<int> progress;
@@ -137,7 +139,7 @@ TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
         if (++ticks == 1) {
             // A second "Создать", "Выйти" elsewhere and closing: all without effect.
             QTest::mouseClick(create, Qt::LeftButton);
-            QTest::mouseClick(control<QPushButton>(wizard->preparationWindow(), "Command4"),
+            QTest::mouseClick(control<QPushButton>(wizard->preparationWindow(), Preparation::quit),
                               Qt::LeftButton);
             closed = generation->close();
         }
@@ -146,7 +148,7 @@ TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
     });
     timer.start(0);
     desktop.answer(true);
-    click(generation, "Command1");
+    click(generation, Generation::create);
     timer.stop();
 
     EXPECT_GT(ticks, 1);

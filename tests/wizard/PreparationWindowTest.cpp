@@ -28,15 +28,15 @@ protected:
         start();
         chooseFolder(photos);
         configure("Альбом");
-        click(wizard->settingsWindow(), "Command2");
+        click(wizard->settingsWindow(), Settings::prepare);
         return wizard->preparationWindow();
     }
 
     // What the window shows for the selected line: picture file, title, comment.
     QStringList shown(PreparationWindow* preparation) {
-        return {bareName(control<PhotoView>(preparation, "Image1")->shownFile()),
-                control<QLineEdit>(preparation, "Text1")->text(),
-                control<QPlainTextEdit>(preparation, "Text2")->toPlainText()};
+        return {bareName(control<PhotoView>(preparation, Preparation::photo)->shownFile()),
+                control<QLineEdit>(preparation, Preparation::title)->text(),
+                control<QPlainTextEdit>(preparation, Preparation::comment)->toPlainText()};
     }
 
     static QString bareName(const QString& path) { return path.section(sep, -1); }
@@ -47,25 +47,25 @@ protected:
 TEST_F(PreparationTest, UpAndDownMovePhotoTitleAndCommentTogether) {
     PreparationWindow* preparation = prepareAbc();
     ASSERT_NE(preparation, nullptr);
-    auto* list = control<QListWidget>(preparation, "List1");
+    auto* list = control<QListWidget>(preparation, Preparation::photoList);
     EXPECT_EQ(shown(preparation), QStringList({"a.jpg", "Первая", "a"}));
 
-    click(preparation, "Command5"); // Up on the first line
+    click(preparation, Preparation::up); // Up on the first line
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(state().photoFiles[1], photos + sep + "a.jpg");
 
-    click(preparation, "Command6"); // Down from the first line
+    click(preparation, Preparation::down); // Down from the first line
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(shown(preparation), QStringList({"a.jpg", "Первая", "a"}));
     EXPECT_EQ(state().photoFiles[1], photos + sep + "b.jpg");
     EXPECT_EQ(state().comments[1], "b");
 
     list->setCurrentRow(2);
-    click(preparation, "Command6"); // Down on the last line
+    click(preparation, Preparation::down); // Down on the last line
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_EQ(state().photoFiles[3], photos + sep + "c.jpg");
 
-    click(preparation, "Command5"); // Up from the last line
+    click(preparation, Preparation::up); // Up from the last line
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(shown(preparation), QStringList({"c.jpg", "Третья", "c"}));
     EXPECT_EQ(state().titles[2], "Третья");
@@ -73,23 +73,23 @@ TEST_F(PreparationTest, UpAndDownMovePhotoTitleAndCommentTogether) {
     // The lines name places, not photos.
     EXPECT_EQ(list->item(0)->text(), "Первая");
     EXPECT_EQ(list->item(2)->text(), "Третья");
-    EXPECT_TRUE(control<PhotoView>(preparation, "Image2")->shownFile().isEmpty());
+    EXPECT_TRUE(control<PhotoView>(preparation, Preparation::thumbnail)->shownFile().isEmpty());
 
-    click(preparation, "Command4");
+    click(preparation, Preparation::quit);
     EXPECT_EQ(desktop.programEnds(), 1);
 }
 
 TEST_F(PreparationTest, EveryKeystrokeGoesStraightIntoTheAlbum) {
     PreparationWindow* preparation = prepareAbc();
-    control<QListWidget>(preparation, "List1")->setCurrentRow(1);
-    auto* title = control<QLineEdit>(preparation, "Text1");
+    control<QListWidget>(preparation, Preparation::photoList)->setCurrentRow(1);
+    auto* title = control<QLineEdit>(preparation, Preparation::title);
     title->clear();
     typeText(title, "Л");
     EXPECT_EQ(state().titles[2], "Л");
     typeText(title, "ес");
     EXPECT_EQ(state().titles[2], "Лес");
 
-    auto* comment = control<QPlainTextEdit>(preparation, "Text2");
+    auto* comment = control<QPlainTextEdit>(preparation, Preparation::comment);
     comment->clear();
     typeText(comment, "Тропа");
     EXPECT_EQ(state().comments[2], "Тропа");
@@ -100,17 +100,18 @@ TEST_F(PreparationTest, EveryKeystrokeGoesStraightIntoTheAlbum) {
 
 TEST_F(PreparationTest, ReopeningByWayOfSettingsKeepsTitlesWithTheirPhotos) {
     PreparationWindow* preparation = prepareAbc();
-    click(preparation, "Command6"); // b first, a second
-    click(preparation, "Command2");
+    click(preparation, Preparation::down); // b first, a second
+    click(preparation, Preparation::configure);
     EXPECT_EQ(wizard->preparationWindow(), nullptr);
     ASSERT_NE(wizard->settingsWindow(), nullptr);
     EXPECT_TRUE(wizard->settingsWindow()->isVisible());
 
-    control<QCheckBox>(wizard->settingsWindow(), "Check3")->click(); // rename mode: no folder check
-    click(wizard->settingsWindow(), "Command2");
+    control<QCheckBox>(wizard->settingsWindow(), Settings::keepFolder)
+        ->click(); // rename mode: no folder check
+    click(wizard->settingsWindow(), Settings::prepare);
     preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
-    EXPECT_EQ(control<QListWidget>(preparation, "List1")->currentRow(), 0);
+    EXPECT_EQ(control<QListWidget>(preparation, Preparation::photoList)->currentRow(), 0);
     EXPECT_EQ(shown(preparation), QStringList({"b.jpg", "Вторая", "b"}));
     EXPECT_EQ(state().comments[2], "a");
 }
@@ -124,19 +125,20 @@ TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
     start();
     chooseFolder(photoFolder(names));
     configure("Мини");
-    control<QCheckBox>(wizard->settingsWindow(), "Check1")->click();
+    control<QCheckBox>(wizard->settingsWindow(), Settings::thumbnails)->click();
     ASSERT_EQ(state().photoCount, 11);
     // Going back and pressing "Настроить" again lists thumbnails as photos.
-    click(wizard->settingsWindow(), "Command1");
-    click(wizard->selectionWindow(), "Command2");
-    click(wizard->settingsWindow(), "Command2");
+    click(wizard->settingsWindow(), Settings::choose);
+    click(wizard->selectionWindow(), Selection::configure);
+    click(wizard->settingsWindow(), Settings::prepare);
     PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
     ASSERT_EQ(state().photoCount, 22);
-    control<QListWidget>(preparation, "List1")->setCurrentRow(21); // no thumbnail slot
-    EXPECT_FALSE(control<PhotoView>(preparation, "Image2")->hasPicture());
+    control<QListWidget>(preparation, Preparation::photoList)
+        ->setCurrentRow(21); // no thumbnail slot
+    EXPECT_FALSE(control<PhotoView>(preparation, Preparation::thumbnail)->hasPicture());
 
-    click(preparation, "Command3");
+    click(preparation, Preparation::generate);
     EXPECT_EQ(desktop.texts(),
               QStringList{"Альбом с миниатюрами может содержать не более 20 фотографий, а в нём "
                           "22. Вернитесь в окно «Настройка» и снова отметьте «С миниатюрами» или "
@@ -146,13 +148,13 @@ TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
 
 TEST_F(PreparationTest, LeavingTheWindow) {
     PreparationWindow* preparation = prepareAbc();
-    click(preparation, "Command3");
+    click(preparation, Preparation::generate);
     GenerationWindow* generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
-    click(preparation, "Command3");
+    click(preparation, Preparation::generate);
     EXPECT_EQ(wizard->generationWindow(), generation) << "an open window is only brought forward";
 
-    click(preparation, "Command1"); // "Выбрать"
+    click(preparation, Preparation::choose); // "Выбрать"
     settle();
     EXPECT_EQ(wizard->preparationWindow(), nullptr);
     EXPECT_TRUE(wizard->selectionWindow()->isVisible());

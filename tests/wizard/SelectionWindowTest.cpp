@@ -52,27 +52,29 @@ TEST_F(WizardTest, StartsWithDefaultsAndHintsBeforeAnyFolderIsChosen) {
     SelectionWindow* selection = wizard->selectionWindow();
     EXPECT_TRUE(selection->isVisible());
     EXPECT_EQ(selection->windowTitle(), " Генератор фотоальбома (Выбор)");
-    EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), folder.path() + sep);
-    EXPECT_EQ(control<QLineEdit>(selection, "Text2")->text(), "Мой фотоальбом");
-    EXPECT_EQ(control<QLabel>(selection, "Label3")->text(), " < Введи название");
-    EXPECT_EQ(lines(control<FileList>(selection, "File1")), QStringList({"a.jpeg", "notes.txt"}));
+    EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), folder.path() + sep);
+    EXPECT_EQ(control<QLineEdit>(selection, Selection::albumName)->text(), "Мой фотоальбом");
+    EXPECT_EQ(control<QLabel>(selection, Selection::nameHint)->text(), " < Введи название");
+    EXPECT_EQ(lines(control<FileList>(selection, Selection::files)),
+              QStringList({"a.jpeg", "notes.txt"}));
     EXPECT_EQ(state().sourceFolder, folder.path() + sep);
     EXPECT_EQ(state().photoCount, 0);
     EXPECT_EQ(state().backgroundRed + state().backgroundGreen + state().backgroundBlue, 3 * 255);
 
     // The start folder is counted at once: it holds no JPEG photo.
-    click(selection, "Command2");
-    click(selection, "Command3");
-    click(selection, "Command4");
+    click(selection, Selection::configure);
+    click(selection, Selection::prepare);
+    click(selection, Selection::generate);
     EXPECT_EQ(desktop.texts(),
               QStringList({noPhotos, noPhotos, "Нужно альбом настроить и подготовить"}));
     EXPECT_EQ(desktop.shown()[0].title, "Генератор фотоальбома");
     EXPECT_EQ(wizard->settingsWindow(), nullptr);
 
-    EXPECT_EQ(focusChain(selection, {"Drive1", "Text1", "Dir1", "File1", "Text2", "Command2",
-                                     "Command3", "Command4", "Command5", "Command1"}),
-              QStringList({"Drive1", "Dir1", "File1", "Text1", "Text2", "Command2", "Command3",
-                           "Command4", "Command1", "Command5"}));
+    using namespace Selection;
+    EXPECT_EQ(focusChain(selection, {drive, folderPath, folders, files, albumName,
+                                     Selection::configure, prepare, generate, quit, about}),
+              QStringList({drive, folders, files, folderPath, albumName, Selection::configure,
+                           prepare, generate, about, quit}));
 }
 
 TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
@@ -82,12 +84,12 @@ TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
     start();
     chooseFolder(photos);
     SelectionWindow* selection = wizard->selectionWindow();
-    EXPECT_EQ(lines(control<FileList>(selection, "File1")),
+    EXPECT_EQ(lines(control<FileList>(selection, Selection::files)),
               QStringList({"a.jpg", "b.JPG", "c-m.jpg"}));
     EXPECT_EQ(state().photoCount, 3);
     EXPECT_EQ(state().sourceFolder, photos + sep);
-    EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), photos + sep);
-    click(selection, "Command3");
+    EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), photos + sep);
+    click(selection, Selection::prepare);
     EXPECT_EQ(desktop.texts(),
               QStringList{"Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."});
 }
@@ -99,7 +101,7 @@ TEST_F(WizardTest, FolderThatCannotBeListedKeepsThePreviousFolder) {
     chooseFolder(folder.path() + sep + "gone");
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].contains("gone")) << desktop.texts()[0].toStdString();
-    EXPECT_EQ(control<FolderList>(wizard->selectionWindow(), "Dir1")->path(), photos);
+    EXPECT_EQ(control<FolderList>(wizard->selectionWindow(), Selection::folders)->path(), photos);
     EXPECT_EQ(state().sourceFolder, photos + sep);
     EXPECT_EQ(state().photoCount, 1);
 }
@@ -110,14 +112,14 @@ TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
     folder.writeFile("zbroken.jpg", "not a picture");
     start();
     SelectionWindow* selection = wizard->selectionWindow();
-    auto* files = control<FileList>(selection, "File1");
-    auto* preview = control<PhotoView>(selection, "Image1");
+    auto* files = control<FileList>(selection, Selection::files);
+    auto* preview = control<PhotoView>(selection, Selection::preview);
     files->setCurrentRow(0);
     EXPECT_EQ(preview->shownFile(), folder.path() + sep + "one.JPG");
     EXPECT_EQ(preview->pixmap().size(), preview->contentsRect().size())
         << "decoded at control size";
     EXPECT_EQ(state().sourceFolder, folder.path() + sep);
-    EXPECT_EQ(control<QLineEdit>(selection, "Text1")->text(), folder.path() + sep);
+    EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), folder.path() + sep);
     files->setCurrentRow(1); // .jpeg: no preview
     files->setCurrentRow(2); // unreadable
     EXPECT_EQ(preview->shownFile(), folder.path() + sep + "one.JPG");
@@ -133,8 +135,8 @@ TEST_F(WizardTest, PreviewShowsAPhotoWhoseNameIsNotUtf8) {
     std::ofstream(toFsPath(folder.path() + sep + fromFsBytes("\xcf\xf0\xe8.jpg")), std::ios::binary)
         .write(jpeg.constData(), jpeg.size());
     start();
-    control<FileList>(wizard->selectionWindow(), "File1")->setCurrentRow(0);
-    EXPECT_TRUE(control<PhotoView>(wizard->selectionWindow(), "Image1")->hasPicture());
+    control<FileList>(wizard->selectionWindow(), Selection::files)->setCurrentRow(0);
+    EXPECT_TRUE(control<PhotoView>(wizard->selectionWindow(), Selection::preview)->hasPicture());
 }
 
 TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
@@ -144,7 +146,7 @@ TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
     start();
     chooseFolder(photoFolder({"a.jpg", "b.jpg"}));
     desktop.answer(true);
-    click(wizard->selectionWindow(), "Command2");
+    click(wizard->selectionWindow(), Selection::configure);
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.shown()[0].question);
     EXPECT_EQ(desktop.shown()[0].text, question);
@@ -154,7 +156,7 @@ TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
     EXPECT_TRUE(state().albumName.isEmpty());
 
     desktop.answer(false);
-    click(wizard->selectionWindow(), "Command2");
+    click(wizard->selectionWindow(), Selection::configure);
     EXPECT_EQ(state().albumName, "Мой фотоальбом");
     EXPECT_EQ(state().photoCount, 2);
     EXPECT_NE(wizard->settingsWindow(), nullptr);
@@ -186,27 +188,28 @@ TEST_F(WizardTest, FortyOnePhotosAreCutToFortyOncePerPress) {
     ASSERT_NE(wizard->settingsWindow(), nullptr);
 
     // Titles from file names count the folder again, with the same message.
-    click(wizard->settingsWindow(), "Command2");
+    click(wizard->settingsWindow(), Settings::prepare);
     ASSERT_NE(wizard->preparationWindow(), nullptr);
     EXPECT_EQ(desktop.texts().count("Программа может обработать только 40 изображений"), 2);
-    EXPECT_EQ(control<QListWidget>(wizard->preparationWindow(), "List1")->count(), 40);
+    EXPECT_EQ(control<QListWidget>(wizard->preparationWindow(), Preparation::photoList)->count(),
+              40);
 }
 
 TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
     start();
-    click(wizard->selectionWindow(), "Command1");
+    click(wizard->selectionWindow(), Selection::about);
     AboutBox* about = wizard->aboutBox();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "О программе");
-    EXPECT_EQ(control<QLabel>(about, "m1")->text(), "Генератор фотоальбома");
-    EXPECT_EQ(control<QLabel>(about, "mVersion")->text(), "Version 1.0");
-    EXPECT_FALSE(control<QLabel>(about, "picIcon")->pixmap().isNull());
-    EXPECT_EQ(control<QLabel>(about, "lblDescription")->text(),
+    EXPECT_EQ(control<QLabel>(about, About::title)->text(), "Генератор фотоальбома");
+    EXPECT_EQ(control<QLabel>(about, About::version)->text(), "Version 1.0");
+    EXPECT_FALSE(control<QLabel>(about, About::icon)->pixmap().isNull());
+    EXPECT_EQ(control<QLabel>(about, About::description)->text(),
               "Программа предназначена для создания фотоальбома в виде WEB-страниц.");
     // The caption as shown; "&" only marks the underlined shortcut letter.
-    EXPECT_EQ(control<QPushButton>(about, "cmdOK")->text().remove('&'), "OK");
+    EXPECT_EQ(control<QPushButton>(about, About::ok)->text().remove('&'), "OK");
 
-    click(wizard->selectionWindow(), "Command1");
+    click(wizard->selectionWindow(), Selection::about);
     EXPECT_EQ(wizard->aboutBox(), about) << "a second press only brings the box forward";
     chooseFolder(photoFolder({"a.jpg"}));
     configure("Альбом");
@@ -215,9 +218,9 @@ TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
 
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_EQ(wizard->aboutBox(), nullptr);
-    click(wizard->selectionWindow(), "Command1");
+    click(wizard->selectionWindow(), Selection::about);
     ASSERT_NE(wizard->aboutBox(), nullptr);
-    click(wizard->aboutBox(), "cmdOK");
+    click(wizard->aboutBox(), About::ok);
     EXPECT_EQ(wizard->aboutBox(), nullptr);
     settle();
     EXPECT_EQ(desktop.programEnds(), 0);
@@ -225,13 +228,13 @@ TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
 
 TEST_F(WizardTest, QuitAndClosingTheSelectionWindowEndTheProgramWithoutAsking) {
     start();
-    click(wizard->selectionWindow(), "Command5");
+    click(wizard->selectionWindow(), Selection::quit);
     EXPECT_EQ(desktop.programEnds(), 1);
 
     desktop.clear();
     wizard = std::make_unique<Wizard>(desktop, folder.path(), programFolder());
     wizard->start();
-    click(wizard->selectionWindow(), "Command1"); // another window is open
+    click(wizard->selectionWindow(), Selection::about); // another window is open
     wizard->selectionWindow()->close();
     EXPECT_EQ(desktop.programEnds(), 1);
     EXPECT_TRUE(desktop.shown().isEmpty());

@@ -38,32 +38,32 @@ TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
     SettingsWindow* settings = wizard->settingsWindow();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(settings->windowTitle(), " Генератор фотоальбома (Настройка)");
-    EXPECT_EQ(control<QCheckBox>(settings, "Check2")->text().remove('&'),
+    EXPECT_EQ(control<QCheckBox>(settings, Settings::titlesFromNames)->text().remove('&'),
               "Использовать  для комментария к фото имя файла");
     EXPECT_EQ(shownLabels(settings), "256");
     EXPECT_FALSE(state().thumbnails);
     EXPECT_TRUE(state().titlesFromFileNames);
     EXPECT_TRUE(state().keepSourceFolder);
 
-    control<QCheckBox>(settings, "Check2")->click();
-    control<QCheckBox>(settings, "Check3")->click();
+    control<QCheckBox>(settings, Settings::titlesFromNames)->click();
+    control<QCheckBox>(settings, Settings::keepFolder)->click();
     EXPECT_EQ(shownLabels(settings), "247");
     EXPECT_FALSE(state().titlesFromFileNames);
     EXPECT_FALSE(state().keepSourceFolder);
 
     // "Выбрать" keeps the window as it is; the next "Настроить" only brings it back.
-    click(settings, "Command1");
+    click(settings, Settings::choose);
     EXPECT_TRUE(wizard->selectionWindow()->isVisible());
-    click(wizard->selectionWindow(), "Command2");
+    click(wizard->selectionWindow(), Selection::configure);
     EXPECT_EQ(wizard->settingsWindow(), settings);
-    EXPECT_FALSE(control<QCheckBox>(settings, "Check3")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(settings, Settings::keepFolder)->isChecked());
 
     // Closing it shows the selection window; the next showing starts afresh.
     wizard->selectionWindow()->hide();
     settings->close();
     EXPECT_TRUE(wizard->selectionWindow()->isVisible());
     EXPECT_EQ(wizard->settingsWindow(), nullptr);
-    click(wizard->selectionWindow(), "Command2");
+    click(wizard->selectionWindow(), Selection::configure);
     ASSERT_NE(wizard->settingsWindow(), nullptr);
     EXPECT_EQ(shownLabels(wizard->settingsWindow()), "256");
     EXPECT_TRUE(state().keepSourceFolder);
@@ -75,23 +75,26 @@ TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
     chooseFolder(photos);
     configure("Мини");
     SettingsWindow* settings = wizard->settingsWindow();
-    control<QCheckBox>(settings, "Check1")->click();
+    control<QCheckBox>(settings, Settings::thumbnails)->click();
     EXPECT_TRUE(desktop.shown().isEmpty());
-    EXPECT_TRUE(control<QCheckBox>(settings, "Check1")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(settings, Settings::thumbnails)->isChecked());
     EXPECT_EQ(shownLabels(settings), "356");
     EXPECT_EQ(state().photoCount, 2);
     EXPECT_EQ(state().thumbnailCount, 2);
 
-    click(settings, "Command2");
+    click(settings, Settings::prepare);
     PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
-    EXPECT_EQ(control<PhotoView>(preparation, "Image2")->shownFile(), photos + sep + "a-m.jpg");
-    click(preparation, "Command6");
-    EXPECT_EQ(control<PhotoView>(preparation, "Image1")->shownFile(), photos + sep + "a.jpg");
-    EXPECT_EQ(control<PhotoView>(preparation, "Image2")->shownFile(), photos + sep + "a-m.jpg");
+    EXPECT_EQ(control<PhotoView>(preparation, Preparation::thumbnail)->shownFile(),
+              photos + sep + "a-m.jpg");
+    click(preparation, Preparation::down);
+    EXPECT_EQ(control<PhotoView>(preparation, Preparation::photo)->shownFile(),
+              photos + sep + "a.jpg");
+    EXPECT_EQ(control<PhotoView>(preparation, Preparation::thumbnail)->shownFile(),
+              photos + sep + "a-m.jpg");
 
-    click(preparation, "Command3");
-    click(wizard->generationWindow(), "Command1");
+    click(preparation, Preparation::generate);
+    click(wizard->generationWindow(), Generation::create);
     const QString album = photos + sep + "Мини" + sep;
     for (const char* name : {"n1.jpg", "n1-m.jpg", "n2.jpg", "n2-m.jpg"})
         EXPECT_TRUE(QFile::exists(album + name)) << name;
@@ -107,11 +110,11 @@ TEST_F(WizardTest, MissingThumbnailsSwitchTheOptionOff) {
     chooseFolder(photoFolder({"a.jpg", "b.jpg", "c.jpg", "a-m.jpg", "b-m.jpg"}));
     configure("Мини");
     SettingsWindow* settings = wizard->settingsWindow();
-    control<QCheckBox>(settings, "Check1")->click();
+    control<QCheckBox>(settings, Settings::thumbnails)->click();
     EXPECT_EQ(desktop.texts(),
               QStringList{"Проверьте наличие миниатюр и их соответствие главным изображениям в "
                           "выбранной папке. Найдено:  3 -  2"});
-    EXPECT_FALSE(control<QCheckBox>(settings, "Check1")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(settings, Settings::thumbnails)->isChecked());
     EXPECT_EQ(shownLabels(settings), "256");
     EXPECT_FALSE(state().thumbnails);
 }
@@ -126,10 +129,10 @@ TEST_F(WizardTest, MoreThanTwentyThumbnailsSwitchTheOptionOff) {
     SettingsWindow* settings = wizard->settingsWindow();
     ASSERT_NE(settings, nullptr);
     desktop.clear();
-    control<QCheckBox>(settings, "Check1")->click();
+    control<QCheckBox>(settings, Settings::thumbnails)->click();
     EXPECT_EQ(desktop.texts(),
               QStringList{"Программа может обработать для WEB только 20 миниатюр"});
-    EXPECT_FALSE(control<QCheckBox>(settings, "Check1")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(settings, Settings::thumbnails)->isChecked());
     EXPECT_FALSE(state().thumbnails);
 }
 
@@ -139,17 +142,17 @@ TEST_F(WizardTest, PrepareLeavesNoFolderBehindAndRefusesAnExistingAlbum) {
     chooseFolder(photos);
     configure("Альбом");
     SettingsWindow* settings = wizard->settingsWindow();
-    click(settings, "Command2");
+    click(settings, Settings::prepare);
     EXPECT_NE(wizard->preparationWindow(), nullptr);
     EXPECT_FALSE(wizard->selectionWindow()->isVisible());
     // Back and forth with the same name is no refusal, and nothing is made on disk.
-    click(settings, "Command2");
+    click(settings, Settings::prepare);
     EXPECT_TRUE(desktop.texts().isEmpty());
     EXPECT_EQ(QDir(photos).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"a.jpg"});
 
     QDir().mkdir(photos + sep + "Альбом");
-    click(settings, "Command2");
+    click(settings, Settings::prepare);
     EXPECT_EQ(desktop.texts(),
               QStringList{"Фотоальбом с таким именем уже существует. Программа не позволяет "
                           "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "});

@@ -38,7 +38,7 @@ void WizardTest::typeText(QWidget* target, const QString& text) {
 }
 
 void WizardTest::chooseFolder(const QString& path) {
-    control<FolderList>(wizard->selectionWindow(), "Dir1")->setPath(path);
+    control<FolderList>(wizard->selectionWindow(), Selection::folders)->setPath(path);
 }
 
 QString WizardTest::photoFolder(const QStringList& names, const QString& folderName) {
@@ -51,10 +51,10 @@ QString WizardTest::photoFolder(const QStringList& names, const QString& folderN
 }
 
 void WizardTest::configure(const QString& albumName) {
-    auto* name = control<QLineEdit>(wizard->selectionWindow(), "Text2");
+    auto* name = control<QLineEdit>(wizard->selectionWindow(), Selection::albumName);
     name->clear();
     typeText(name, albumName);
-    click(wizard->selectionWindow(), "Command2");
+    click(wizard->selectionWindow(), Selection::configure);
 }
 
 void WizardTest::press(Qt::Key key, int times) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlNames.h"
 #include "ScriptedDesktop.h"
 #include "TestFolder.h"
 #include "state/AlbumState.h"
@@ -28,7 +29,7 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 }
 
 // Drives the wizard the way a user does: controls are found by their design
-// names, buttons are clicked and text is typed; message boxes are scripted.
+// names (ControlNames.h), buttons are clicked and text is typed; message boxes are scripted.
 class WizardTest : public ::testing::Test {
 protected:
     ~WizardTest() override;

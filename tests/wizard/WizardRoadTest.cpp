@@ -33,23 +33,23 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_FALSE(wizard->selectionWindow()->isVisible());
     EXPECT_TRUE(wizard->settingsWindow()->isVisible());
 
-    click(wizard->settingsWindow(), "Command2");
+    click(wizard->settingsWindow(), Settings::prepare);
     PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
-    auto* list = control<QListWidget>(preparation, "List1");
+    auto* list = control<QListWidget>(preparation, Preparation::photoList);
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(2)->text(), "Третья");
     EXPECT_EQ(list->currentRow(), 0);
     // Listed in upper-case name order: "Дача" first, without "#" it gets the ordinal word.
-    EXPECT_EQ(control<QLineEdit>(preparation, "Text1")->text(), "Первая");
+    EXPECT_EQ(control<QLineEdit>(preparation, Preparation::title)->text(), "Первая");
     EXPECT_EQ(state().comments[1], "Дача");
     EXPECT_EQ(state().titles[3], "Море");
 
-    click(preparation, "Command3");
+    click(preparation, Preparation::generate);
     GenerationWindow* generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
     desktop.answer(true);
-    click(generation, "Command1");
+    click(generation, Generation::create);
 
     const QString album = photos + sep + "Отпуск";
     EXPECT_EQ(QDir(album).entryList(QDir::Files, QDir::Name),
@@ -61,7 +61,7 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_TRUE(desktop.shown()[0].question);
     EXPECT_EQ(desktop.shown()[0].text, viewQuestion);
     EXPECT_EQ(desktop.shown()[0].title, "Генерация выполнена");
-    EXPECT_EQ(control<QLabel>(generation, "Label10")->text(),
+    EXPECT_EQ(control<QLabel>(generation, Generation::status)->text(),
               "Ваш альбом в папке: \n" + album + sep + "\nДля просмотра выберите файл start.htm");
     // Copy mode goes back to the preparation window, ready for another round.
     EXPECT_EQ(wizard->generationWindow(), nullptr);
@@ -75,14 +75,14 @@ TEST_F(WizardTest, WebPhotosMakeThePhotosAndThumbnailsAtPageSize) {
     start(photos);
     configure("Веб");
     SettingsWindow* settings = wizard->settingsWindow();
-    click(settings, "Check4");
-    click(settings, "Check1");
+    click(settings, Settings::webPhotos);
+    click(settings, Settings::thumbnails);
     EXPECT_EQ(desktop.texts(), QStringList());
     EXPECT_EQ(state().photoCount, 2) << "the -m file is no photo of this album";
-    click(settings, "Command2");
-    click(wizard->preparationWindow(), "Command3");
+    click(settings, Settings::prepare);
+    click(wizard->preparationWindow(), Preparation::generate);
     desktop.answer(false);
-    click(wizard->generationWindow(), "Command1");
+    click(wizard->generationWindow(), Generation::create);
 
     const QString album = photos + sep + "Веб" + sep;
     for (int k = 1; k <= 2; ++k) {
@@ -110,10 +110,10 @@ TEST_P(RenameRoad, TurnsTheFolderIntoTheAlbumAndEndsTheProgram) {
     start();
     chooseFolder(photos);
     configure("Summer");
-    control<QCheckBox>(wizard->settingsWindow(), "Check3")->click();
-    click(wizard->settingsWindow(), "Command2");
+    control<QCheckBox>(wizard->settingsWindow(), Settings::keepFolder)->click();
+    click(wizard->settingsWindow(), Settings::prepare);
     EXPECT_EQ(folder.entries("Trip"), QStringList({"a.jpg", "b.jpg"})) << "nothing is created yet";
-    click(wizard->preparationWindow(), "Command3");
+    click(wizard->preparationWindow(), Preparation::generate);
     GenerationWindow* generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
 
@@ -126,7 +126,7 @@ TEST_P(RenameRoad, TurnsTheFolderIntoTheAlbumAndEndsTheProgram) {
         }
     };
     desktop.answer(viewIt);
-    click(generation, "Command1");
+    click(generation, Generation::create);
 
     const QString album = folder.path() + sep + "Summer";
     EXPECT_FALSE(folder.exists("Trip"));
@@ -141,7 +141,7 @@ TEST_P(RenameRoad, TurnsTheFolderIntoTheAlbumAndEndsTheProgram) {
     EXPECT_EQ(generationOpenAtEnd, viewIt);
     if (viewIt) {
         EXPECT_EQ(desktop.openedPages(), QStringList{album + sep + "start.htm"});
-        EXPECT_EQ(control<QLabel>(generation, "Label10")->text(),
+        EXPECT_EQ(control<QLabel>(generation, Generation::status)->text(),
                   "Ваш альбом в папке: \n" + album + sep +
                       "\nДля просмотра выберите файл start.htm");
     }
