@@ -36,21 +36,21 @@ Outcome checkReadableFile(const QString& what, const QString& path) {
 Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& context) {
     if (const Outcome name = checkAlbumName(state.albumName); !name)
         return name;
-    if (state.photoCount < 0 || state.photoCount > MaxPhotos)
+    if (state.photoCount() > MaxPhotos)
         return Outcome::failure(tooManyPhotosMessage());
     if (const Outcome limit = checkThumbnailLimit(state); !limit)
         return limit;
     if (const Outcome web = checkWebPhotosMode(state); !web)
         return web;
 
-    for (int k = 1; k <= state.photoCount; ++k) {
+    for (int k = 1; k <= state.photoCount(); ++k) {
         if (Outcome photo =
-                checkReadableFile(QStringLiteral("Файл фотографии"), state.photoFiles[k]);
+                checkReadableFile(QStringLiteral("Файл фотографии"), state.photo(k).file);
             !photo)
             return photo;
         if (state.thumbnails) {
             if (Outcome thumbnail =
-                    checkReadableFile(QStringLiteral("Файл миниатюры"), state.thumbnailFiles[k]);
+                    checkReadableFile(QStringLiteral("Файл миниатюры"), state.photo(k).thumbnail);
                 !thumbnail)
                 return thumbnail;
         }

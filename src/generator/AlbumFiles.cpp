@@ -40,7 +40,7 @@ Outcome AlbumFiles::copy(const QString& from, const QString& to) {
 }
 
 Outcome AlbumFiles::placePhotos(const QString& folder, const WebPhotoSet& web) {
-    for (int k = 1; k <= state_.photoCount; ++k) {
+    for (int k = 1; k <= state_.photoCount(); ++k) {
         const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
         if (const Outcome placed = placePhoto(k, false, target, web); !placed)
             return placed;
@@ -52,7 +52,7 @@ Outcome AlbumFiles::placePhotos(const QString& folder, const WebPhotoSet& web) {
         if (state_.webPhotos)
             progress(QStringLiteral("Записывается файл изображения:\r\n") + target, 300);
         else
-            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.photoFiles[k],
+            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.photo(k).file,
                      300);
     }
     return {};
@@ -69,7 +69,7 @@ Outcome AlbumFiles::placePhoto(int k, bool thumbnail, const QString& target,
                           target, written);
         return {};
     }
-    const QString& original = thumbnail ? state_.thumbnailFiles[k] : state_.photoFiles[k];
+    const QString& original = thumbnail ? state_.photo(k).thumbnail : state_.photo(k).file;
     const Outcome copied = copy(original, target);
     if (!copied)
         return failed(thumbnail ? QStringLiteral("Не удалось скопировать миниатюру")
@@ -90,7 +90,7 @@ Outcome AlbumFiles::copyNavigationImages(const QString& folder) {
 }
 
 Outcome AlbumFiles::writePages(const QString& folder) {
-    const int count = state_.photoCount;
+    const int count = state_.photoCount();
     PageText index;
     writeIndexHead(index, state_);
     for (int k = 1; k <= count; ++k) {

@@ -52,8 +52,8 @@ void writeIndexHead(PageText& page, const AlbumState& state) {
 void writeIndexRow(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral("<tr><td width=\"167\" height=\"90\">"));
     page.line(QStringLiteral("<CENTER><h4>"));
-    const QString title = html(state.titles[k]);
-    page.line(QStringLiteral("<br>") + htmlLines(state.titles[k]) + QStringLiteral("<br>"));
+    const QString title = html(state.photo(k).title);
+    page.line(QStringLiteral("<br>") + htmlLines(state.photo(k).title) + QStringLiteral("<br>"));
     const QString number = QString::number(k);
     const QString picture =
         !state.thumbnails ? QStringLiteral(".jpg  alt=") : QStringLiteral("-m.jpg  alt=");

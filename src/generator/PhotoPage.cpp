@@ -26,7 +26,7 @@ void writePhotoPage(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral("<html><head>"));
     page.line(charsetLine());
     page.line(QStringLiteral("<title>"));
-    page.line(html(state.ordinalNames[k]));
+    page.line(html(ordinalWord(k)));
     page.line(QStringLiteral("</title></head>"));
     page.line(bodyLine(state));
     page.line(QStringLiteral("<TABLE BORDER=1  height=\"7%\"width=\"100%\" >"));
@@ -40,10 +40,10 @@ void writePhotoPage(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral("<TR>"));
     page.line(QStringLiteral("<TD  width=\"167\" valign=\"top\"height=\"289\"> "));
     page.line(QStringLiteral("<H3 align=\"center\"><font color=\"#000080\">"));
-    const QString title = html(state.titles[k]);
-    page.line(htmlLines(state.titles[k]) + QStringLiteral("<br></font>"));
+    const QString title = html(state.photo(k).title);
+    page.line(htmlLines(state.photo(k).title) + QStringLiteral("<br></font>"));
     page.line(QStringLiteral("<h4 align=\"center\" >"));
-    page.line(htmlLines(state.comments[k]) + QStringLiteral("<br>&nbsp;</h4>"));
+    page.line(htmlLines(state.photo(k).comment) + QStringLiteral("<br>&nbsp;</h4>"));
     page.line(QStringLiteral("</H3>"));
     page.line(QStringLiteral("<br><br>&nbsp;</TD> <TD rowspan=\"2\" align=\"center\">"));
     if (state.thumbnails)
@@ -61,7 +61,7 @@ void writePhotoPage(PageText& page, const AlbumState& state, int k) {
     page.line(homeLine());
     if (k > 1)
         page.line(backLine(k));
-    if (k < state.photoCount)
+    if (k < state.photoCount())
         page.line(forwardLine(k));
 
     page.line(QStringLiteral(" "));

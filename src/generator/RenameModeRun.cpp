@@ -9,7 +9,7 @@ RenameJournal journalOf(const AlbumState& state, const RenamePlan& plan) {
     journal.originalFolder = state.sourceFolder.left(state.sourceFolder.size() - 1);
     journal.albumFolder = plan.albumFolder;
     journal.createdFiles.append(QStringLiteral("start.htm"));
-    for (int k = 1; k <= state.photoCount; ++k)
+    for (int k = 1; k <= state.photoCount(); ++k)
         journal.createdFiles.append(QStringLiteral("n%1.htm").arg(k));
     journal.createdFiles += navigationImageNames();
     journal.renames = plan.renames;

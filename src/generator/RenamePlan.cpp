@@ -92,11 +92,11 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         return refused(QStringLiteral("Нет прав на запись в папку «%1».").arg(folder));
     }
 
-    for (int k = 1; k <= state.photoCount; ++k) {
-        plan.renames.append({state.photoFiles[k], {}, QStringLiteral("n%1.jpg").arg(k), 0});
+    for (int k = 1; k <= state.photoCount(); ++k) {
+        plan.renames.append({state.photo(k).file, {}, QStringLiteral("n%1.jpg").arg(k), 0});
         if (state.thumbnails)
             plan.renames.append(
-                {state.thumbnailFiles[k], {}, QStringLiteral("n%1-m.jpg").arg(k), 0});
+                {state.photo(k).thumbnail, {}, QStringLiteral("n%1-m.jpg").arg(k), 0});
     }
 
     // Every name the album will hold must fit in a path the kernel takes.
@@ -136,7 +136,7 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         targets.insert(nameKey(r.to));
     }
     QSet<QString> pageNames = {nameKey(QStringLiteral("start.htm")), nameKey(journalFileName())};
-    for (int k = 1; k <= state.photoCount; ++k)
+    for (int k = 1; k <= state.photoCount(); ++k)
         pageNames.insert(nameKey(QStringLiteral("n%1.htm").arg(k)));
     for (const QString& image : navigationImageNames())
         pageNames.insert(nameKey(image));

@@ -56,8 +56,8 @@ WebPhotoSet makeWebPhotos(const AlbumState& state, ProgressSink* progress) {
         return set;
     }
     WebPhotoRequest request;
-    for (int k = 1; k <= state.photoCount; ++k)
-        request.originals.append(state.photoFiles[k]);
+    for (int k = 1; k <= state.photoCount(); ++k)
+        request.originals.append(state.photo(k).file);
     request.red = state.backgroundRed;
     request.green = state.backgroundGreen;
     request.blue = state.backgroundBlue;

@@ -13,7 +13,7 @@ struct WebPhoto : Outcome {
     QByteArray thumbnail; // empty unless asked for
 };
 
-// Every photo of the album (photoFiles 1..photoCount) fitted upright on a canvas
+// Every photo of the album (state.photos, in order) fitted upright on a canvas
 // of the page's size in the album's background colour, with its thumbnail when
 // the album has thumbnails; made on all cores and handed over in album order:
 // element k-1 belongs to photo k. A caption follows each photo. Stops at the

@@ -23,18 +23,29 @@ QString defaultAlbumDescription() {
 
 QString ordinalWord(int k) {
     if (k < 1 || k > MaxPhotos)
-        throw SubscriptOutOfRange(k, MaxPhotos + 1);
+        throw SubscriptOutOfRange(k, 1, MaxPhotos);
     return QString::fromUtf8(ordinalWords[static_cast<std::size_t>(k - 1)]);
+}
+
+Photo& AlbumState::photo(int k) {
+    if (k < 1 || k > photoCount())
+        throw SubscriptOutOfRange(k, 1, photoCount());
+    return photos[k - 1];
+}
+
+const Photo& AlbumState::photo(int k) const {
+    if (k < 1 || k > photoCount())
+        throw SubscriptOutOfRange(k, 1, photoCount());
+    return photos[k - 1];
 }
 
 void applyStartupDefaults(AlbumState& state, const QString& startFolder) {
     state.sourceFolder = startFolder;
-    state.photoCount = 0;
+    state.folderPhotoCount = 0;
+    state.photos.clear();
     state.keepSourceFolder = true;
     state.description = defaultAlbumDescription();
     state.backgroundRed = state.backgroundGreen = state.backgroundBlue = 255;
-    for (int k = 1; k <= MaxPhotos; ++k)
-        state.ordinalNames[k] = ordinalWord(k);
 }
 
 void applySettingsDefaults(AlbumState& state) {

@@ -1,31 +1,46 @@
 #pragma once
 
-#include "state/BoundedArray.h"
+#include "state/SubscriptOutOfRange.h"
 
+#include <QList>
 #include <QString>
 #include <cstdint>
 
-using Count = std::int16_t;
 using ColourComponent = std::int32_t;
 
 inline constexpr int MaxPhotos = 40;
 inline constexpr int MaxPhotosWithThumbnails = 20;
 
+// One photo of the album: its original, its thumbnail (empty without one; for
+// web photos the original, which the thumbnail is made from), and the title
+// and comment the pages show.
+struct Photo {
+    QString file;
+    QString thumbnail;
+    QString title;
+    QString comment;
+};
+
 // Everything the user has chosen so far, shared by every window and the generator.
-// Photo k (1..photoCount) sits at index k of each array; index 0 belongs to no photo.
 struct AlbumState {
-    BoundedArray<QString, MaxPhotos + 1> ordinalNames;
     QString albumName;
     // The name box's text as it stands, kept in step while it is edited: the
     // pages print it (albumName, the folder's name, is taken at «Настроить»).
     QString typedAlbumName;
-    Count photoCount = 0;
-    Count thumbnailCount = 0;
     QString sourceFolder;
-    BoundedArray<QString, MaxPhotos + 1> photoFiles;
-    BoundedArray<QString, MaxPhotosWithThumbnails + 1> thumbnailFiles;
-    BoundedArray<QString, MaxPhotos + 1> titles;
-    BoundedArray<QString, MaxPhotos + 1> comments;
+    // The JPEG files the last folder change counted there, thumbnails included
+    // and without limit: «Настроить» and «Подготовить» refuse a folder without any.
+    int folderPhotoCount = 0;
+    // The album's photos in album order, at most 40 (20 with thumbnails): the
+    // limits are kept where photos are taken. Position k (1-based) is the k-th
+    // page and the k-th word of the list ("Первая", …).
+    QList<Photo> photos;
+
+    int photoCount() const { return static_cast<int>(photos.size()); }
+    // Photo k (1-based); outside 1..photoCount() it throws SubscriptOutOfRange.
+    Photo& photo(int k);
+    const Photo& photo(int k) const;
+
     // Titles and comments come from the file names "Название#Комментарий.jpg".
     bool titlesFromFileNames = false;
     // Until the settings window first loads, the record says "with thumbnails",
@@ -47,11 +62,12 @@ struct AlbumState {
 // The description the selection window starts with.
 QString defaultAlbumDescription();
 
-// The feminine ordinal word for album position k, 1..40, spelled as the album prints it.
+// The feminine ordinal word for album position k, 1..40, spelled as the album
+// prints it; outside 1..40 it throws SubscriptOutOfRange.
 QString ordinalWord(int k);
 
 // What the selection window's load gives the state: the start folder, the
-// default description and colour, copy mode and the ordinal words.
+// default description and colour, copy mode and no photos.
 void applyStartupDefaults(AlbumState& state, const QString& startFolder);
 
 // What the settings window's load gives the state from its initial check boxes.

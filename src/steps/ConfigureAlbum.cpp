@@ -16,7 +16,7 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
                        FileOps& files) {
     // A folder without photos is refused before anything else, unless an
     // interrupted rename has the photos under names of its own.
-    if (state.photoCount == 0 &&
+    if (state.folderPhotoCount == 0 &&
         !linkStatusOf(withTrailingSeparator(state.sourceFolder) + journalFileName()).exists())
         return Outcome::failure(noPhotosMessage());
     // From here on the folder is named by its real path, so that nothing the run
@@ -42,7 +42,7 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
         // The photos are counted again under their first names, as a folder change counts them.
         changeFolder(state, recovery.folder);
     }
-    if (state.photoCount == 0)
+    if (state.folderPhotoCount == 0)
         return failed(noPhotosMessage());
     if (typedName == defaultTypedAlbumName()) {
         const QString question =
@@ -64,7 +64,8 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
     const QStringList photos = photoNamesIn(listing);
     if (photos.isEmpty()) {
         // The folder was emptied after it was chosen.
-        state.photoCount = 0;
+        state.folderPhotoCount = 0;
+        state.photos.clear();
         return failed(noPhotosMessage());
     }
     state.albumName = typedName;

@@ -10,7 +10,7 @@
 // says what was done); refuses an empty folder, asks about the default name
 // (answered Yes, "go back": declined), refuses a name that cannot name a
 // folder, takes away an interrupted copy-mode run's own leftovers, then takes
-// the name and lists up to 40 photos into photoFiles. Success: the wizard goes
+// the name and takes up to 40 photos. Success: the wizard goes
 // on to the settings window.
 Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink& questions,
                        FileOps& files);

@@ -11,8 +11,6 @@ Outcome changeFolder(AlbumState& state, const QString& folder) {
     if (!listing.ok)
         return Outcome::failure(listing.message);
     state.sourceFolder = source;
-    // The count has no limit of its own, but it is a 16-bit number.
-    const qsizetype maxCount = std::numeric_limits<Count>::max();
-    state.photoCount = static_cast<Count>(std::min(listing.names.size(), maxCount));
+    state.folderPhotoCount = static_cast<int>(listing.names.size());
     return {};
 }

@@ -15,91 +15,93 @@ QString withoutExtension(const QString& path) {
     return path.left(path.size() - 4);
 }
 
-void pairThumbnails(AlbumState& state) {
-    for (int i = 1; i <= state.photoCount; ++i) {
-        const QString wanted = withoutExtension(state.photoFiles[i]) + QStringLiteral("-m");
-        for (int j = 1; j <= state.photoCount; ++j) {
-            if (withoutExtension(state.thumbnailFiles[j]) == wanted)
-                state.thumbnailFiles.swapEntries(i, j);
+// Each photo takes the thumbnail named after it ("a.jpg" and "a-m.jpg"); the
+// thumbnails are put in place one photo after another, each by a swap, as the
+// pairing always has been done, so unmatched ones keep a stable order.
+void pairThumbnails(QList<Photo>& photos, QStringList thumbnails) {
+    for (qsizetype i = 0; i < photos.size(); ++i) {
+        const QString wanted = withoutExtension(photos[i].file) + QStringLiteral("-m");
+        for (qsizetype j = 0; j < thumbnails.size(); ++j) {
+            if (withoutExtension(thumbnails[j]) == wanted)
+                thumbnails.swapItemsAt(i, j);
         }
     }
+    for (qsizetype i = 0; i < photos.size(); ++i)
+        photos[i].thumbnail = thumbnails[i];
 }
 
-QString number(int value) {
+QString number(qsizetype value) {
     return QStringLiteral(" ") + QString::number(value);
 }
 
 Outcome chooseWebPhotos(AlbumState& state, const QStringList& names) {
-    QStringList photos;
+    QStringList chosen;
     for (const QString& name : names) {
         if (!isThumbnailName(name))
-            photos.append(name);
+            chosen.append(name);
     }
-    if (photos.isEmpty())
+    if (chosen.isEmpty())
         return Outcome::failure(noPhotosMessage());
     Outcome result;
     const int limit = state.thumbnails ? MaxPhotosWithThumbnails : MaxPhotos;
-    if (photos.size() > limit) {
+    if (chosen.size() > limit) {
         result.notes.append(state.thumbnails ? tooManyWebPhotosMessage() : tooManyPhotosMessage());
-        photos.resize(limit);
+        chosen.resize(limit);
     }
-    state.photoCount = static_cast<Count>(photos.size());
-    state.thumbnailCount = state.thumbnails ? state.photoCount : Count{0};
-    for (int k = 1; k <= state.photoCount; ++k) {
-        state.photoFiles[k] = state.sourceFolder + photos[k - 1];
-        if (state.thumbnails)
-            state.thumbnailFiles[k] = state.photoFiles[k];
+    state.photos.clear();
+    for (const QString& name : chosen) {
+        const QString file = state.sourceFolder + name;
+        // A thumbnail is made from its photo: the photo stands in its place (the
+        // preparation window shows it, the order moves it along).
+        state.photos.append({file, state.thumbnails ? file : QString(), {}, {}});
     }
     return result;
 }
 
 Outcome choosePairedPhotos(AlbumState& state, const QStringList& names) {
-    state.photoCount = 0;
-    state.thumbnailCount = 0;
+    state.photos.clear();
+    QStringList thumbnails;
     Outcome result;
-    const auto tooManyPhotos = [&result] {
-        // Told once a choice, however many photos are over the limit.
-        if (!result.notes.contains(tooManyWebPhotosMessage()))
-            result.notes.append(tooManyWebPhotosMessage());
+    // Over the limit, a name too short to be a thumbnail's takes the last place
+    // and the scan goes on; any other photo ends the scan.
+    const auto takePhoto = [&](const QString& name, bool overLimitTakesLastPlace) {
+        const QString file = state.sourceFolder + name;
+        if (state.photos.size() == MaxPhotosWithThumbnails) {
+            // Told once a choice, however many photos are over the limit.
+            if (!result.notes.contains(tooManyWebPhotosMessage()))
+                result.notes.append(tooManyWebPhotosMessage());
+            if (overLimitTakesLastPlace)
+                state.photos.last().file = file;
+            return false;
+        }
+        state.photos.append({file, {}, {}, {}});
+        return true;
     };
     for (const QString& name : names) {
         if (name.size() < ShortestThumbnailName) {
-            ++state.photoCount;
-            if (state.photoCount > MaxPhotosWithThumbnails) {
-                tooManyPhotos();
-                state.photoCount = MaxPhotosWithThumbnails;
-            }
-            state.photoFiles[state.photoCount] = state.sourceFolder + name;
+            takePhoto(name, true);
         } else if (isThumbnailName(name)) {
-            ++state.thumbnailCount;
-            if (state.thumbnailCount > MaxPhotosWithThumbnails) {
-                state.thumbnailCount = MaxPhotosWithThumbnails;
+            if (thumbnails.size() == MaxPhotosWithThumbnails) {
                 // Unpaired thumbnails would go to the wrong photos: none are used.
                 result.ok = false;
                 result.message =
                     QStringLiteral("Программа может обработать для WEB только 20 миниатюр");
                 return result;
             }
-            state.thumbnailFiles[state.thumbnailCount] = state.sourceFolder + name;
-        } else {
-            ++state.photoCount;
-            if (state.photoCount > MaxPhotosWithThumbnails) {
-                tooManyPhotos();
-                state.photoCount = MaxPhotosWithThumbnails;
-                break;
-            }
-            state.photoFiles[state.photoCount] = state.sourceFolder + name;
+            thumbnails.append(state.sourceFolder + name);
+        } else if (!takePhoto(name, false)) {
+            break;
         }
     }
-    if (state.thumbnailCount == state.photoCount && state.thumbnailCount != 0) {
-        pairThumbnails(state);
+    if (thumbnails.size() == state.photos.size() && !thumbnails.isEmpty()) {
+        pairThumbnails(state.photos, thumbnails);
         return result;
     }
     result.ok = false;
     result.message = QStringLiteral("Проверьте наличие миниатюр и их соответствие главным "
                                     "изображениям в выбранной папке. Найдено: ") +
-                     number(state.photoCount) + QStringLiteral(" - ") +
-                     number(state.thumbnailCount);
+                     number(state.photos.size()) + QStringLiteral(" - ") +
+                     number(thumbnails.size());
     return result;
 }
 
@@ -125,14 +127,13 @@ bool isThumbnailName(const QString& name) {
 
 Outcome takePhotos(AlbumState& state, const QStringList& names) {
     Outcome result;
-    state.photoCount = 0;
+    state.photos.clear();
     for (const QString& name : names) {
-        if (state.photoCount == MaxPhotos) {
+        if (state.photos.size() == MaxPhotos) {
             result.notes.append(tooManyPhotosMessage());
             break;
         }
-        ++state.photoCount;
-        state.photoFiles[state.photoCount] = state.sourceFolder + name;
+        state.photos.append({state.sourceFolder + name, {}, {}, {}});
     }
     return result;
 }

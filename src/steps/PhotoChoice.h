@@ -12,8 +12,8 @@ bool isThumbnailName(const QString& name);
 // folder's listing, with the limits kept here and nowhere else:
 // - web photos: every photo but the "-m" files, which are left alone, up to 40
 //   (20 with thumbnails); a thumbnail is made from its photo, so with
-//   thumbnails thumbnailFiles[k] is photoFiles[k] (the list shows it, the order
-//   moves it along). Fails, the list untouched, when the folder cannot be read
+//   thumbnails each photo's thumbnail is its own file (the list shows it, the
+//   order moves it along). Fails, the list untouched, when the folder cannot be read
 //   or holds no such photo.
 // - thumbnails: photos (at most 20) paired with their "-m" thumbnails (at most
 //   20); fails when the counts differ or there are too many thumbnails.

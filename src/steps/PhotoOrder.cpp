@@ -1,39 +1,15 @@
 #include "steps/PhotoOrder.h"
 
-#include <algorithm>
-
-namespace {
-
-bool hasThumbnailSlot(int k) {
-    return k >= 1 && k <= MaxPhotosWithThumbnails;
-}
-
-void swapPositions(AlbumState& state, int a, int b) {
-    state.photoFiles.swapEntries(a, b);
-    state.titles.swapEntries(a, b);
-    state.comments.swapEntries(a, b);
-    if (hasThumbnailSlot(a) && hasThumbnailSlot(b))
-        state.thumbnailFiles.swapEntries(a, b);
-}
-
-} // namespace
-
-int placeCount(const AlbumState& state) {
-    return std::min<int>(state.photoCount, MaxPhotos);
-}
-
 int movePhotoUp(AlbumState& state, int line) {
-    if (line <= 0 || line >= placeCount(state))
+    if (line <= 0 || line >= state.photoCount())
         return line;
-    const int k = line + 1;
-    swapPositions(state, k, k - 1);
+    state.photos.swapItemsAt(line, line - 1);
     return line - 1;
 }
 
 int movePhotoDown(AlbumState& state, int line) {
-    if (line < 0 || line + 1 >= placeCount(state))
+    if (line < 0 || line + 1 >= state.photoCount())
         return line;
-    const int k = line + 1;
-    swapPositions(state, k, k + 1);
+    state.photos.swapItemsAt(line, line + 1);
     return line + 1;
 }

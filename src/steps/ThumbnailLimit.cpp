@@ -1,11 +1,11 @@
 #include "steps/ThumbnailLimit.h"
 
 Outcome checkThumbnailLimit(const AlbumState& state) {
-    if (!state.thumbnails || state.photoCount <= MaxPhotosWithThumbnails)
+    if (!state.thumbnails || state.photoCount() <= MaxPhotosWithThumbnails)
         return {};
     return Outcome::failure(
         QStringLiteral("Альбом с миниатюрами может содержать не более 20 фотографий, а в нём "
                        "%1. Вернитесь в окно «Настройка» и снова отметьте «С миниатюрами» или "
                        "снимите эту отметку.")
-            .arg(state.photoCount));
+            .arg(state.photoCount()));
 }

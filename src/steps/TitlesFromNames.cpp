@@ -36,28 +36,27 @@ Outcome loadTitlesFromNames(AlbumState& state) {
         result.notes.append(tooManyPhotosMessage());
         listed = listed.mid(0, MaxPhotos);
     }
-    const int count = static_cast<int>(listed.size());
-
     // When the album already holds exactly these photos (perhaps in a new order),
     // each keeps the title and comment of its own name; otherwise the album takes
     // the photos in listing order.
     QSet<QString> inAlbum;
-    for (int k = 1; k <= placeCount(state); ++k)
-        inAlbum.insert(state.photoFiles[k]);
+    for (const Photo& photo : state.photos)
+        inAlbum.insert(photo.file);
     QSet<QString> onDisk;
     for (const QString& name : listed)
         onDisk.insert(state.sourceFolder + name);
-    const bool sameSet = state.photoCount == count && inAlbum == onDisk;
-
-    state.photoCount = static_cast<Count>(count);
-    for (int k = 1; k <= count; ++k) {
-        if (!sameSet)
-            state.photoFiles[k] = state.sourceFolder + listed[k - 1];
-        const QString name = bareName(state.photoFiles[k]);
+    if (state.photos.size() != listed.size() || inAlbum != onDisk) {
+        state.photos.clear();
+        for (const QString& name : listed)
+            state.photos.append({state.sourceFolder + name, {}, {}, {}});
+    }
+    for (Photo& photo : state.photos) {
+        const QString name = bareName(photo.file);
+        // The ordinal word is that of the photo's place in the listing.
         const int listedPosition = static_cast<int>(listed.indexOf(name)) + 1;
         // A name that is not UTF-8 gives its title as Windows-1251 text.
-        titleAndCommentFromName(readableName(name), state.ordinalNames[listedPosition],
-                                state.titles[k], state.comments[k]);
+        titleAndCommentFromName(readableName(name), ordinalWord(listedPosition), photo.title,
+                                photo.comment);
     }
     return result;
 }

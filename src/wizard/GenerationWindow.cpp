@@ -45,8 +45,8 @@ constexpr int mirrored(int value) {
 // photo, one per index row and one per photo page; in rename mode the photos
 // are not copied; web photos add one each as they are made.
 int captionCount(const AlbumState& album) {
-    return (album.keepSourceFolder ? 3 : 2) * album.photoCount +
-           (album.webPhotos ? album.photoCount : 0);
+    return (album.keepSourceFolder ? 3 : 2) * album.photoCount() +
+           (album.webPhotos ? album.photoCount() : 0);
 }
 
 } // namespace
@@ -253,11 +253,12 @@ void GenerationWindow::wireHandlers() {
 void GenerationWindow::load() {
     const AlbumState& album = state();
     albumNameLabel->setText(album.albumName);
-    firstTitleLabel->setText(album.titles[1]);
-    secondTitleLabel->setText(album.titles[2]);
+    // An album of one photo shows an empty second place.
+    firstTitleLabel->setText(album.photos.value(0).title);
+    secondTitleLabel->setText(album.photos.value(1).title);
     // An empty file name leaves the new picture empty.
-    firstPreview->showFile(album.photoFiles[1]);
-    secondPreview->showFile(album.photoFiles[2]);
+    firstPreview->showFile(album.photos.value(0).file);
+    secondPreview->showFile(album.photos.value(1).file);
     descriptionEdit->setPlainText(toBoxText(album.description));
     for (QScrollBar* bar : {redBar, greenBar, blueBar})
         bar->setMaximum(255);

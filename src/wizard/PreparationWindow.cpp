@@ -185,9 +185,8 @@ void PreparationWindow::load() {
     AlbumState& album = state();
     if (isParseMode(album))
         tell(desktop(), loadTitlesFromNames(album));
-    const int lines = placeCount(album);
-    for (int k = 1; k <= lines; ++k)
-        photoList->addItem(album.ordinalNames[k]);
+    for (int k = 1; k <= album.photoCount(); ++k)
+        photoList->addItem(ordinalWord(k));
     showPlaceFiles();
 }
 
@@ -195,7 +194,7 @@ void PreparationWindow::load() {
 void PreparationWindow::showPlaceFiles() {
     const AlbumState& album = state();
     for (int row = 0; row < photoList->count(); ++row)
-        photoList->item(row)->setToolTip(QFileInfo(album.photoFiles[row + 1]).fileName());
+        photoList->item(row)->setToolTip(QFileInfo(album.photo(row + 1).file).fileName());
 }
 
 void PreparationWindow::focusFirstPhoto() {
@@ -212,24 +211,33 @@ int PreparationWindow::selectedPosition() const {
 void PreparationWindow::onPhotoChosen() {
     const AlbumState& album = state();
     const int k = selectedPosition();
-    preview->showFile(album.photoFiles[k]);
-    titleEdit->setText(album.titles[k]);
-    commentEdit->setPlainText(toBoxText(album.comments[k]));
+    // No line chosen shows an empty record.
+    const Photo photo = album.photos.value(k - 1);
+    preview->showFile(photo.file);
+    titleEdit->setText(photo.title);
+    commentEdit->setPlainText(toBoxText(photo.comment));
     if (album.thumbnails) {
-        // Only the first twenty positions have thumbnail slots.
-        if (decltype(album.thumbnailFiles)::inBounds(k))
-            thumbnailPreview->showFile(album.thumbnailFiles[k]);
+        // Only the first twenty positions have thumbnails.
+        if (k >= 1 && k <= MaxPhotosWithThumbnails)
+            thumbnailPreview->showFile(photo.thumbnail);
         else
             thumbnailPreview->clearPicture();
     }
 }
 
 void PreparationWindow::onTitleEdited() {
-    state().titles[selectedPosition()] = titleEdit->text();
+    if (Photo* photo = selectedPhoto())
+        photo->title = titleEdit->text();
 }
 
 void PreparationWindow::onCommentEdited() {
-    state().comments[selectedPosition()] = toAlbumText(commentEdit->toPlainText());
+    if (Photo* photo = selectedPhoto())
+        photo->comment = toAlbumText(commentEdit->toPlainText());
+}
+
+Photo* PreparationWindow::selectedPhoto() const {
+    const int k = selectedPosition();
+    return k >= 1 && k <= state().photoCount() ? &state().photo(k) : nullptr;
 }
 
 void PreparationWindow::onUp() {

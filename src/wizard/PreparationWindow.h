@@ -2,6 +2,8 @@
 
 #include "wizard/WizardWindow.h"
 
+struct Photo;
+
 class PhotoView;
 class QLineEdit;
 class QListWidget;
@@ -31,6 +33,8 @@ private:
     void wireHandlers();
     void load();
     int selectedPosition() const;
+    // The photo on the chosen line; none when no line is chosen.
+    Photo* selectedPhoto() const;
     void showPlaceFiles();
     void onPhotoChosen();
     void onTitleEdited();

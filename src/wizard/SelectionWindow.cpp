@@ -270,7 +270,7 @@ void SelectionWindow::onConfigure() {
 }
 
 void SelectionWindow::onPrepare() {
-    if (state().photoCount == 0)
+    if (state().folderPhotoCount == 0)
         desktop().inform(noPhotosMessage());
     else
         desktop().inform(

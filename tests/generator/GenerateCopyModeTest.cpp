@@ -142,7 +142,7 @@ TEST(CopyMode, ProgressCaptionsForEveryStep) {
     ASSERT_EQ(captions.size(), 30);
     for (int k = 1; k <= 10; ++k) {
         EXPECT_EQ(captions[k - 1].text,
-                  QStringLiteral("Копируется файл изображения:\r\n") + a.state.photoFiles[k]);
+                  QStringLiteral("Копируется файл изображения:\r\n") + a.state.photo(k).file);
         EXPECT_EQ(captions[k - 1].pauseMs, 300);
         EXPECT_EQ(captions[9 + k].text,
                   QStringLiteral("Добавка указателя на изображение:  ") + QString::number(k));
@@ -167,7 +167,7 @@ TEST(CopyMode, SecondRunLeavesTheFirstAlbumAlone) {
     const auto made = treeSnapshot(a.root.path());
 
     EXPECT_EQ(movePhotoDown(a.state, 0), 1);
-    a.state.titles[1] = QStringLiteral("Новый");
+    a.state.photo(1).title = QStringLiteral("Новый");
     const Outcome again = a.generate();
     ASSERT_FALSE(again.ok);
     EXPECT_TRUE(again.message.contains(QStringLiteral("уже существует")))
@@ -178,7 +178,7 @@ TEST(CopyMode, SecondRunLeavesTheFirstAlbumAlone) {
 
 TEST(CopyMode, EmptyAlbumGetsItsIndexAndButtons) {
     CopyAlbum a({"a.jpg"});
-    a.state.photoCount = 0;
+    a.state.photos.resize(0);
     ASSERT_TRUE(a.generate().ok);
     EXPECT_EQ(a.state.albumFolder, a.album());
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(0, false));
@@ -195,14 +195,14 @@ struct Refusal {
 
 TEST(CopyModeRefusals, NothingIsCopiedOrWritten) {
     const QList<Refusal> refusals = {
-        {"photo deleted after the scan", [](CopyAlbum& a) { QFile::remove(a.state.photoFiles[2]); },
-         [](const CopyAlbum& a) { return a.state.photoFiles[2]; }},
+        {"photo deleted after the scan", [](CopyAlbum& a) { QFile::remove(a.state.photo(2).file); },
+         [](const CopyAlbum& a) { return a.state.photo(2).file; }},
         {"photo replaced by a folder",
          [](CopyAlbum& a) {
-             QFile::remove(a.state.photoFiles[3]);
-             QDir().mkdir(a.state.photoFiles[3]);
+             QFile::remove(a.state.photo(3).file);
+             QDir().mkdir(a.state.photo(3).file);
          },
-         [](const CopyAlbum& a) { return a.state.photoFiles[3]; }},
+         [](const CopyAlbum& a) { return a.state.photo(3).file; }},
         {"album name that leaves the folder",
          [](CopyAlbum& a) { a.state.albumName = QStringLiteral("../Лето"); },
          [](const CopyAlbum&) { return QStringLiteral("имя альбома"); }},
@@ -215,13 +215,13 @@ TEST(CopyModeRefusals, NothingIsCopiedOrWritten) {
         {"more than 20 photos with thumbnails",
          [](CopyAlbum& a) {
              a.state.thumbnails = true;
-             a.state.photoCount = 21;
+             a.state.photos.resize(21);
          },
          [](const CopyAlbum&) { return QStringLiteral("20"); }},
         {"thumbnail missing",
          [](CopyAlbum& a) {
              a.state.thumbnails = true;
-             a.state.thumbnailFiles[1] = a.source + QStringLiteral("нет-m.jpg");
+             a.state.photo(1).thumbnail = a.source + QStringLiteral("нет-m.jpg");
          },
          [](const CopyAlbum& a) { return a.source + QStringLiteral("нет-m.jpg"); }},
     };
@@ -250,7 +250,7 @@ TEST(CopyModeFailures, FailedCopyNamesThePhotoAndTheReason) {
     const Outcome result = a.generate();
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(files.failures(), 1);
-    EXPECT_TRUE(result.message.contains(a.state.photoFiles[2])) << result.message.toStdString();
+    EXPECT_TRUE(result.message.contains(a.state.photo(2).file)) << result.message.toStdString();
     EXPECT_TRUE(result.message.contains(describeErrno(EROFS)));
     EXPECT_FALSE(QFile::exists(a.album() + "start.htm"));
     EXPECT_FALSE(QFile::exists(a.album() + "n3.jpg"));

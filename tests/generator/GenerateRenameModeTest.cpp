@@ -69,7 +69,7 @@ public:
 TEST(RenameMode, SourceFolderBecomesTheAlbum) {
     RenameAlbum a({"a.jpg", "b.jpg", "c.jpg"});
     EXPECT_EQ(movePhotoUp(a.state, 2), 1); // a, c, b
-    const QString oldFirst = a.state.photoFiles[1];
+    const QString oldFirst = a.state.photo(1).file;
 
     const Outcome result = a.generate();
     ASSERT_TRUE(result.ok) << result.message.toStdString();
@@ -89,7 +89,7 @@ TEST(RenameMode, SourceFolderBecomesTheAlbum) {
     EXPECT_EQ(a.progress.captions[5].text, QStringLiteral("Страница для изображения:  3"));
     // The state keeps the old paths.
     EXPECT_EQ(a.state.sourceFolder, a.source);
-    EXPECT_EQ(a.state.photoFiles[1], oldFirst);
+    EXPECT_EQ(a.state.photo(1).file, oldFirst);
 }
 
 TEST(RenameMode, ThumbnailsGetTheirAlbumNames) {
@@ -156,8 +156,8 @@ TEST(RenameModeRefusals, NothingChangesOnDisk) {
          [](RenameAlbum& a) { a.root.writeFile(QStringLiteral("SUMMER"), "x"); },
          [](const RenameAlbum& a) { return a.root.withSeparator() + QStringLiteral("SUMMER"); }},
         {"photo deleted after the scan",
-         [](RenameAlbum& a) { QFile::remove(a.state.photoFiles[1]); },
-         [](const RenameAlbum& a) { return a.state.photoFiles[1]; }},
+         [](RenameAlbum& a) { QFile::remove(a.state.photo(1).file); },
+         [](const RenameAlbum& a) { return a.state.photo(1).file; }},
         {"invalid album name", [](RenameAlbum& a) { a.state.albumName = QStringLiteral("a/b"); },
          [](const RenameAlbum&) { return QStringLiteral("имя альбома"); }},
     };
@@ -181,8 +181,8 @@ TEST(RenameModeRefusals, SourceWithoutAParentFolderIsRefused) {
     const QString saved = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(a.root.path()));
     a.state.sourceFolder = QStringLiteral("Trip/");
-    a.state.photoFiles[1] = QStringLiteral("Trip/a.jpg");
-    a.state.photoFiles[2] = QStringLiteral("Trip/b.jpg");
+    a.state.photo(1).file = QStringLiteral("Trip/a.jpg");
+    a.state.photo(2).file = QStringLiteral("Trip/b.jpg");
     const auto before = treeSnapshot(a.root.path());
     const Outcome result = a.generate();
     QDir::setCurrent(saved);
@@ -202,7 +202,7 @@ TEST(RenameMode, AlbumNamedLikeItsOwnFolderKeepsTheFolder) {
 
 TEST(RenameMode, EmptyAlbumStillGetsButtonsAndTheNewName) {
     RenameAlbum a({"a.jpg"});
-    a.state.photoCount = 0;
+    a.state.photos.resize(0);
     ASSERT_TRUE(a.generate().ok);
     EXPECT_EQ(a.state.albumFolder, a.album());
     const QStringList expected = {"a.jpg", "back-bt.gif", "for-bt.gif", "ish-bt.gif", "start.htm"};

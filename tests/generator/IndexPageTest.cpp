@@ -75,7 +75,7 @@ QByteArray writeIndex(AlbumState state, const QString& typedName) {
     state.typedAlbumName = typedName;
     PageText page;
     writeIndexHead(page, state);
-    for (int k = 1; k <= state.photoCount; ++k)
+    for (int k = 1; k <= state.photoCount(); ++k)
         writeIndexRow(page, state, k);
     writeIndexClosing(page);
     return page.bytes();
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, IndexPageLayout,
 
 TEST(IndexPageRows, PhotoTwelveLinksItsPageAndPicture) {
     AlbumState state = albumOf(40, false);
-    state.titles[12] = QStringLiteral("Закат");
+    state.photo(12).title = QStringLiteral("Закат");
     QStringList lines = pageLines(writeIndex(state, QStringLiteral("Лето")));
     const int r4 = 35 + 5 * 11 + 4 - 1; // zero-based R4 of the twelfth row
     EXPECT_EQ(lines[r4], QStringLiteral("<a href=n12.htm><img src=n12.jpg  alt=\"Закат\" "
@@ -138,7 +138,7 @@ TEST(IndexPageRows, PhotoTwelveLinksItsPageAndPicture) {
 
 TEST(IndexPageRows, EmptyTitleGivesBareBreaksAndEmptyAlt) {
     AlbumState state = albumOf(1, false);
-    state.titles[1].clear();
+    state.photo(1).title.clear();
     const QStringList lines = pageLines(writeIndex(state, QStringLiteral("Лето")));
     EXPECT_EQ(lines[37], QStringLiteral("<br><br>"));
     EXPECT_EQ(lines[38], QStringLiteral("<a href=n1.htm><img src=n1.jpg  alt=\"\" width=\"150\" "
@@ -178,7 +178,7 @@ TEST(IndexPageContent, InsertedTextsAreEscapedWithoutChangingTheLineCount) {
     AlbumState state = albumOf(1, false);
     state.albumName = QStringLiteral("Я & <ты>");
     state.description = QStringLiteral("Сказал \"да\" & <ушёл>");
-    state.titles[1] = QStringLiteral("Он \"сказал\" <b> & всё");
+    state.photo(1).title = QStringLiteral("Он \"сказал\" <b> & всё");
     const QStringList lines = pageLines(writeIndex(state, QStringLiteral("\"Мы\" & <вы>")));
     ASSERT_EQ(lines.size(), 41);
     EXPECT_EQ(lines[3], QStringLiteral("<title>&quot;Мы&quot; &amp; &lt;вы&gt;</title>"));
@@ -208,7 +208,7 @@ TEST(IndexPageContent, DescriptionLineBreaksBecomeLinesOfTheirOwn) {
 
 TEST(IndexPageContent, CharacterOutsideTheCodePageBecomesAReference) {
     AlbumState state = albumOf(1, false);
-    state.titles[1] = QStringLiteral("Улыбка 😀");
+    state.photo(1).title = QStringLiteral("Улыбка 😀");
     state.albumName = QStringLiteral("中");
     const QByteArray bytes = writeIndex(state, QStringLiteral("Лето"));
     const QStringList lines = pageLines(bytes);

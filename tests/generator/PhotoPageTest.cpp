@@ -90,7 +90,7 @@ TEST_P(PhotoPageNavigation, WholePageWithTheLinksOfItsPosition) {
         const QStringList lines = writePage(state, c.k, QStringLiteral("Лето"));
         EXPECT_EQ(lines.size(), 29 + c.navigation.size());
         expectLines(lines,
-                    expectedPage(c.k, state.ordinalNames[c.k], QStringLiteral("Лето"),
+                    expectedPage(c.k, ordinalWord(c.k), QStringLiteral("Лето"),
                                  QStringLiteral("#FFFFFF"), QStringLiteral("Снимок %1").arg(c.k),
                                  QStringLiteral("Комментарий %1").arg(c.k), thumbnails,
                                  c.navigation));
@@ -117,8 +117,8 @@ TEST(PhotoPageContent, TwelfthPhotoIsTitledWithItsOrdinalWord) {
 
 TEST(PhotoPageContent, EmptyTitleAndComment) {
     AlbumState state = albumOf(2, true);
-    state.titles[2].clear();
-    state.comments[2].clear();
+    state.photo(2).title.clear();
+    state.photo(2).comment.clear();
     const QStringList lines = writePage(state, 2, QStringLiteral("Лето"));
     EXPECT_EQ(lines[17], QStringLiteral("<br></font>"));
     EXPECT_EQ(lines[19], QStringLiteral("<br>&nbsp;</h4>"));
@@ -136,8 +136,8 @@ TEST(PhotoPageContent, HeaderShowsTheTypedNameNotAlbumName) {
 
 TEST(PhotoPageContent, EscapingKeepsTheAltAttributeWhole) {
     AlbumState state = albumOf(1, false);
-    state.titles[1] = QStringLiteral("Он \"сказал\" <b> & всё");
-    state.comments[1] = QStringLiteral("a<b & \"c\"");
+    state.photo(1).title = QStringLiteral("Он \"сказал\" <b> & всё");
+    state.photo(1).comment = QStringLiteral("a<b & \"c\"");
     const QStringList lines = writePage(state, 1, QStringLiteral("Мы & <вы>"));
     ASSERT_EQ(lines.size(), 30);
     const QString title = QStringLiteral("Он &quot;сказал&quot; &lt;b&gt; &amp; всё");
@@ -151,7 +151,7 @@ TEST(PhotoPageContent, EscapingKeepsTheAltAttributeWhole) {
 
 TEST(PhotoPageContent, MultiLineCommentAndEmoji) {
     AlbumState state = albumOf(1, false);
-    state.comments[1] = QStringLiteral("строка 1\r\nстрока 2 😀");
+    state.photo(1).comment = QStringLiteral("строка 1\r\nстрока 2 😀");
     const QStringList lines = writePage(state, 1, QStringLiteral("Лето"));
     ASSERT_EQ(lines.size(), 31);
     EXPECT_EQ(lines[19], QStringLiteral("строка 1<br>"));
@@ -160,7 +160,7 @@ TEST(PhotoPageContent, MultiLineCommentAndEmoji) {
 
 TEST(PhotoPageContent, MultiLineTitleBreaksInTextButNotInTheAltAttribute) {
     AlbumState state = albumOf(1, false);
-    state.titles[1] = QStringLiteral("Закат\r\nнад морем");
+    state.photo(1).title = QStringLiteral("Закат\r\nнад морем");
     const QStringList lines = writePage(state, 1, QStringLiteral("Лето"));
     ASSERT_EQ(lines.size(), 32);
     EXPECT_EQ(lines[17], QStringLiteral("Закат<br>"));
@@ -172,7 +172,7 @@ TEST(PhotoPageContent, MultiLineTitleBreaksInTextButNotInTheAltAttribute) {
 
 TEST(PhotoPageBytes, WindowsCodePageCrLfAndNoSourceFileName) {
     AlbumState state = albumOf(2, false);
-    state.photoFiles[1] = QStringLiteral("/photos/секрет.jpg");
+    state.photo(1).file = QStringLiteral("/photos/секрет.jpg");
     PageText page;
     writePhotoPage(page, state, 1);
     const QByteArray& bytes = page.bytes();

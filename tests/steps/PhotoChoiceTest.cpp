@@ -44,11 +44,10 @@ TEST_F(ThumbnailScan, FivePhotosAndFiveThumbnailsWrittenInShuffledOrderArePaired
     EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
     EXPECT_TRUE(messages.informed.isEmpty());
     EXPECT_TRUE(state.thumbnails);
-    ASSERT_EQ(state.photoCount, 5);
-    ASSERT_EQ(state.thumbnailCount, 5);
+    ASSERT_EQ(state.photoCount(), 5);
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(state.photoFiles[i], path(QStringLiteral("%1.jpg").arg(i)));
-        EXPECT_EQ(state.thumbnailFiles[i], path(QStringLiteral("%1-m.jpg").arg(i)));
+        EXPECT_EQ(state.photo(i).file, path(QStringLiteral("%1.jpg").arg(i)));
+        EXPECT_EQ(state.photo(i).thumbnail, path(QStringLiteral("%1-m.jpg").arg(i)));
     }
 }
 
@@ -57,10 +56,10 @@ TEST_F(ThumbnailScan, PairingFollowsNamesNotListingPositions) {
     writePhotos(folder, {"a.jpg", "a-m.jpg", "a-x.jpg", "a-x-m.jpg"});
     useFolder();
     EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
-    EXPECT_EQ(state.photoFiles[1], path("a-x.jpg"));
-    EXPECT_EQ(state.thumbnailFiles[1], path("a-x-m.jpg"));
-    EXPECT_EQ(state.photoFiles[2], path("a.jpg"));
-    EXPECT_EQ(state.thumbnailFiles[2], path("a-m.jpg"));
+    EXPECT_EQ(state.photo(1).file, path("a-x.jpg"));
+    EXPECT_EQ(state.photo(1).thumbnail, path("a-x-m.jpg"));
+    EXPECT_EQ(state.photo(2).file, path("a.jpg"));
+    EXPECT_EQ(state.photo(2).thumbnail, path("a-m.jpg"));
 }
 
 TEST_F(ThumbnailScan, DifferentCountsSwitchThumbnailsOffWithTheExactMessage) {
@@ -71,10 +70,9 @@ TEST_F(ThumbnailScan, DifferentCountsSwitchThumbnailsOffWithTheExactMessage) {
     EXPECT_EQ(messages.informed, QStringList{countsDiffer(" 5 -  3")});
     EXPECT_TRUE(messages.informed[0].endsWith(QStringLiteral("Найдено:  5 -  3")));
     EXPECT_FALSE(state.thumbnails);
-    // The counts and lists stay as the scan left them.
-    EXPECT_EQ(state.photoCount, 5);
-    EXPECT_EQ(state.thumbnailCount, 3);
-    EXPECT_EQ(state.photoFiles[5], path("5.jpg"));
+    // The photos stay as the scan left them.
+    EXPECT_EQ(state.photoCount(), 5);
+    EXPECT_EQ(state.photo(5).file, path("5.jpg"));
 }
 
 TEST_F(ThumbnailScan, TwentyFiveShortNamesWarnOnceThenCountsDiffer) {
@@ -86,10 +84,10 @@ TEST_F(ThumbnailScan, TwentyFiveShortNamesWarnOnceThenCountsDiffer) {
 
     EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok);
     EXPECT_EQ(messages.informed, QStringList({tooManyPhotos, countsDiffer(" 20 -  0")}));
-    EXPECT_EQ(state.photoCount, 20);
+    EXPECT_EQ(state.photoCount(), 20);
     // Listing order: 1, 10..19, 2, 20..25, 3..9; the last short name takes place 20.
-    EXPECT_EQ(state.photoFiles[20], path("9.jpg"));
-    EXPECT_EQ(state.photoFiles[19], path("3.jpg"));
+    EXPECT_EQ(state.photo(20).file, path("9.jpg"));
+    EXPECT_EQ(state.photo(19).file, path("3.jpg"));
     EXPECT_FALSE(state.thumbnails);
 }
 
@@ -101,8 +99,8 @@ TEST_F(ThumbnailScan, TwentyOneLongNamesStopAtTheFirstExtraPhoto) {
     useFolder();
     EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok);
     EXPECT_EQ(messages.informed.count(tooManyPhotos), 1);
-    EXPECT_EQ(state.photoCount, 20);
-    EXPECT_EQ(state.photoFiles[20], path("photo20.jpg"));
+    EXPECT_EQ(state.photoCount(), 20);
+    EXPECT_EQ(state.photo(20).file, path("photo20.jpg"));
 }
 
 TEST_F(ThumbnailScan, TwentyOneThumbnailsStopAndSwitchTheOptionOff) {
@@ -117,7 +115,6 @@ TEST_F(ThumbnailScan, TwentyOneThumbnailsStopAndSwitchTheOptionOff) {
     ASSERT_FALSE(messages.informed.isEmpty());
     EXPECT_EQ(messages.informed.last(), tooManyThumbnails);
     EXPECT_FALSE(messages.informed.join('|').contains(QStringLiteral("Найдено")));
-    EXPECT_EQ(state.thumbnailCount, 20);
     EXPECT_FALSE(state.thumbnails);
 }
 
@@ -126,9 +123,8 @@ TEST_F(ThumbnailScan, UpperCaseMarkerAndOddDotPositionsArePhotos) {
     writePhotos(folder, {"pic-M.jpg", "a.b-m.jpg", "ab.x-m.jpg", "pic-m.jpg"});
     useFolder();
     EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok);
-    EXPECT_EQ(state.photoCount, 3);
-    EXPECT_EQ(state.thumbnailCount, 1);
-    EXPECT_EQ(state.thumbnailFiles[1], path("pic-m.jpg"));
+    EXPECT_EQ(state.photoCount(), 3);
+    EXPECT_TRUE(messages.informed.last().endsWith(QStringLiteral("Найдено:  3 -  1")));
 }
 
 struct NameCase {
@@ -163,12 +159,12 @@ TEST_F(ThumbnailScan, WebPhotosLeaveTheMFilesAloneAndKeepTheLimitOfTwenty) {
     writePhotos(folder, names);
     useFolder();
     EXPECT_TRUE(messages.told(setWebPhotos(state, true)).ok);
-    EXPECT_EQ(state.photoCount, 21);
+    EXPECT_EQ(state.photoCount(), 21);
     EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
     EXPECT_EQ(messages.informed, QStringList{tooManyPhotos});
-    ASSERT_EQ(state.photoCount, 20);
-    EXPECT_EQ(state.photoFiles[20], path("p29.jpg"));
-    EXPECT_EQ(state.thumbnailFiles[20], path("p29.jpg")); // made from its photo
+    ASSERT_EQ(state.photoCount(), 20);
+    EXPECT_EQ(state.photo(20).file, path("p29.jpg"));
+    EXPECT_EQ(state.photo(20).thumbnail, path("p29.jpg")); // made from its photo
 }
 
 } // namespace

@@ -35,7 +35,7 @@ TEST(FolderChange, AddsOneSeparatorAndCountsEveryJpgWithoutLimit) {
 
     ASSERT_TRUE(changeFolder(state, folder.path()).ok);
     EXPECT_EQ(state.sourceFolder, folder.path() + QLatin1Char('/'));
-    EXPECT_EQ(state.photoCount, 42); // thumbnails count too, and there is no limit of 40
+    EXPECT_EQ(state.folderPhotoCount, 42); // thumbnails count too, and there is no limit of 40
 
     ASSERT_TRUE(changeFolder(state, folder.withSeparator()).ok);
     EXPECT_EQ(state.sourceFolder, folder.withSeparator());
@@ -53,7 +53,7 @@ TEST(FolderChange, UnlistableFolderKeepsTheState) {
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.message.contains(missing)) << result.message.toStdString();
     EXPECT_EQ(state.sourceFolder, folder.withSeparator());
-    EXPECT_EQ(state.photoCount, 1);
+    EXPECT_EQ(state.folderPhotoCount, 1);
 }
 
 class ConfigureAlbum : public ::testing::Test {
@@ -76,10 +76,10 @@ TEST_F(ConfigureAlbum, TakesTheNameAndListsPhotosInListingOrder) {
     EXPECT_TRUE(messages.informed.isEmpty());
     EXPECT_TRUE(messages.asked.isEmpty());
     EXPECT_EQ(state.albumName, QStringLiteral(" Лето 2024 ")); // not trimmed
-    ASSERT_EQ(state.photoCount, 3);
-    EXPECT_EQ(state.photoFiles[1], folder.withSeparator() + QStringLiteral("A.JPG"));
-    EXPECT_EQ(state.photoFiles[2], folder.withSeparator() + QStringLiteral("b.jpg"));
-    EXPECT_EQ(state.photoFiles[3], folder.withSeparator() + QStringLiteral("c-m.jpg"));
+    ASSERT_EQ(state.photoCount(), 3);
+    EXPECT_EQ(state.photo(1).file, folder.withSeparator() + QStringLiteral("A.JPG"));
+    EXPECT_EQ(state.photo(2).file, folder.withSeparator() + QStringLiteral("b.jpg"));
+    EXPECT_EQ(state.photo(3).file, folder.withSeparator() + QStringLiteral("c-m.jpg"));
 }
 
 // The wizard is pointed at a folder an interrupted rename had already given the
@@ -127,8 +127,8 @@ TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
                                                  QStringLiteral("notes.photoalbum-tmp")}));
     EXPECT_EQ(fileBytes(first + QStringLiteral("/b.jpg")), "photo b");
     EXPECT_EQ(fileBytes(first + QStringLiteral("/n1.jpg")), "photo n1");
-    ASSERT_EQ(state.photoCount, 2);
-    EXPECT_EQ(state.photoFiles[1], first + QStringLiteral("/b.jpg"));
+    ASSERT_EQ(state.photoCount(), 2);
+    EXPECT_EQ(state.photo(1).file, first + QStringLiteral("/b.jpg"));
 }
 
 TEST_F(ConfigureAlbum, NoPhotosCountedIsRefused) {
@@ -144,7 +144,7 @@ TEST_F(ConfigureAlbum, NoPhotosCountedIsRefused) {
 
 TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
     state.albumName = QStringLiteral("было");
-    state.photoFiles[1] = QStringLiteral("старое");
+    state.photos = {{QStringLiteral("старое"), {}, {}, {}}};
     ScriptedMessages messages({true});
     EXPECT_FALSE(
         messages
@@ -156,8 +156,8 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
                              "изменит его?"));
     EXPECT_EQ(messages.asked[0].title, QStringLiteral("Внимание!"));
     EXPECT_EQ(state.albumName, QStringLiteral("было"));
-    EXPECT_EQ(state.photoCount, 3); // the folder change's count, untouched
-    EXPECT_EQ(state.photoFiles[1], QStringLiteral("старое"));
+    EXPECT_EQ(state.folderPhotoCount, 3); // the folder change's count, untouched
+    EXPECT_EQ(state.photo(1).file, QStringLiteral("старое"));
 }
 
 TEST_F(ConfigureAlbum, DefaultNameQuestionNoKeepsTheName) {
@@ -168,7 +168,7 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionNoKeepsTheName) {
             .ok);
     EXPECT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(state.albumName, QStringLiteral("Мой фотоальбом"));
-    EXPECT_EQ(state.photoCount, 3);
+    EXPECT_EQ(state.photoCount(), 3);
 }
 
 TEST_F(ConfigureAlbum, OnlyTheExactDefaultNameIsQuestioned) {
@@ -206,7 +206,7 @@ TEST_F(ConfigureAlbum, NamesThatCannotNameAFolderAreRefusedBeforeAnythingChanges
             << name.toStdString();
         EXPECT_EQ(messages.informed.size(), 1) << name.toStdString();
         EXPECT_EQ(attempt.albumName, QStringLiteral("было")) << name.toStdString();
-        EXPECT_EQ(attempt.photoCount, 3);
+        EXPECT_EQ(attempt.folderPhotoCount, 3);
     }
     EXPECT_TRUE(folder.entries().size() == 3);
 }
@@ -217,16 +217,16 @@ TEST(ConfigureAlbumLimit, FortyOneJpgsKeepTheFirstFortyWithOneMessage) {
     writePhotos(folder, names);
     AlbumState state = startedState();
     ASSERT_TRUE(changeFolder(state, folder.path()).ok);
-    ASSERT_EQ(state.photoCount, 41);
+    ASSERT_EQ(state.folderPhotoCount, 41);
 
     ScriptedMessages messages;
     EXPECT_TRUE(
         messages.told(configureAlbum(state, QStringLiteral("Сорок"), messages, realFileOps())).ok);
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
-    EXPECT_EQ(state.photoCount, 40);
+    EXPECT_EQ(state.photoCount(), 40);
     for (int k = 1; k <= 40; ++k)
-        EXPECT_EQ(state.photoFiles[k], folder.withSeparator() + names[k - 1]);
+        EXPECT_EQ(state.photo(k).file, folder.withSeparator() + names[k - 1]);
 }
 
 } // namespace

@@ -57,22 +57,22 @@ TEST_F(TitlesLoad, FillsEveryTitleFromTheListedNames) {
     // Listing: "#Без названия", "Дача", "Море#…" ("#" sorts before letters).
     ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     EXPECT_TRUE(messages.informed.isEmpty());
-    ASSERT_EQ(state.photoCount, 3);
-    EXPECT_EQ(state.photoFiles[1], folder.withSeparator() + "#Без названия.jpg");
-    EXPECT_EQ(state.titles[1], QString());
-    EXPECT_EQ(state.comments[1], QStringLiteral("Без названия"));
-    EXPECT_EQ(state.titles[2], QStringLiteral("Вторая"));
-    EXPECT_EQ(state.comments[2], QStringLiteral("Дача"));
-    EXPECT_EQ(state.titles[3], QStringLiteral("Море"));
-    EXPECT_EQ(state.comments[3], QStringLiteral("Закат над заливом"));
+    ASSERT_EQ(state.photoCount(), 3);
+    EXPECT_EQ(state.photo(1).file, folder.withSeparator() + "#Без названия.jpg");
+    EXPECT_EQ(state.photo(1).title, QString());
+    EXPECT_EQ(state.photo(1).comment, QStringLiteral("Без названия"));
+    EXPECT_EQ(state.photo(2).title, QStringLiteral("Вторая"));
+    EXPECT_EQ(state.photo(2).comment, QStringLiteral("Дача"));
+    EXPECT_EQ(state.photo(3).title, QStringLiteral("Море"));
+    EXPECT_EQ(state.photo(3).comment, QStringLiteral("Закат над заливом"));
 }
 
 TEST_F(TitlesLoad, ThirdFileWithoutHashIsTitledTretya) {
     writePhotos(folder, {"a.jpg", "b.jpg", "Дача.jpg"});
     useFolder();
     ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
-    EXPECT_EQ(state.titles[3], QStringLiteral("Третья"));
-    EXPECT_EQ(state.comments[3], QStringLiteral("Дача"));
+    EXPECT_EQ(state.photo(3).title, QStringLiteral("Третья"));
+    EXPECT_EQ(state.photo(3).comment, QStringLiteral("Дача"));
 }
 
 TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
@@ -81,13 +81,14 @@ TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
         names.append(QStringLiteral("t%1#c%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
     writePhotos(folder, names);
     useFolder();
-    state.titles[40] = QStringLiteral("typed");
+    state.photos.resize(40);
+    state.photo(40).title = QStringLiteral("typed");
     ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
-    EXPECT_EQ(state.photoCount, 40);
-    EXPECT_EQ(state.titles[40], QStringLiteral("t40"));
-    EXPECT_EQ(state.comments[40], QStringLiteral("c40"));
+    EXPECT_EQ(state.photoCount(), 40);
+    EXPECT_EQ(state.photo(40).title, QStringLiteral("t40"));
+    EXPECT_EQ(state.photo(40).comment, QStringLiteral("c40"));
 }
 
 TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
@@ -96,7 +97,7 @@ TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
     ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     EXPECT_EQ(movePhotoDown(state, 0), 1); // B, A, C
     EXPECT_EQ(movePhotoDown(state, 1), 2); // B, C, A
-    state.titles[1] = QStringLiteral("набрано");
+    state.photo(1).title = QStringLiteral("набрано");
 
     ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
     const QString dir = folder.withSeparator();
@@ -104,9 +105,9 @@ TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
     const QStringList titles = {"B", "C", "A"};
     const QStringList comments = {"две", "три", "одна"};
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(state.photoFiles[k], files[k - 1]) << k;
-        EXPECT_EQ(state.titles[k], titles[k - 1]) << k;
-        EXPECT_EQ(state.comments[k], comments[k - 1]) << k;
+        EXPECT_EQ(state.photo(k).file, files[k - 1]) << k;
+        EXPECT_EQ(state.photo(k).title, titles[k - 1]) << k;
+        EXPECT_EQ(state.photo(k).comment, comments[k - 1]) << k;
     }
 }
 
@@ -117,10 +118,10 @@ TEST_F(TitlesLoad, ReloadAfterTheFolderChangedTakesTheListingOrder) {
     movePhotoDown(state, 0);
     folder.writeFile(QStringLiteral("c#3.jpg"), makeJpeg(9));
     ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
-    ASSERT_EQ(state.photoCount, 3);
+    ASSERT_EQ(state.photoCount(), 3);
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(state.titles[k], QString(QChar('a' + k - 1)));
-        EXPECT_EQ(state.comments[k], QString::number(k));
+        EXPECT_EQ(state.photo(k).title, QString(QChar('a' + k - 1)));
+        EXPECT_EQ(state.photo(k).comment, QString::number(k));
     }
 }
 

@@ -29,10 +29,10 @@ AlbumState albumOf(int count, bool thumbnails) {
     applyStartupDefaults(state, QStringLiteral("/photos"));
     state.albumName = QStringLiteral("Лето");
     state.thumbnails = thumbnails;
-    state.photoCount = static_cast<Count>(count);
+    state.photos.resize(count);
     for (int k = 1; k <= count; ++k) {
-        state.titles[k] = QStringLiteral("Снимок %1").arg(k);
-        state.comments[k] = QStringLiteral("Комментарий %1").arg(k);
+        state.photo(k).title = QStringLiteral("Снимок %1").arg(k);
+        state.photo(k).comment = QStringLiteral("Комментарий %1").arg(k);
     }
     return state;
 }

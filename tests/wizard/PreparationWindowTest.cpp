@@ -52,24 +52,24 @@ TEST_F(PreparationTest, UpAndDownMovePhotoTitleAndCommentTogether) {
 
     click(preparation, Preparation::up); // Up on the first line
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(state().photoFiles[1], photos + sep + "a.jpg");
+    EXPECT_EQ(state().photo(1).file, photos + sep + "a.jpg");
 
     click(preparation, Preparation::down); // Down from the first line
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(shown(preparation), QStringList({"a.jpg", "Первая", "a"}));
-    EXPECT_EQ(state().photoFiles[1], photos + sep + "b.jpg");
-    EXPECT_EQ(state().comments[1], "b");
+    EXPECT_EQ(state().photo(1).file, photos + sep + "b.jpg");
+    EXPECT_EQ(state().photo(1).comment, "b");
 
     list->setCurrentRow(2);
     click(preparation, Preparation::down); // Down on the last line
     EXPECT_EQ(list->currentRow(), 2);
-    EXPECT_EQ(state().photoFiles[3], photos + sep + "c.jpg");
+    EXPECT_EQ(state().photo(3).file, photos + sep + "c.jpg");
 
     click(preparation, Preparation::up); // Up from the last line
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(shown(preparation), QStringList({"c.jpg", "Третья", "c"}));
-    EXPECT_EQ(state().titles[2], "Третья");
-    EXPECT_EQ(state().photoFiles[3], photos + sep + "a.jpg");
+    EXPECT_EQ(state().photo(2).title, "Третья");
+    EXPECT_EQ(state().photo(3).file, photos + sep + "a.jpg");
     // The lines name places, not photos.
     EXPECT_EQ(list->item(0)->text(), "Первая");
     EXPECT_EQ(list->item(2)->text(), "Третья");
@@ -85,17 +85,17 @@ TEST_F(PreparationTest, EveryKeystrokeGoesStraightIntoTheAlbum) {
     auto* title = control<QLineEdit>(preparation, Preparation::title);
     title->clear();
     typeText(title, "Л");
-    EXPECT_EQ(state().titles[2], "Л");
+    EXPECT_EQ(state().photo(2).title, "Л");
     typeText(title, "ес");
-    EXPECT_EQ(state().titles[2], "Лес");
+    EXPECT_EQ(state().photo(2).title, "Лес");
 
     auto* comment = control<QPlainTextEdit>(preparation, Preparation::comment);
     comment->clear();
     typeText(comment, "Тропа");
-    EXPECT_EQ(state().comments[2], "Тропа");
+    EXPECT_EQ(state().photo(2).comment, "Тропа");
     typeText(comment, "\nосенью");
-    EXPECT_EQ(state().comments[2], "Тропа\r\nосенью") << "line breaks as the pages write them";
-    EXPECT_EQ(state().titles[1], "Первая");
+    EXPECT_EQ(state().photo(2).comment, "Тропа\r\nосенью") << "line breaks as the pages write them";
+    EXPECT_EQ(state().photo(1).title, "Первая");
 }
 
 TEST_F(PreparationTest, ReopeningByWayOfSettingsKeepsTitlesWithTheirPhotos) {
@@ -113,7 +113,7 @@ TEST_F(PreparationTest, ReopeningByWayOfSettingsKeepsTitlesWithTheirPhotos) {
     ASSERT_NE(preparation, nullptr);
     EXPECT_EQ(control<QListWidget>(preparation, Preparation::photoList)->currentRow(), 0);
     EXPECT_EQ(shown(preparation), QStringList({"b.jpg", "Вторая", "b"}));
-    EXPECT_EQ(state().comments[2], "a");
+    EXPECT_EQ(state().photo(2).comment, "a");
 }
 
 TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
@@ -126,14 +126,14 @@ TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
     chooseFolder(photoFolder(names));
     configure("Мини");
     control<QCheckBox>(wizard->settingsWindow(), Settings::thumbnails)->click();
-    ASSERT_EQ(state().photoCount, 11);
+    ASSERT_EQ(state().photoCount(), 11);
     // Going back and pressing "Настроить" again lists thumbnails as photos.
     click(wizard->settingsWindow(), Settings::choose);
     click(wizard->selectionWindow(), Selection::configure);
     click(wizard->settingsWindow(), Settings::prepare);
     PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
-    ASSERT_EQ(state().photoCount, 22);
+    ASSERT_EQ(state().photoCount(), 22);
     control<QListWidget>(preparation, Preparation::photoList)
         ->setCurrentRow(21); // no thumbnail slot
     EXPECT_FALSE(control<PhotoView>(preparation, Preparation::thumbnail)->hasPicture());

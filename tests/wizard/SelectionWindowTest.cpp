@@ -58,7 +58,7 @@ TEST_F(WizardTest, StartsWithDefaultsAndHintsBeforeAnyFolderIsChosen) {
     EXPECT_EQ(lines(control<FileList>(selection, Selection::files)),
               QStringList({"a.jpeg", "notes.txt"}));
     EXPECT_EQ(state().sourceFolder, folder.path() + sep);
-    EXPECT_EQ(state().photoCount, 0);
+    EXPECT_EQ(state().photoCount(), 0);
     EXPECT_EQ(state().backgroundRed + state().backgroundGreen + state().backgroundBlue, 3 * 255);
 
     // The start folder is counted at once: it holds no JPEG photo.
@@ -86,7 +86,7 @@ TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
     SelectionWindow* selection = wizard->selectionWindow();
     EXPECT_EQ(lines(control<FileList>(selection, Selection::files)),
               QStringList({"a.jpg", "b.JPG", "c-m.jpg"}));
-    EXPECT_EQ(state().photoCount, 3);
+    EXPECT_EQ(state().folderPhotoCount, 3);
     EXPECT_EQ(state().sourceFolder, photos + sep);
     EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), photos + sep);
     click(selection, Selection::prepare);
@@ -103,7 +103,7 @@ TEST_F(WizardTest, FolderThatCannotBeListedKeepsThePreviousFolder) {
     EXPECT_TRUE(desktop.texts()[0].contains("gone")) << desktop.texts()[0].toStdString();
     EXPECT_EQ(control<FolderList>(wizard->selectionWindow(), Selection::folders)->path(), photos);
     EXPECT_EQ(state().sourceFolder, photos + sep);
-    EXPECT_EQ(state().photoCount, 1);
+    EXPECT_EQ(state().folderPhotoCount, 1);
 }
 
 TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
@@ -126,7 +126,7 @@ TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
     EXPECT_TRUE(preview->hasPicture());
     EXPECT_TRUE(desktop.shown().isEmpty());
     // Counted when the wizard started, not by the clicks.
-    EXPECT_EQ(state().photoCount, 2);
+    EXPECT_EQ(state().folderPhotoCount, 2);
 }
 
 // A name from an old Windows archive is no UTF-8: the preview reads it by its bytes.
@@ -158,7 +158,7 @@ TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
     desktop.answer(false);
     click(wizard->selectionWindow(), Selection::configure);
     EXPECT_EQ(state().albumName, "Мой фотоальбом");
-    EXPECT_EQ(state().photoCount, 2);
+    EXPECT_EQ(state().photoCount(), 2);
     EXPECT_NE(wizard->settingsWindow(), nullptr);
     EXPECT_FALSE(wizard->selectionWindow()->isVisible());
 }
@@ -180,11 +180,11 @@ TEST_F(WizardTest, FortyOnePhotosAreCutToFortyOncePerPress) {
     const QString photos = photoFolder(names);
     start();
     chooseFolder(photos);
-    EXPECT_EQ(state().photoCount, 41);
+    EXPECT_EQ(state().folderPhotoCount, 41);
     configure("Сорок");
     EXPECT_EQ(desktop.texts(), QStringList{"Программа может обработать только 40 изображений"});
-    EXPECT_EQ(state().photoCount, 40);
-    EXPECT_EQ(state().photoFiles[40], photos + sep + "p40.jpg");
+    EXPECT_EQ(state().photoCount(), 40);
+    EXPECT_EQ(state().photo(40).file, photos + sep + "p40.jpg");
     ASSERT_NE(wizard->settingsWindow(), nullptr);
 
     // Titles from file names count the folder again, with the same message.

@@ -79,8 +79,7 @@ TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
     EXPECT_TRUE(desktop.shown().isEmpty());
     EXPECT_TRUE(control<QCheckBox>(settings, Settings::thumbnails)->isChecked());
     EXPECT_EQ(shownLabels(settings), "356");
-    EXPECT_EQ(state().photoCount, 2);
-    EXPECT_EQ(state().thumbnailCount, 2);
+    EXPECT_EQ(state().photoCount(), 2);
 
     click(settings, Settings::prepare);
     PreparationWindow* preparation = wizard->preparationWindow();

@@ -42,8 +42,8 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_EQ(list->currentRow(), 0);
     // Listed in upper-case name order: "Дача" first, without "#" it gets the ordinal word.
     EXPECT_EQ(control<QLineEdit>(preparation, Preparation::title)->text(), "Первая");
-    EXPECT_EQ(state().comments[1], "Дача");
-    EXPECT_EQ(state().titles[3], "Море");
+    EXPECT_EQ(state().photo(1).comment, "Дача");
+    EXPECT_EQ(state().photo(3).title, "Море");
 
     click(preparation, Preparation::generate);
     GenerationWindow* generation = wizard->generationWindow();
@@ -78,7 +78,7 @@ TEST_F(WizardTest, WebPhotosMakeThePhotosAndThumbnailsAtPageSize) {
     click(settings, Settings::webPhotos);
     click(settings, Settings::thumbnails);
     EXPECT_EQ(desktop.texts(), QStringList());
-    EXPECT_EQ(state().photoCount, 2) << "the -m file is no photo of this album";
+    EXPECT_EQ(state().photoCount(), 2) << "the -m file is no photo of this album";
     click(settings, Settings::prepare);
     click(wizard->preparationWindow(), Preparation::generate);
     desktop.answer(false);
@@ -99,7 +99,7 @@ TEST_F(WizardTest, StartedInAPhotoFolderTheNewcomerGoesStraightOn) {
     ASSERT_NE(wizard->settingsWindow(), nullptr);
     EXPECT_TRUE(desktop.shown().isEmpty());
     EXPECT_EQ(state().sourceFolder, photos + sep);
-    EXPECT_EQ(state().photoCount, 2);
+    EXPECT_EQ(state().photoCount(), 2);
 }
 
 class RenameRoad : public WizardTest, public ::testing::WithParamInterface<bool> {};
