@@ -25,39 +25,33 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         if (item)
-            setPath(item->data(PathRole).toString());
+            Q_EMIT folderChosen(item->data(PathRole).toString());
     });
 }
 
-bool FolderList::setPath(const QString& folder) {
+Outcome FolderList::setPath(const QString& folder) {
     const QString target = normalised(folder);
     if (target == path_)
-        return true;
-    QString error;
-    if (!fill(target, &error)) {
-        Q_EMIT listingFailed(error);
-        return false;
-    }
+        return {};
+    if (const Outcome filled = fill(target); !filled)
+        return filled;
     path_ = target;
     Q_EMIT pathChanged(path_);
-    return true;
+    return {};
 }
 
 void FolderList::restorePath(const QString& folder) {
     const QString target = normalised(folder);
-    if (fill(target, nullptr))
+    if (fill(target))
         path_ = target;
 }
 
-bool FolderList::fill(const QString& folder, QString* error) {
+Outcome FolderList::fill(const QString& folder) {
     if (folder.isEmpty())
-        return false;
+        return Outcome::failure(QString());
     const FolderEntries listing = listFolderEntries(folder);
-    if (!listing.ok) {
-        if (error)
-            *error = listing.message;
-        return false;
-    }
+    if (!listing.ok)
+        return Outcome::failure(listing.message);
 
     QStringList chain;
     QDir dir(folder);
@@ -86,5 +80,5 @@ bool FolderList::fill(const QString& folder, QString* error) {
         addItem(item);
     }
     setCurrentRow(currentRow);
-    return true;
+    return {};
 }

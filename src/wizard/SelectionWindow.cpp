@@ -184,8 +184,7 @@ void SelectionWindow::orderTabs() {
 void SelectionWindow::wireHandlers() {
     wire(driveList, &QComboBox::currentIndexChanged, &SelectionWindow::onDriveChosen);
     wire(folderList, &FolderList::pathChanged, &SelectionWindow::onFolderChanged);
-    wire(folderList, &FolderList::listingFailed,
-         [this](const QString& reason) { desktop().inform(reason); });
+    wire(folderList, &FolderList::folderChosen, &SelectionWindow::onFolderChosen);
     wire(fileList, &QListWidget::currentRowChanged, [this](int row) {
         if (row >= 0)
             onFileChosen();
@@ -223,8 +222,15 @@ void SelectionWindow::onDriveChosen() {
                              .arg(root, shownFolder_));
         return;
     }
-    if (!folderList->setPath(root))
+    if (const Outcome moved = folderList->setPath(root); !moved) {
+        desktop().inform(moved.message);
         driveList->showDriveOf(shownFolder_);
+    }
+}
+
+void SelectionWindow::onFolderChosen(const QString& path) {
+    if (const Outcome moved = folderList->setPath(path); !moved)
+        desktop().inform(moved.message);
 }
 
 void SelectionWindow::onFolderChanged(const QString& path) {

@@ -33,6 +33,7 @@ private:
     void wireHandlers();
     void load();
     void onDriveChosen();
+    void onFolderChosen(const QString& path);
     void onFolderChanged(const QString& path);
     void onFileChosen();
     void onConfigure();

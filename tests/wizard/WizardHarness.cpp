@@ -38,7 +38,7 @@ void WizardTest::typeText(QWidget* target, const QString& text) {
 }
 
 void WizardTest::chooseFolder(const QString& path) {
-    control<FolderList>(wizard->selectionWindow(), Selection::folders)->setPath(path);
+    Q_EMIT control<FolderList>(wizard->selectionWindow(), Selection::folders)->folderChosen(path);
 }
 
 QString WizardTest::photoFolder(const QStringList& names, const QString& folderName) {
