@@ -34,6 +34,21 @@ QString number(qsizetype value) {
     return QStringLiteral(" ") + QString::number(value);
 }
 
+// The named files of the source folder become the album's photos in their
+// order, up to `limit`; more are left out with one note.
+Outcome takeUpTo(AlbumState& state, const QStringList& names, int limit, const QString& tooMany) {
+    Outcome result;
+    state.photos.clear();
+    for (const QString& name : names) {
+        if (state.photos.size() == limit) {
+            result.notes.append(tooMany);
+            break;
+        }
+        state.photos.append({state.sourceFolder + name, {}, {}, {}});
+    }
+    return result;
+}
+
 Outcome chooseWebPhotos(AlbumState& state, const QStringList& names) {
     QStringList chosen;
     for (const QString& name : names) {
@@ -42,19 +57,14 @@ Outcome chooseWebPhotos(AlbumState& state, const QStringList& names) {
     }
     if (chosen.isEmpty())
         return Outcome::failure(noPhotosMessage());
-    Outcome result;
-    const int limit = state.thumbnails ? MaxPhotosWithThumbnails : MaxPhotos;
-    if (chosen.size() > limit) {
-        result.notes.append(state.thumbnails ? tooManyWebPhotosMessage() : tooManyPhotosMessage());
-        chosen.resize(limit);
-    }
-    state.photos.clear();
-    for (const QString& name : chosen) {
-        const QString file = state.sourceFolder + name;
-        // A thumbnail is made from its photo: the photo stands in its place (the
-        // preparation window shows it, the order moves it along).
-        state.photos.append({file, state.thumbnails ? file : QString(), {}, {}});
-    }
+    if (!state.thumbnails)
+        return takePhotos(state, chosen);
+    const Outcome result =
+        takeUpTo(state, chosen, MaxPhotosWithThumbnails, tooManyWebPhotosMessage());
+    // A thumbnail is made from its photo: the photo stands in its place (the
+    // preparation window shows it, the order moves it along).
+    for (Photo& photo : state.photos)
+        photo.thumbnail = photo.file;
     return result;
 }
 
@@ -126,16 +136,7 @@ bool isThumbnailName(const QString& name) {
 }
 
 Outcome takePhotos(AlbumState& state, const QStringList& names) {
-    Outcome result;
-    state.photos.clear();
-    for (const QString& name : names) {
-        if (state.photos.size() == MaxPhotos) {
-            result.notes.append(tooManyPhotosMessage());
-            break;
-        }
-        state.photos.append({state.sourceFolder + name, {}, {}, {}});
-    }
-    return result;
+    return takeUpTo(state, names, MaxPhotos, tooManyPhotosMessage());
 }
 
 Outcome choosePhotos(AlbumState& state) {
