@@ -2,6 +2,7 @@
 
 #include "Interruption.h"
 #include "generator/GenerateAlbum.h"
+#include "platform/ErrorText.h"
 #include "platform/FileStatus.h"
 #include "platform/FolderLock.h"
 #include "platform/MessageSink.h"
@@ -68,8 +69,13 @@ private:
 
 } // namespace
 
+QString undeliveredOutputMessage(int errnoValue) {
+    return QStringLiteral("не удалось вывести результат на стандартный вывод: %1.")
+        .arg(describeErrno(errnoValue));
+}
+
 int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStream& out,
-              QTextStream& err, FileOps& disk) {
+              QTextStream& err, FileOps& disk, const DeliverOutput& deliver) {
     StderrMessages messages(err);
     // Each step's notes and refusal go to standard error as the wizard shows them.
     const auto refused = [&messages](const Outcome& step) {
@@ -99,12 +105,28 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     const Result<FolderLock> lock = FolderLock::acquire(real.value);
     if (refused(lock))
         return ExitRefused;
+    // The album's line, then the record that would let a stopped run be finished goes.
+    const auto reportAlbum = [&](const QString& album) {
+        out << album << Qt::endl;
+        if (const int error = deliver ? deliver() : 0; error != 0) {
+            err << "photoalbum-make: " << undeliveredOutputMessage(error) << Qt::endl;
+            return ExitRefused;
+        }
+        tell(messages, forgetFinishedAlbum(album, disk));
+        return 0;
+    };
     const auto interrupted = [&] {
         if (!interruptionRequested())
             return false;
         messages.inform(QStringLiteral("Работа прервана. Альбом не создан, ничего не изменено."));
         return true;
     };
+    // The same command after a stop just before the report finishes that run.
+    const Result<QString> finished = finishStoppedAlbum(real.value, options.name, disk);
+    if (refused(finished))
+        return ExitRefused;
+    if (!finished.value.isEmpty())
+        return reportAlbum(withTrailingSeparator(finished.value));
     if (refused(changeFolder(state, real.value)))
         return ExitRefused;
     if (refused(configureAlbum(state, options.name, messages, disk)) || interrupted())
@@ -138,14 +160,14 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     context.programFolder = programFolder;
     context.progress = options.quiet ? nullptr : &progress;
     context.stopRequested = interruptionRequested;
+    context.keepFinishedRecord = true;
     if (refused(generateAlbum(state, context, disk)))
         return ExitRefused;
-    out << state.albumFolder << Qt::endl;
-    return 0;
+    return reportAlbum(state.albumFolder);
 }
 
 int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
-                   QTextStream& err, FileOps& files) {
+                   QTextStream& err, FileOps& files, const DeliverOutput& deliver) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed) {
         err << "photoalbum-make: " << withControlsEscaped(parsed.message) << "\n"
@@ -163,7 +185,7 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
         break;
     }
     try {
-        return makeAlbum(parsed.options, programFolder, out, err, files);
+        return makeAlbum(parsed.options, programFolder, out, err, files, deliver);
     } catch (const std::exception& e) {
         err << "photoalbum-make: " << e.what() << Qt::endl;
         return ExitRefused;

@@ -4,15 +4,24 @@
 #include "platform/FileOps.h"
 
 #include <QTextStream>
+#include <functional>
 
 // Makes the album as the wizard would with the given options: the folder scan,
 // the thumbnail scan when asked, the album folder in copy mode, the titles from
 // the file names, then generation. The run holds the folder's lock from start
 // to end; every change on disk goes through `files`. Returns the process exit
 // status.
+//
+// `deliver` passes what `out` holds on to where it goes and returns 0 or the
+// errno value of the failure; null: `out` is the destination. The album's line
+// counts as reported only once it is delivered.
+using DeliverOutput = std::function<int()>;
 int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStream& out,
-              QTextStream& err, FileOps& files);
+              QTextStream& err, FileOps& files, const DeliverOutput& deliver = nullptr);
 
 // Runs the whole command line: parsing, help, version, making.
 int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
-                   QTextStream& err, FileOps& files);
+                   QTextStream& err, FileOps& files, const DeliverOutput& deliver = nullptr);
+
+// The message for a result line that could not be delivered.
+QString undeliveredOutputMessage(int errnoValue);

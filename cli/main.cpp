@@ -1,6 +1,5 @@
 #include "Interruption.h"
 #include "MakeAlbum.h"
-#include "platform/ErrorText.h"
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
@@ -17,15 +16,18 @@ int main(int argc, char** argv) {
     QString outText;
     QTextStream out(&outText);
     QTextStream err(stderr);
-    int status =
-        runCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err, realFileOps());
-    out.flush();
     // The result line is the program's answer: when it cannot be written, the
     // run has failed, whatever was made.
-    const QByteArray result = toFsBytes(outText);
-    if (const int error = writeAll(STDOUT_FILENO, result.constData(), result.size()); error != 0) {
-        err << "photoalbum-make: не удалось вывести результат на стандартный вывод: "
-            << describeErrno(error) << "." << Qt::endl;
+    const auto deliver = [&] {
+        out.flush();
+        const QByteArray result = toFsBytes(outText);
+        outText.clear();
+        return writeAll(STDOUT_FILENO, result.constData(), result.size());
+    };
+    int status = runCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err,
+                                realFileOps(), deliver);
+    if (const int error = deliver(); error != 0) {
+        err << "photoalbum-make: " << undeliveredOutputMessage(error) << Qt::endl;
         status = 1;
     }
     return status;

@@ -21,10 +21,11 @@ Outcome AlbumFiles::failed(const QString& what, const QString& path, const Outco
     return Outcome::failure(QStringLiteral("%1 «%2»: %3.").arg(what, path, result.message));
 }
 
-Outcome AlbumFiles::write(const QString& path, const QByteArray& bytes) {
+Outcome AlbumFiles::write(const QString& path, const QByteArray& bytes, const QString& original) {
     if (stopRequested())
         return Outcome::failure(QStringLiteral("работа прервана"));
-    const Outcome result = files_.writeFile(path, bytes);
+    const Outcome result = original.isEmpty() ? files_.writeFile(path, bytes)
+                                              : files_.writeFileLike(path, bytes, original);
     if (result)
         made_.append(path);
     return result;
@@ -62,7 +63,8 @@ Outcome AlbumFiles::placePhoto(int k, bool thumbnail, const QString& target,
                                const WebPhotoSet& web) {
     if (state_.webPhotos) {
         const WebPhoto& made = web.photos.at(k - 1);
-        const Outcome written = write(target, thumbnail ? made.thumbnail : made.photo);
+        const Outcome written =
+            write(target, thumbnail ? made.thumbnail : made.photo, state_.photo(k).file);
         if (!written)
             return failed(thumbnail ? QStringLiteral("Не удалось записать миниатюру")
                                     : QStringLiteral("Не удалось записать фотографию"),

@@ -6,7 +6,7 @@ Outcome runCopyMode(AlbumState& state, AlbumFiles& album, const WebPhotoSet& web
     const QChar sep = nativeSeparator();
     const QString finalFolder = state.sourceFolder + state.albumName;
     const QString part = state.sourceFolder + partFolderName();
-    if (const Outcome cleared = clearCopyLeftovers(state.sourceFolder, {}, files); !cleared)
+    if (const Outcome cleared = clearCopyLeftovers(state.sourceFolder, files); !cleared)
         return cleared;
     if (const Outcome made = files.makeFolder(part); !made)
         return AlbumFiles::failed(QStringLiteral("Не удалось создать папку"), part, made);
@@ -22,6 +22,12 @@ Outcome runCopyMode(AlbumState& state, AlbumFiles& album, const WebPhotoSet& web
         result = album.writePages(part + sep);
     if (result.ok && album.stopRequested())
         result = Outcome::failure(QStringLiteral("Работа прервана."));
+    Result<QString> record;
+    if (result.ok) {
+        record = recordFinishedAlbum(part, state.sourceFolder, finalFolder, files);
+        if (!record)
+            result = record;
+    }
     bool published = false;
     if (result.ok) {
         if (const Outcome moved = files.renameNoReplace(part, finalFolder); !moved)
@@ -37,6 +43,8 @@ Outcome runCopyMode(AlbumState& state, AlbumFiles& album, const WebPhotoSet& web
                                         removed);
     }
     if (!result.ok) {
+        if (!record.value.isEmpty())
+            files.removeFile(record.value);
         QString left;
         if (published && !files.renameNoReplace(finalFolder, part))
             left = QStringLiteral(" Не удалось убрать созданную папку «%1».").arg(finalFolder);

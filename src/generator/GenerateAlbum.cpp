@@ -2,6 +2,7 @@
 
 #include "generator/AlbumChecks.h"
 #include "generator/ModeRuns.h"
+#include "steps/InterruptedRun.h"
 
 #include <exception>
 
@@ -23,6 +24,15 @@ Outcome generate(AlbumState& state, const GenerationContext& context, FileOps& f
     return runCopyMode(state, album, web);
 }
 
+Outcome generateAndReport(AlbumState& state, const GenerationContext& context, FileOps& files) {
+    Outcome result = generate(state, context, files);
+    if (result && !context.keepFinishedRecord) {
+        if (const Outcome forgotten = forgetFinishedAlbum(state.albumFolder, files); !forgotten)
+            result.notes.append(forgotten.message);
+    }
+    return result;
+}
+
 } // namespace
 
 const QStringList& navigationImageNames() {
@@ -33,7 +43,7 @@ const QStringList& navigationImageNames() {
 
 Outcome generateAlbum(AlbumState& state, const GenerationContext& context, FileOps& files) {
     try {
-        return generate(state, context, files);
+        return generateAndReport(state, context, files);
     } catch (const std::exception& e) {
         return Outcome::failure(QStringLiteral("Внутренняя ошибка генерации: %1")
                                     .arg(QString::fromLocal8Bit(e.what())));

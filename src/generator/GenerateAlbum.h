@@ -15,6 +15,10 @@ struct GenerationContext {
     // Asked between disk operations; true stops the run, and everything done so
     // far is undone (Ctrl-C in the command-line tool). Null: never stops.
     std::function<bool()> stopRequested;
+    // The record that proves a finished album the run's own stays until the
+    // caller has reported the album and calls forgetFinishedAlbum(): a run
+    // stopped in between is then finished by the same command.
+    bool keepFinishedRecord = false;
 };
 
 // Turns the prepared album state into an album on disk, in copy mode (a new
@@ -23,7 +27,7 @@ struct GenerationContext {
 // it undoes every change, leaves every photo under its own name and says what
 // happened. Copy mode writes the album into a hidden folder of its own and gives
 // it the album's name when it is complete; rename mode keeps a journal in the
-// folder while it works, so that a run cut short can be put back. Every change
+// user's state folder while it works, so that a run cut short can be put back. Every change
 // goes through `files`. The caller holds the source folder's lock (FolderLock)
 // for its whole run. Never throws.
 Outcome generateAlbum(AlbumState& state, const GenerationContext& context, FileOps& files);

@@ -46,14 +46,20 @@ Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
         return plan;
 
     const RenameJournal journal = journalOf(state, plan);
-    const QString journalPath = folder + journalFileName();
+    const QString unchanged =
+        QStringLiteral(" Фотографии не переименованы, папка «%1» осталась без изменений.")
+            .arg(folder);
+    const Result<QString> kept = keptJournalPath(journal.originalFolder);
+    if (!kept)
+        return Outcome::failure(
+            QStringLiteral("Негде записать список переименований: %1.").arg(kept.message) +
+            unchanged);
+    const QString journalPath = kept.value;
     if (const Outcome written = files.writeFileDurably(journalPath, encodeJournal(journal));
         !written) {
         Outcome result =
             AlbumFiles::failed(QStringLiteral("Не удалось записать файл"), journalPath, written);
-        result.message +=
-            QStringLiteral(" Фотографии не переименованы, папка «%1» осталась без изменений.")
-                .arg(folder);
+        result.message += unchanged;
         return result;
     }
 
@@ -73,13 +79,21 @@ Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
     const QString at = now + nativeSeparator();
     if (result.ok)
         result = renamePhotos(plan.renames, at, album);
+    Result<QString> record;
     if (result.ok) {
-        if (const Outcome removed = files.removeFile(at + journalFileName()); !removed)
-            result = AlbumFiles::failed(QStringLiteral("Не удалось убрать файл"),
-                                        at + journalFileName(), removed);
+        record = recordFinishedAlbum(now, journal.originalFolder, journal.albumFolder, files);
+        if (!record)
+            result = record;
+    }
+    if (result.ok) {
+        if (const Outcome removed = files.removeFile(journalPath); !removed)
+            result =
+                AlbumFiles::failed(QStringLiteral("Не удалось убрать файл"), journalPath, removed);
     }
     if (!result.ok) {
-        const Outcome undone = undoJournal(journal, now, files);
+        if (!record.value.isEmpty())
+            files.removeFile(record.value);
+        const Outcome undone = undoJournal(journal, now, journalPath, files);
         result.message +=
             undone ? QStringLiteral(" Все изменения отменены: папка «%1» осталась как была.")
                          .arg(journal.originalFolder)

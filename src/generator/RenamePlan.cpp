@@ -135,7 +135,7 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
         r.from = bareName(r.from, separator);
         targets.insert(nameKey(r.to));
     }
-    QSet<QString> pageNames = {nameKey(QStringLiteral("start.htm")), nameKey(journalFileName())};
+    QSet<QString> pageNames = {nameKey(QStringLiteral("start.htm"))};
     for (int k = 1; k <= state.photoCount(); ++k)
         pageNames.insert(nameKey(QStringLiteral("n%1.htm").arg(k)));
     for (const QString& image : navigationImageNames())

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Every change the program makes on disk goes through this interface, so that
 // tests can fail any single step and check that no photo is lost. The real one
@@ -15,8 +16,10 @@ public:
 
     // Creates one folder; fails when anything of that name exists.
     virtual Outcome makeFolder(const QString& path) = 0;
-    // Copies a file into a new one (nothing of that name may exist) with the
-    // original's permission bits; removes its own partial copy when it fails.
+    // Copies an ordinary file into a new one (nothing of that name may exist)
+    // that no more people may read than the original: its permission bits, less
+    // the group's when the copy's group is another; removes its own partial copy
+    // when it fails.
     virtual Outcome copyFile(const QString& from, const QString& to) = 0;
     // Renames a file or folder; never replaces an existing entry.
     virtual Outcome renameNoReplace(const QString& from, const QString& to) = 0;
@@ -26,10 +29,22 @@ public:
     // The same, and the file and the entry in its folder are on the disk itself
     // (not only in the cache) before it returns.
     virtual Outcome writeFileDurably(const QString& path, const QByteArray& bytes) = 0;
+    // A new file made from a photo: like writeFile, with the permission bits a
+    // copy of `original` would get.
+    virtual Outcome writeFileLike(const QString& path, const QByteArray& bytes,
+                                  const QString& original) = 0;
     // Removes a file, or a link itself (never what it points to).
     virtual Outcome removeFile(const QString& path) = 0;
     // Removes a folder only when it is empty.
     virtual Outcome removeEmptyFolder(const QString& path) = 0;
+    // Removes a folder a stopped run of this program left. It is opened once,
+    // without following a link, and must belong to the user running the program
+    // and hold nothing but ordinary files: the mark (needed unless the folder is
+    // empty) and files whose names `isOwnName` accepts. Those are removed
+    // through the same handle, the mark last, then the empty folder. A failure
+    // says why; nothing is removed from a folder that is not the program's.
+    virtual Outcome removeLeftoverFolder(const QString& path, const QString& markName,
+                                         const std::function<bool(const QString&)>& isOwnName) = 0;
 };
 
 // The real file system.

@@ -3,12 +3,14 @@
 #include "platform/ErrorText.h"
 #include "platform/FsPath.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -86,33 +88,92 @@ int writeAll(int fd, const char* data, qsizetype size) {
 
 namespace {
 
-// Opens without blocking on a pipe and refuses what is not an ordinary file.
-Result<int> openOrdinary(const QString& path, int flags, struct stat& info) {
-    const int fd = ::open(toFsBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | flags);
-    if (fd < 0) {
-        const int error = errno;
-        return Result<int>::failure((flags & O_NOFOLLOW) && error == ELOOP
-                                        ? QStringLiteral("это символическая ссылка")
-                                        : describeErrno(error));
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
     }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    int release() { return std::exchange(fd, -1); }
+};
+
+Result<int> failed(const QString& why) {
+    return Result<int>::failure(why);
+}
+
+// A path handle (O_PATH) reads no byte and wakes no device: a pipe, a tape or
+// /dev/zero in a file's place is refused unopened. A link at the end is refused
+// unless `followLink`, and then followed only when it is the user's own or
+// root's, as the kernel's protected_symlinks does in shared folders.
+Result<int> pathHandle(const QByteArray& path, bool followLink) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray above = slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
+    const Descriptor folder{::open(above.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)};
+    if (folder.fd < 0)
+        return failed(describeErrno(errno));
+    Descriptor handle{
+        ::openat(folder.fd, path.mid(slash + 1).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC)};
+    struct stat link {};
+    if (handle.fd < 0 || ::fstat(handle.fd, &link) != 0)
+        return failed(describeErrno(errno));
+    if (!S_ISLNK(link.st_mode))
+        return Result<int>::of(handle.release());
+    if (!followLink)
+        return failed(QStringLiteral("это символическая ссылка"));
+    if (link.st_uid != ::geteuid() && link.st_uid != 0)
+        return failed(QStringLiteral("это символическая ссылка другого пользователя"));
+    // The target is read from the link just checked, never from one swapped in since.
+    char target[PATH_MAX];
+    const ssize_t size = ::readlinkat(handle.fd, "", target, sizeof target - 1);
+    if (size < 0)
+        return failed(describeErrno(errno));
+    target[size] = '\0';
+    const int followed = ::openat(folder.fd, target, O_PATH | O_CLOEXEC);
+    return followed < 0 ? failed(describeErrno(errno)) : Result<int>::of(followed);
+}
+
+// Without /proc the path is opened once more, and it has to be the file checked.
+Result<int> reopenByPath(const QByteArray& path, int linkFlag, const struct stat& checked) {
+    const int fd =
+        ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | linkFlag);
+    if (fd < 0)
+        return failed(describeErrno(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_dev != checked.st_dev || info.st_ino != checked.st_ino) {
         ::close(fd);
-        return Result<int>::failure(QStringLiteral("это не обычный файл"));
+        return failed(QStringLiteral("файл подменён, пока его открывали"));
     }
     ::fcntl(fd, F_SETFL, O_RDONLY);
     return Result<int>::of(fd);
+}
+
+Result<int> openOrdinary(const QString& path, bool followLink, struct stat& info) {
+    const QByteArray bytes = toFsBytes(path);
+    const Result<int> opened = pathHandle(bytes, followLink);
+    if (!opened)
+        return opened;
+    const Descriptor handle{opened.value};
+    if (::fstat(handle.fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return failed(QStringLiteral("это не обычный файл"));
+    const QByteArray reopen = "/proc/self/fd/" + QByteArray::number(handle.fd);
+    const int fd = ::open(reopen.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd >= 0)
+        return Result<int>::of(fd);
+    if (errno != ENOENT)
+        return failed(describeErrno(errno));
+    return reopenByPath(bytes, followLink ? 0 : O_NOFOLLOW, info);
 }
 
 } // namespace
 
 Result<int> openOrdinaryFile(const QString& path) {
     struct stat info {};
-    return openOrdinary(path, 0, info);
+    return openOrdinary(path, true, info);
 }
 
 Result<QByteArray> readOwnSmallFile(const QString& path, qint64 maxBytes) {
     struct stat info {};
-    const Result<int> opened = openOrdinary(path, O_NOFOLLOW, info);
+    const Result<int> opened = openOrdinary(path, false, info);
     if (!opened)
         return Result<QByteArray>::failure(opened.message);
     const int fd = opened.value;

@@ -46,9 +46,10 @@ int maxPathBytes();
 // by the user the program runs as, and of at most `maxBytes`.
 Result<QByteArray> readOwnSmallFile(const QString& path, qint64 maxBytes);
 
-// An ordinary file opened for reading by its bytes' name (a link to one is
-// followed); anything else, a named pipe or a device included, is refused
-// before a byte is read. The caller closes the descriptor.
+// An ordinary file opened for reading by its bytes' name; anything else, a named
+// pipe or a device included, is refused before it is opened. A link at the end
+// of the path is followed only when it is the user's own or root's. The caller
+// closes the descriptor.
 Result<int> openOrdinaryFile(const QString& path);
 
 // Writes all the bytes to an open file, going on after interrupted or short

@@ -1,6 +1,7 @@
 #include "platform/FolderListing.h"
 
 #include "platform/ErrorText.h"
+#include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
 #include <algorithm>
@@ -16,6 +17,18 @@ bool sameNameIgnoringCase(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0 || a.toUpper() == b.toUpper();
 }
 
+namespace {
+
+bool isForeignLink(const fs::directory_entry& entry) {
+    std::error_code ec;
+    if (!entry.is_symlink(ec))
+        return false;
+    const FileStatus link = linkStatusOf(fromFsPath(entry.path()));
+    return link.isSymlink && link.owner != effectiveUser() && link.owner != 0;
+}
+
+} // namespace
+
 FolderEntries listFolderEntries(const QString& folder, bool withHidden) {
     FolderEntries result;
     QList<std::pair<QString, FolderEntry>> keyed;
@@ -30,7 +43,7 @@ FolderEntries listFolderEntries(const QString& folder, bool withHidden) {
         std::error_code typeEc;
         const bool isFolder = it->is_directory(typeEc);
         const bool isFile = !isFolder && it->is_regular_file(typeEc);
-        keyed.append({name.toUpper(), {name, isFolder, isFile}});
+        keyed.append({name.toUpper(), {name, isFolder, isFile, isForeignLink(*it)}});
     }
     if (ec) {
         result.ok = false;
@@ -52,10 +65,22 @@ FolderEntries listFolderEntries(const QString& folder, bool withHidden) {
 QStringList photoNamesIn(const FolderEntries& listing) {
     QStringList names;
     for (const FolderEntry& entry : listing.entries) {
-        if (entry.isFile && hasJpgExtension(entry.name))
+        if (entry.isFile && !entry.foreignLink && hasJpgExtension(entry.name))
             names.append(entry.name);
     }
     return names;
+}
+
+QStringList foreignLinkNotes(const QString& folder, const FolderEntries& listing) {
+    QStringList notes;
+    for (const FolderEntry& entry : listing.entries) {
+        if (entry.foreignLink && hasJpgExtension(entry.name))
+            notes.append(QStringLiteral("Файл «%1» — символическая ссылка другого пользователя: "
+                                        "программа по таким ссылкам не переходит, в альбом он "
+                                        "не вошёл.")
+                             .arg(withTrailingSeparator(folder) + entry.name));
+    }
+    return notes;
 }
 
 FolderListing listPhotoFiles(const QString& folder) {

@@ -6,10 +6,12 @@
 #include <memory>
 
 // An exclusive hold on a folder for one run: a second program (or a second
-// wizard) that asks for the same folder is refused at once instead of waiting.
-// The hold is on the folder itself, so it stays when the folder is renamed, and
-// the kernel lets it go when the program ends, however it ends. Holds taken
-// again in the same program on the same folder share the first one.
+// wizard) of the same user that asks for the same folder is refused at once
+// instead of waiting. The hold is a lock file in the user's own folder named by
+// the folder's identity, so it stays when the folder is renamed, nobody else
+// can take it, and the kernel lets it go when the program ends, however it
+// ends. Holds taken again in the same program on the same folder share the
+// first one.
 class FolderLock {
 public:
     FolderLock() = default;

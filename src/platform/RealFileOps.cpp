@@ -5,8 +5,11 @@
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
+#include <QFile>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/sendfile.h>
 #include <sys/stat.h>
@@ -89,6 +92,42 @@ bool sameEntry(const EntryFolder& source, const EntryFolder& target) {
            (S_ISDIR(from.st_mode) || from.st_nlink == 1);
 }
 
+// The process's umask, read without changing it (another thread may be
+// creating files); 022 where the kernel does not tell it.
+mode_t processUmask() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return static_cast<mode_t>(mask & 0777);
+            }
+        }
+    }
+    return 022;
+}
+
+// A file made from `original` is first created without the group's bits;
+// they are given only when the new file's group is the original's, so that a
+// photo the owner shares with one group is never opened to another.
+mode_t creationMode(const struct stat& original) {
+    return original.st_mode & 0707;
+}
+
+int shareWithSameGroup(int fd, const struct stat& original) {
+    struct stat made {};
+    if ((original.st_mode & 070) == 0)
+        return 0;
+    if (::fstat(fd, &made) != 0)
+        return errno;
+    if (made.st_gid != original.st_gid)
+        return 0;
+    const mode_t group = original.st_mode & 070 & ~processUmask();
+    return ::fchmod(fd, (made.st_mode & 0707) | group) == 0 ? 0 : errno;
+}
+
 Outcome swapped() {
     return Outcome::failure(
         QStringLiteral("папку, созданную программой, подменили, пока программа с ней работала"));
@@ -120,13 +159,28 @@ Outcome RealFileOps::makeFolder(const QString& path) {
         return same;
     if (::mkdirat(entry.fd(), entry.name().constData(), 0777) != 0)
         return fromErrno(errno);
+    // The identity is taken from a handle on what now has the name: a folder
+    // swapped in after mkdirat is never taken for ours. Ours is empty and the
+    // user's own.
+    const int fd = ::openat(entry.fd(), entry.name().constData(),
+                            O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return swapped();
     struct stat info {};
-    if (::fstatat(entry.fd(), entry.name().constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISDIR(info.st_mode)) {
-        QMutexLocker locker(&mutex_);
-        madeFolders_.insert(entry.folderPath() + '/' + entry.name(),
-                            Identity(info.st_dev, info.st_ino));
+    bool ours = ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid();
+    if (DIR* listing = ours ? ::fdopendir(::dup(fd)) : nullptr) {
+        for (const dirent* item = ::readdir(listing); item && ours; item = ::readdir(listing))
+            ours = std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0;
+        ::closedir(listing);
+    } else {
+        ours = false;
     }
+    ::close(fd);
+    if (!ours)
+        return swapped();
+    QMutexLocker locker(&mutex_);
+    madeFolders_.insert(entry.folderPath() + '/' + entry.name(),
+                        Identity(info.st_dev, info.st_ino));
     return {};
 }
 
@@ -135,36 +189,33 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     // failure is the kernel's own, whichever call (copy_file_range, sendfile,
     // read, write) met it: a full disk is "no space", not "input/output error".
     // A link to a photo is followed when reading: only the copy must be new.
-    const QByteArray source = toFsBytes(from);
-    // Not blocking: a named pipe in a photo's place is refused, not waited on.
-    const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (in < 0)
-        return Outcome::failure(describeErrno(errno));
+    const Result<int> opened = openOrdinaryFile(from);
+    if (!opened)
+        return Outcome::failure(opened.message);
+    const int in = opened.value;
     struct stat info {};
-    const int statError = ::fstat(in, &info) == 0 ? 0 : errno;
-    if (statError != 0 || !S_ISREG(info.st_mode)) {
-        const int error = statError != 0 ? statError : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    if (::fstat(in, &info) != 0) {
+        const int error = errno;
         ::close(in);
         return fromErrno(error);
     }
-    ::fcntl(in, F_SETFL, 0);
     const EntryFolder target(to);
     const Outcome same = checkMadeFolder(target);
     if (!same) {
         ::close(in);
         return same;
     }
-    // The copy keeps the original's permission bits (under the umask), as cp does:
-    // a photo only its owner may read does not become readable by everyone.
     const int out =
         ::openat(target.fd(), target.name().constData(),
-                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, info.st_mode & 0777);
+                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, creationMode(info));
     if (out < 0) {
         const int error = errno;
         ::close(in);
         return fromErrno(error);
     }
-    int error = copyContents(in, out);
+    int error = shareWithSameGroup(out, info);
+    if (error == 0)
+        error = copyContents(in, out);
     if (::close(out) != 0 && error == 0)
         error = errno;
     ::close(in);
@@ -194,11 +245,21 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
     }
     const auto renamed = [&] {
         QMutexLocker locker(&mutex_);
-        if (const auto made = madeFolders_.constFind(sourcePath); made != madeFolders_.constEnd()) {
-            const Identity identity = *made;
-            madeFolders_.remove(sourcePath);
-            madeFolders_.insert(target.folderPath() + '/' + target.name(), identity);
+        const auto made = madeFolders_.constFind(sourcePath);
+        if (made == madeFolders_.constEnd())
+            return Outcome::success();
+        // A folder swapped in between the look and the rename is never left
+        // under the new name: it goes back where it was taken from.
+        const Identity identity = *made;
+        struct stat info {};
+        if (::fstatat(target.fd(), target.name().constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            Identity(info.st_dev, info.st_ino) != identity) {
+            ::renameat2(target.fd(), target.name().constData(), source.fd(),
+                        source.name().constData(), RENAME_NOREPLACE);
+            return swapped();
         }
+        madeFolders_.remove(sourcePath);
+        madeFolders_.insert(target.folderPath() + '/' + target.name(), identity);
         return Outcome::success();
     };
     const auto plainRename = [&] {
@@ -224,15 +285,24 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
     return plainRename();
 }
 
-Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bool durably) {
+Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bool durably,
+                                const QString& original) {
+    struct stat like {};
+    like.st_mode = 0644;
+    like.st_gid = ::getegid();
+    if (!original.isEmpty() && ::stat(toFsBytes(original).constData(), &like) != 0)
+        return fromErrno(errno);
     const EntryFolder target(path);
     if (const Outcome same = checkMadeFolder(target); !same)
         return same;
     const int fd = ::openat(target.fd(), target.name().constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            original.isEmpty() ? like.st_mode : creationMode(like));
     if (fd < 0)
         return fromErrno(errno);
-    int error = writeAll(fd, bytes.constData(), bytes.size());
+    int error = original.isEmpty() ? 0 : shareWithSameGroup(fd, like);
+    if (error == 0)
+        error = writeAll(fd, bytes.constData(), bytes.size());
     if (error == 0 && durably && ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && error == 0)
@@ -246,11 +316,16 @@ Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bo
 }
 
 Outcome RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
-    return writeBytes(path, bytes, false);
+    return writeBytes(path, bytes, false, {});
 }
 
 Outcome RealFileOps::writeFileDurably(const QString& path, const QByteArray& bytes) {
-    return writeBytes(path, bytes, true);
+    return writeBytes(path, bytes, true, {});
+}
+
+Outcome RealFileOps::writeFileLike(const QString& path, const QByteArray& bytes,
+                                   const QString& original) {
+    return writeBytes(path, bytes, false, original);
 }
 
 Outcome RealFileOps::removeEmptyFolder(const QString& path) {
@@ -272,5 +347,74 @@ Outcome RealFileOps::removeFile(const QString& path) {
     // and a folder is never removed as a file.
     if (::unlinkat(entry.fd(), entry.name().constData(), 0) != 0)
         return fromErrno(errno);
+    return {};
+}
+
+Outcome RealFileOps::removeLeftoverFolder(const QString& path, const QString& markName,
+                                          const std::function<bool(const QString&)>& isOwnName) {
+    const EntryFolder entry(path);
+    if (const Outcome same = checkMadeFolder(entry); !same)
+        return same;
+    // Everything below is checked and changed through this one handle: a folder
+    // swapped in under the name meanwhile is not the one emptied.
+    const int folder = ::openat(entry.fd(), entry.name().constData(),
+                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder < 0)
+        return errno == ELOOP || errno == ENOTDIR
+                   ? Outcome::failure(QStringLiteral("это не папка, а ссылка или файл"))
+                   : fromErrno(errno);
+    const auto refuse = [folder](const Outcome& why) {
+        ::close(folder);
+        return why;
+    };
+    struct stat info {};
+    if (::fstat(folder, &info) != 0)
+        return refuse(fromErrno(errno));
+    if (info.st_uid != ::geteuid())
+        return refuse(Outcome::failure(QStringLiteral(
+            "её создала не программа, запущенная этим пользователем: она принадлежит другому")));
+    DIR* listing = ::fdopendir(::dup(folder));
+    if (!listing)
+        return refuse(fromErrno(errno));
+    const QByteArray mark = toFsBytes(markName);
+    QList<QByteArray> names;
+    bool marked = false;
+    QString stranger;
+    for (const dirent* item = ::readdir(listing); item; item = ::readdir(listing)) {
+        const QByteArray name(item->d_name);
+        if (name == "." || name == "..")
+            continue;
+        struct stat file {};
+        const bool ordinary = ::fstatat(folder, item->d_name, &file, AT_SYMLINK_NOFOLLOW) == 0 &&
+                              S_ISREG(file.st_mode);
+        if (!ordinary || (name != mark && !isOwnName(fromFsBytes(name)))) {
+            stranger = fromFsBytes(name);
+            break;
+        }
+        marked = marked || name == mark;
+        if (name != mark)
+            names.append(name);
+    }
+    ::closedir(listing);
+    if (!stranger.isEmpty())
+        return refuse(Outcome::failure(
+            QStringLiteral("в ней есть «%1», а такого программа не создаёт").arg(stranger)));
+    if (!marked && !names.isEmpty())
+        return refuse(Outcome::failure(QStringLiteral("в ней нет отметки программы")));
+    // The mark goes last, so that a stop halfway leaves a folder still known as ours.
+    if (marked)
+        names.append(mark);
+    for (const QByteArray& name : names) {
+        if (::unlinkat(folder, name.constData(), 0) != 0)
+            return refuse(Outcome::failure(
+                QStringLiteral("«%1»: %2").arg(fromFsBytes(name), describeErrno(errno))));
+    }
+    ::close(folder);
+    // Only an empty folder can go, so nothing is lost should another have
+    // taken the name since.
+    if (::unlinkat(entry.fd(), entry.name().constData(), AT_REMOVEDIR) != 0)
+        return fromErrno(errno);
+    QMutexLocker locker(&mutex_);
+    madeFolders_.remove(entry.folderPath() + '/' + entry.name());
     return {};
 }

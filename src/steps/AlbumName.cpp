@@ -1,10 +1,30 @@
 #include "steps/AlbumName.h"
 
 #include "platform/FsPath.h"
+#include "steps/InterruptedRun.h"
 
 namespace {
 // Longest folder name most file systems accept, in bytes of the name's encoding.
 constexpr qsizetype MaxFolderNameBytes = 255;
+
+// Characters a folder name cannot show as typed: C0 and C1 controls, which a
+// terminal obeys, and the bidi controls, which make a name read as another.
+bool isControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x061c || c == 0x200e || c == 0x200f ||
+           (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// The program's own hidden files and folders (journal, album being written, its
+// mark, temporary names) begin or end so. FAT and exFAT ignore letter case and
+// Windows drops trailing dots and spaces: an album named like one of them in any
+// such spelling would look like it to every later run.
+bool isServiceName(const QString& name) {
+    QString stored = name;
+    while (stored.endsWith(QLatin1Char('.')) || stored.endsWith(QLatin1Char(' ')))
+        stored.chop(1);
+    return name.startsWith(QLatin1String(".photoalbum-"), Qt::CaseInsensitive) ||
+           stored.endsWith(temporaryNameSuffix(), Qt::CaseInsensitive);
+}
 } // namespace
 
 Outcome checkAlbumName(const QString& name) {
@@ -15,14 +35,11 @@ Outcome checkAlbumName(const QString& name) {
         return Outcome::failure(QStringLiteral("Недопустимое имя альбома: в нём есть байты, "
                                                "которые не складываются в буквы (не UTF-8). "
                                                "Наберите имя заново."));
-    // The program's own hidden files and folders (journal, album being written,
-    // its mark, temporary names) all begin so: an album of such a name would
-    // look like one of them to every later run.
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
-        name.startsWith(QLatin1String(".photoalbum-")))
+        isServiceName(name))
         return Outcome::failure(QStringLiteral("Недопустимое имя альбома. ") + rules);
     for (const QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
+        if (isControl(c.unicode()) || QStringLiteral("/\\:*?\"<>|").contains(c))
             return Outcome::failure(QStringLiteral("Недопустимое имя альбома. ") + rules);
     }
     if (name.toUtf8().size() > MaxFolderNameBytes)

@@ -7,6 +7,7 @@
 #include "steps/FolderChange.h"
 #include "steps/InterruptedRun.h"
 #include "steps/PhotoChoice.h"
+#include "steps/RenameJournal.h"
 
 QString defaultTypedAlbumName() {
     return QStringLiteral("Мой фотоальбом");
@@ -16,8 +17,8 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
                        FileOps& files) {
     // A folder without photos is refused before anything else, unless an
     // interrupted rename has the photos under names of its own.
-    if (state.folderPhotoCount == 0 &&
-        !linkStatusOf(withTrailingSeparator(state.sourceFolder) + journalFileName()).exists())
+    const Result<QString> journal = keptJournalPath(state.sourceFolder);
+    if (state.folderPhotoCount == 0 && !(journal && linkStatusOf(journal.value).exists()))
         return Outcome::failure(noPhotosMessage());
     // From here on the folder is named by its real path, so that nothing the run
     // changes is reached through a link, and a journal's paths can be checked.
@@ -31,6 +32,7 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
     if (!recovery)
         return Outcome::failure(recovery.message);
     Outcome result;
+    result.notes = recovery.notes;
     const auto failed = [&result](const QString& why) {
         result.ok = false;
         result.message = why;
@@ -56,8 +58,19 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
     }
     if (const Outcome name = checkAlbumName(typedName); !name)
         return failed(name.message);
-    if (const Outcome cleared = clearCopyLeftovers(state.sourceFolder, typedName, files); !cleared)
+    if (const Outcome cleared = clearCopyLeftovers(state.sourceFolder, files); !cleared)
         return failed(cleared.message);
+    // An album a stopped run had finished keeps the name; it is only told.
+    const Result<QString> finished = finishStoppedAlbum(state.sourceFolder, typedName, files);
+    if (!finished)
+        return failed(finished.message);
+    if (!finished.value.isEmpty()) {
+        result.notes.append(QStringLiteral("Альбом «%1» был создан прошлым запуском программы, "
+                                           "прерванным перед самым концом; он готов.")
+                                .arg(finished.value));
+        if (const Outcome forgotten = forgetFinishedAlbum(finished.value, files); !forgotten)
+            result.notes.append(forgotten.message);
+    }
     const FolderEntries listing = listFolderEntries(state.sourceFolder);
     if (!listing)
         return failed(listing.message);
@@ -69,6 +82,7 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
         return failed(noPhotosMessage());
     }
     state.albumName = typedName;
+    result.notes += foreignLinkNotes(state.sourceFolder, listing);
     result.notes += takePhotos(state, photos).notes;
     return result;
 }

@@ -9,7 +9,8 @@
 // unfinished (sourceFolder then is the folder under its first name, and a note
 // says what was done); refuses an empty folder, asks about the default name
 // (answered Yes, "go back": declined), refuses a name that cannot name a
-// folder, takes away an interrupted copy-mode run's own leftovers, then takes
+// folder, takes away an interrupted copy-mode run's own leftovers (and tells of
+// an album a stopped run had finished under that name), then takes
 // the name and takes up to 40 photos. Success: the wizard goes
 // on to the settings window.
 Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink& questions,

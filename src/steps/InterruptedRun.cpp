@@ -26,26 +26,48 @@ bool isAlbumFileName(const QString& name) {
     return pattern.match(name).hasMatch();
 }
 
-Outcome notOurs(const QString& path) {
-    return Outcome::failure(
-        QStringLiteral("В папке есть «%1»: это имя служебной папки программы, но создала её не "
-                       "программа. Уберите или переименуйте её и повторите. Альбом не создан, "
-                       "ничего не изменено.")
-            .arg(path));
-}
-
 QString unusableJournal(const QString& path, const QString& why) {
-    return QStringLiteral("В папке есть «%1» — так называется список переименований прерванного "
-                          "запуска программы, но использовать этот файл нельзя: %2. Файл оставлен "
-                          "на месте, ничего не изменено. Если прошлый запуск программы с этой "
-                          "папкой не прерывался, уберите этот файл и повторите.")
+    return QStringLiteral("Список переименований «%1», оставшийся от прерванного запуска "
+                          "программы, использовать нельзя: %2. Файл оставлен на месте, ничего "
+                          "не изменено.")
         .arg(path, why);
 }
 
-Outcome leftoverStays(const QString& path, const Outcome& why) {
-    return Outcome::failure(
-        QStringLiteral("Не удалось убрать «%1», оставшийся от прерванного прошлого запуска: %2.")
-            .arg(path, why.message));
+// The journal kept for `folder`, when there is one; a failure says why it
+// cannot be used.
+struct KeptJournal : Result<RenameJournal> {
+    QString path;
+    bool found = false;
+    bool cutShort = false;
+};
+KeptJournal keptJournalOf(const QString& folder, const QString& suffixPath = {}) {
+    KeptJournal kept;
+    const Result<QString> path =
+        suffixPath.isEmpty() ? keptJournalPath(folder) : Result<QString>::of(suffixPath);
+    if (!path || !linkStatusOf(path.value).exists())
+        return kept;
+    kept.path = path.value;
+    kept.found = true;
+    const Result<QByteArray> bytes = readOwnSmallFile(path.value, MaxJournalBytes);
+    if (!bytes) {
+        kept.ok = false;
+        kept.message = bytes.message;
+        return kept;
+    }
+    const DecodedJournal journal = decodeJournal(bytes.value);
+    kept.ok = journal.ok;
+    kept.message = journal.message;
+    kept.cutShort = journal.cutShort;
+    kept.value = journal.value;
+    return kept;
+}
+
+// What a finished album's record says, when the folder has a sound one.
+KeptJournal finishedRecordOf(const QString& albumFolder) {
+    const Result<QString> path = finishedRecordPath(albumFolder);
+    if (!path)
+        return {};
+    return keptJournalOf(albumFolder, path.value);
 }
 
 } // namespace
@@ -62,7 +84,8 @@ QString partMarkName() {
     return QStringLiteral(".photoalbum-part-mark");
 }
 
-Outcome undoJournal(const RenameJournal& journal, const QString& folderNow, FileOps& files) {
+Outcome undoJournal(const RenameJournal& journal, const QString& folderNow,
+                    const QString& journalPath, FileOps& files) {
     const auto inodeOf = [&](const QString& name) -> quint64 {
         const FileStatus status = linkStatusOf(inFolder(folderNow, name));
         return status.exists() && !status.isFolder ? status.inode : 0;
@@ -72,7 +95,7 @@ Outcome undoJournal(const RenameJournal& journal, const QString& folderNow, File
             QStringLiteral("Не удалось вернуть прежнее имя: «%1» → «%2»: %3. Ни одна фотография "
                            "не потеряна; список переименований остался в «%4», и следующий "
                            "запуск программы с этой папкой вернёт остальные имена.")
-                .arg(from, to, why.message, inFolder(folderNow, journalFileName())));
+                .arg(from, to, why.message, journalPath));
     };
     for (auto r = journal.renames.crbegin(); r != journal.renames.crend(); ++r) {
         if (inodeOf(r->to) != r->inode)
@@ -98,13 +121,10 @@ Outcome undoJournal(const RenameJournal& journal, const QString& folderNow, File
         if (status.exists() && status.isFile && !files.removeFile(path))
             left.append(QStringLiteral("«%1»").arg(path));
     }
-    QString folder = folderNow;
     if (folderNow == journal.albumFolder && journal.albumFolder != journal.originalFolder) {
         if (const Outcome moved = files.renameNoReplace(folderNow, journal.originalFolder); !moved)
             return stuck(folderNow, journal.originalFolder, moved);
-        folder = journal.originalFolder;
     }
-    const QString journalPath = inFolder(folder, journalFileName());
     if (!files.removeFile(journalPath))
         left.append(QStringLiteral("«%1»").arg(journalPath));
     if (!left.isEmpty())
@@ -117,27 +137,30 @@ Outcome undoJournal(const RenameJournal& journal, const QString& folderNow, File
 Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
     Recovery result;
     result.folder = withoutTrailingSeparator(folder);
-    const QString path = inFolder(result.folder, journalFileName());
-    if (!linkStatusOf(path).exists())
+    const KeptJournal journal = keptJournalOf(result.folder);
+    if (!journal.found) {
+        // Only the user's state folder holds journals the program acts on.
+        const QString planted = inFolder(result.folder, folderJournalName());
+        if (linkStatusOf(planted).exists())
+            result.notes.append(
+                QStringLiteral("В папке есть «%1». Программа не выполняет списков "
+                               "переименований, найденных в папке с фотографиями: файл оставлен "
+                               "как есть.")
+                    .arg(planted));
         return result;
-    // Anyone who could write into the folder could have put a file of this name
-    // there: it is used only when everything in it is what a run here writes.
+    }
     const auto unusable = [&](const QString& why) {
         result.ok = false;
-        result.message = unusableJournal(path, why);
+        result.message = unusableJournal(journal.path, why);
         return result;
     };
-    const Result<QByteArray> bytes = readOwnSmallFile(path, MaxJournalBytes);
-    if (!bytes)
-        return unusable(bytes.message);
-    const DecodedJournal journal = decodeJournal(bytes.value);
     if (!journal && journal.cutShort) {
         // Cut short while it was written: nothing had been changed yet.
-        if (const Outcome removed = files.removeFile(path); !removed) {
+        if (const Outcome removed = files.removeFile(journal.path); !removed) {
             result.ok = false;
             result.message = QStringLiteral("Не удалось убрать неполный список переименований "
                                             "«%1»: %2.")
-                                 .arg(path, removed.message);
+                                 .arg(journal.path, removed.message);
         }
         return result;
     }
@@ -145,7 +168,8 @@ Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
         return unusable(journal.message);
     if (const Outcome checked = checkJournal(journal.value, result.folder); !checked)
         return unusable(checked.message);
-    if (const Outcome undone = undoJournal(journal.value, result.folder, files); !undone) {
+    if (const Outcome undone = undoJournal(journal.value, result.folder, journal.path, files);
+        !undone) {
         result.ok = false;
         result.message = QStringLiteral("Прошлый запуск с папкой «%1» был прерван. %2")
                              .arg(result.folder, undone.message);
@@ -179,62 +203,91 @@ QString renamedFolderOf(const QString& missingFolder, const QString& albumName) 
     const QString expected = withTrailingSeparator(parent.value) + missing.mid(at + 1);
     const QString candidate = withTrailingSeparator(parent.value) + albumName;
     const Result<QString> real = realPath(candidate);
-    if (!real || real.value != candidate)
+    if (!real || real.value != candidate || !linkStatusOf(candidate).isFolder)
         return {};
-    const Result<QByteArray> bytes =
-        readOwnSmallFile(inFolder(candidate, journalFileName()), MaxJournalBytes);
-    if (!bytes)
-        return {};
-    const DecodedJournal journal = decodeJournal(bytes.value);
-    if (!journal || !checkJournal(journal.value, candidate) ||
-        journal.value.originalFolder != expected || journal.value.albumFolder != candidate)
-        return {};
-    return candidate;
+    const auto names = [&](const KeptJournal& record) {
+        return record.ok && record.value.originalFolder == expected &&
+               record.value.albumFolder == candidate;
+    };
+    const KeptJournal journal = keptJournalOf(candidate);
+    if (journal.found && names(journal) && checkJournal(journal.value, candidate))
+        return candidate;
+    return names(finishedRecordOf(candidate)) ? candidate : QString();
 }
 
-Outcome clearCopyLeftovers(const QString& folder, const QString& albumName, FileOps& files) {
+Outcome clearCopyLeftovers(const QString& folder, FileOps& files) {
     const QString part = inFolder(folder, partFolderName());
-    const FileStatus status = linkStatusOf(part);
-    if (status.exists()) {
-        if (!status.isFolder)
-            return notOurs(part);
-        const FolderEntries inside = listFolderEntries(part, true);
-        if (!inside)
-            return Outcome::failure(inside.message + QLatin1Char('.'));
-        bool marked = false;
-        for (const FolderEntry& entry : inside.entries) {
-            marked = marked || (entry.name == partMarkName() && entry.isFile);
-            if (entry.isFolder || (entry.name != partMarkName() && !isAlbumFileName(entry.name)))
-                return notOurs(part);
-        }
-        // An empty folder is removed whoever made it: nothing can be lost.
-        if (!marked && !inside.entries.isEmpty())
-            return notOurs(part);
-        // The mark goes last, so that a stop halfway leaves a folder still known as ours.
-        for (const FolderEntry& entry : inside.entries) {
-            if (entry.name == partMarkName())
-                continue;
-            const QString path = inFolder(part, entry.name);
-            if (const Outcome removed = files.removeFile(path); !removed)
-                return leftoverStays(path, removed);
-        }
-        const QString mark = inFolder(part, partMarkName());
-        if (marked) {
-            if (const Outcome removed = files.removeFile(mark); !removed)
-                return leftoverStays(mark, removed);
-        }
-        if (const Outcome removed = files.removeEmptyFolder(part); !removed)
-            return leftoverStays(part, removed);
-    }
-    // Only inside a real folder of that name: never through a link to elsewhere.
-    if (!albumName.isEmpty() && linkStatusOf(inFolder(folder, albumName)).isFolder) {
-        const QString strayMark = inFolder(inFolder(folder, albumName), partMarkName());
-        if (linkStatusOf(strayMark).isFile) {
-            if (const Outcome removed = files.removeFile(strayMark); !removed)
-                return Outcome::failure(
-                    QStringLiteral("Не удалось убрать «%1», оставшийся от прошлого запуска: %2.")
-                        .arg(strayMark, removed.message));
-        }
-    }
+    if (!linkStatusOf(part).exists())
+        return {};
+    if (const Outcome removed = files.removeLeftoverFolder(part, partMarkName(), isAlbumFileName);
+        !removed)
+        return Outcome::failure(
+            QStringLiteral("Не удалось убрать «%1», оставшуюся от прерванного прошлого запуска: "
+                           "%2. Уберите или переименуйте её и повторите. Исходные фотографии не "
+                           "изменены.")
+                .arg(part, removed.message));
     return {};
+}
+
+Result<QString> recordFinishedAlbum(const QString& albumNow, const QString& sourceFolder,
+                                    const QString& albumFolder, FileOps& files) {
+    const Result<QString> path = finishedRecordPath(albumNow);
+    if (!path)
+        return Result<QString>::failure(
+            QStringLiteral("Не удалось записать отметку о готовом альбоме «%1»: %2")
+                .arg(albumFolder, path.message));
+    // One left by a run whose album was taken apart again says nothing now.
+    if (linkStatusOf(path.value).exists()) {
+        if (const Outcome removed = files.removeFile(path.value); !removed)
+            return Result<QString>::failure(
+                QStringLiteral("Не удалось убрать файл «%1» об альбоме «%2»: %3.")
+                    .arg(path.value, albumFolder, removed.message));
+    }
+    RenameJournal record;
+    record.originalFolder = withoutTrailingSeparator(sourceFolder);
+    record.albumFolder = withoutTrailingSeparator(albumFolder);
+    if (const Outcome written = files.writeFile(path.value, encodeJournal(record)); !written)
+        return Result<QString>::failure(
+            QStringLiteral("Не удалось записать файл «%1» об альбоме «%2»: %3.")
+                .arg(path.value, record.albumFolder, written.message));
+    return path;
+}
+
+Outcome forgetFinishedAlbum(const QString& albumFolder, FileOps& files) {
+    const Result<QString> path = finishedRecordPath(withoutTrailingSeparator(albumFolder));
+    if (!path || !linkStatusOf(path.value).exists())
+        return {};
+    if (const Outcome removed = files.removeFile(path.value); !removed)
+        return Outcome::failure(
+            QStringLiteral("Не удалось убрать файл «%1»: %2.").arg(path.value, removed.message));
+    return {};
+}
+
+Result<QString> finishStoppedAlbum(const QString& folder, const QString& albumName,
+                                   FileOps& files) {
+    const QString source = withoutTrailingSeparator(folder);
+    if (!checkAlbumName(albumName))
+        return {};
+    // Rename mode: the folder is the album, unless its journal is still kept:
+    // then the rename is put back and made again. Copy mode: the album is inside.
+    const KeptJournal renamed = finishedRecordOf(source);
+    const Result<QString> journal = keptJournalPath(source);
+    if (journal && linkStatusOf(journal.value).exists())
+        return {};
+    if (renamed.ok && renamed.found && renamed.value.albumFolder == source &&
+        bareName(source) == albumName)
+        return Result<QString>::of(source);
+    const QString inside = inFolder(source, albumName);
+    const KeptJournal copied = finishedRecordOf(inside);
+    if (!copied.ok || !copied.found || copied.value.originalFolder != source ||
+        copied.value.albumFolder != inside)
+        return {};
+    const QString mark = inFolder(inside, partMarkName());
+    if (linkStatusOf(mark).isFile) {
+        if (const Outcome removed = files.removeFile(mark); !removed)
+            return Result<QString>::failure(
+                QStringLiteral("Не удалось убрать «%1», оставшийся от прошлого запуска: %2.")
+                    .arg(mark, removed.message));
+    }
+    return Result<QString>::of(inside);
 }

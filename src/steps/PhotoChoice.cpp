@@ -140,14 +140,15 @@ Outcome takePhotos(AlbumState& state, const QStringList& names) {
 }
 
 Outcome choosePhotos(AlbumState& state) {
-    const FolderListing listing = listPhotoFiles(state.sourceFolder);
+    const FolderEntries listing = listFolderEntries(state.sourceFolder);
     if (!listing)
         return Outcome::failure(listing.message);
-    if (state.webPhotos)
-        return chooseWebPhotos(state, listing.names);
-    if (state.thumbnails)
-        return choosePairedPhotos(state, listing.names);
-    return takePhotos(state, listing.names);
+    const QStringList names = photoNamesIn(listing);
+    Outcome result = state.webPhotos    ? chooseWebPhotos(state, names)
+                     : state.thumbnails ? choosePairedPhotos(state, names)
+                                        : takePhotos(state, names);
+    result.notes = foreignLinkNotes(state.sourceFolder, listing) + result.notes;
+    return result;
 }
 
 Outcome setThumbnails(AlbumState& state, bool on) {

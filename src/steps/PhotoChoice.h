@@ -18,7 +18,8 @@ bool isThumbnailName(const QString& name);
 // - thumbnails: photos (at most 20) paired with their "-m" thumbnails (at most
 //   20); fails when the counts differ or there are too many thumbnails.
 // - otherwise every photo, up to 40.
-// A limit that leaves photos out is told once, as a note.
+// A limit that leaves photos out is told once, as a note; so is each link of
+// another user that is left out.
 Outcome choosePhotos(AlbumState& state);
 
 // The same list as choosePhotos() from names already listed, for the plain case.

@@ -1,11 +1,15 @@
 #include "steps/RenameJournal.h"
 
+#include "platform/ErrorText.h"
+#include "platform/FileStatus.h"
 #include "platform/FsPath.h"
+#include "platform/UserFolders.h"
 #include "state/AlbumState.h"
 
 #include <QList>
 #include <QPair>
 #include <QRegularExpression>
+#include <cerrno>
 
 namespace {
 
@@ -116,7 +120,31 @@ QPair<QString, QString> splitFolderPath(const QString& path) {
 
 } // namespace
 
-QString journalFileName() {
+namespace {
+
+Result<QString> recordPath(const QString& folder, const QString& suffix) {
+    const FileStatus status = linkStatusOf(folder);
+    if (!status.isFolder)
+        return Result<QString>::failure(status.exists() ? describeErrno(ENOTDIR)
+                                                        : describeErrno(status.error));
+    const Result<QString> records = userStateFolder();
+    if (!records)
+        return records;
+    return Result<QString>::of(withTrailingSeparator(records.value) +
+                               identityName(status.device, status.inode) + suffix);
+}
+
+} // namespace
+
+Result<QString> keptJournalPath(const QString& folder) {
+    return recordPath(folder, QStringLiteral(".journal"));
+}
+
+Result<QString> finishedRecordPath(const QString& albumFolder) {
+    return recordPath(albumFolder, QStringLiteral(".finished"));
+}
+
+QString folderJournalName() {
     return QStringLiteral(".photoalbum-journal");
 }
 

@@ -7,8 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-// What rename mode is about to do to a folder, written into the folder before
-// the first change so that a run cut short at any moment can be put back.
+// What rename mode is about to do to a folder, written into the user's state
+// folder before the first change so that a run cut short at any moment can be
+// put back.
 // Names are stored as their bytes in hexadecimal, so any name comes back as it was.
 struct RenameJournal {
     struct Rename {
@@ -23,8 +24,20 @@ struct RenameJournal {
     QList<Rename> renames;    // in the order they are carried out
 };
 
-// The hidden file the journal is kept in.
-QString journalFileName();
+// Where the journal of a rename of `folder` is kept: the user's state folder,
+// under the folder's identity, which the folder keeps when it takes the album's
+// name. A failure says why there is no such place.
+Result<QString> keptJournalPath(const QString& folder);
+
+// Where the record of an album a run has just finished is kept until the run
+// has reported it, under the album folder's identity: a run stopped between
+// the two finds it again. The record is a journal without entries: the source
+// folder and the album folder.
+Result<QString> finishedRecordPath(const QString& albumFolder);
+
+// A journal found in a photo folder under this name is never acted on: anyone
+// who could write there could have put it there.
+QString folderJournalName();
 
 // The most a journal of 40 photos with thumbnails and the longest names takes.
 inline constexpr qint64 MaxJournalBytes = 1 << 20;

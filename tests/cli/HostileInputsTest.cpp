@@ -13,12 +13,14 @@
 #include "TestPhotos.h"
 #include "generator/GenerateAlbum.h"
 #include "platform/FsPath.h"
+#include "steps/RenameJournal.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
 #include <cerrno>
@@ -27,10 +29,13 @@
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
 #include <memory>
 #include <optional>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <tuple>
@@ -189,6 +194,9 @@ Result runCoreAtRoot(const Case& c) {
             if (!put("/proc/self/uid_map", uid) || !put("/proc/self/gid_map", gid))
                 report("the user namespace cannot be mapped", 77);
         }
+        // The user's own folders, inside the new root, go with the images.
+        ::setenv("XDG_STATE_HOME", "/программа", 1);
+        ::setenv("XDG_RUNTIME_DIR", "/программа", 1);
         if (::chroot(QFile::encodeName(c.source).constData()) != 0 || ::chdir("/") != 0)
             report("chroot is not allowed here", 77);
         QString out;
@@ -220,14 +228,24 @@ Result runCoreAtRoot(const Case& c) {
 Result runProcess(const Case& c) {
     QString program = programFolder() + QStringLiteral("/photoalbum-make");
     QStringList args = c.arguments();
+    QTemporaryDir nobodysFolders;
     if (superUser() && c.needsPermissions) {
-        // The super-user reads and writes everything: the program runs as nobody.
+        // The super-user reads and writes everything: the program runs as
+        // nobody, with state and lock folders nobody can use.
         if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
             return {-1, {}, {}, QStringLiteral("setpriv is needed to drop privileges")};
-        args = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                           QStringLiteral("--clear-groups"), QStringLiteral("--"), program} +
+        ::chmod(QFile::encodeName(nobodysFolders.path()).constData(), 01777);
+        const QString folders = nobodysFolders.path();
+        args = QStringList{QStringLiteral("XDG_STATE_HOME=") + folders,
+                           QStringLiteral("XDG_RUNTIME_DIR=") + folders,
+                           QStringLiteral("setpriv"),
+                           QStringLiteral("--reuid=65534"),
+                           QStringLiteral("--regid=65534"),
+                           QStringLiteral("--clear-groups"),
+                           QStringLiteral("--"),
+                           program} +
                args;
-        program = QStringLiteral("setpriv");
+        program = QStringLiteral("env");
     }
     if (!c.shell.isEmpty()) {
         args = QStringList{QStringLiteral("-c"), c.shell, program} + args;
@@ -247,7 +265,8 @@ QStringList albumProblems(const Case& c, const Result& result) {
     QStringList wanted = {QStringLiteral("start.htm")};
     for (int k = 1; k <= count; ++k) {
         const QString photo = QStringLiteral("n%1.jpg").arg(k);
-        if (fileBytes(album + photo) != c.albumOrder[k - 1])
+        const bool madeForTheWeb = c.extraArguments.contains(QStringLiteral("--web"));
+        if (!madeForTheWeb && fileBytes(album + photo) != c.albumOrder[k - 1])
             problems << photo + QStringLiteral(" does not hold the photo expected there");
         wanted << photo << QStringLiteral("n%1.htm").arg(k);
         if (!fileBytes(album + QStringLiteral("n%1.htm").arg(k)).endsWith("</body></html>\r\n"))
@@ -361,17 +380,59 @@ QString plantSecret(Case& c) {
     return c.root.filePath(QStringLiteral("секрет.txt"));
 }
 
-// A rename journal someone else put into the folder: the run refuses it, names
-// it and why, and keeps it and everything else where it is.
-void plantJournal(Case& c, const QByteArray& lines, const QString& why,
-                  const QString& folder = QString()) {
+// A damaged or hostile journal in the user's own state folder (kept for the
+// source folder): the run refuses it, names it and why, and keeps it and
+// everything else where it is. It goes after the test, so that no later folder
+// of the same identity meets it.
+QString plantJournal(Case& c, const QByteArray& lines, const QString& why,
+                     const QString& folder = QString()) {
     c.photo(QStringLiteral("a.jpg"));
     plantSecret(c);
     const QByteArray path = hexName(folder.isEmpty() ? c.source : folder);
-    c.root.writeFile(QStringLiteral("Поездка/.photoalbum-journal"),
-                     "photoalbum rename journal 1\nfolder " + path + "\nalbum " + path + "\n" +
-                         lines + "end\n");
-    c.expectedTexts = {c.path(QStringLiteral(".photoalbum-journal")), why};
+    const QString kept = keptJournalPath(c.source).value;
+    QFile file(kept);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("photoalbum rename journal 1\nfolder " + path + "\nalbum " + path + "\n" +
+                   lines + "end\n");
+    file.close();
+    c.restore = [kept] { QFile::remove(kept); };
+    c.expectedTexts = {kept, why};
+    return kept;
+}
+
+// A journal found in the photo folder (an archive brings one, or the user
+// writes one) is never acted on: the album is made and the file stays.
+void journalInTheFolder(Case& c, const QString& folder, const QString& album,
+                        const QByteArray& lines = {}) {
+    plantSecret(c);
+    c.photo(QStringLiteral(".photoalbum-journal"), "photoalbum rename journal 1\nfolder " +
+                                                       hexName(folder) + "\nalbum " +
+                                                       hexName(album) + "\n" + lines + "end\n");
+    c.expectedTexts = {c.path(QStringLiteral(".photoalbum-journal")),
+                       QStringLiteral("не выполняет")};
+}
+
+// Folders are swapped in one step, as renameat2(RENAME_EXCHANGE) does.
+void exchange(const QString& a, const QString& b) {
+    ::syscall(SYS_renameat2, AT_FDCWD, QFile::encodeName(a).constData(), AT_FDCWD,
+              QFile::encodeName(b).constData(), RENAME_EXCHANGE);
+}
+
+// Another user's folder that the run must neither write into nor publish nor
+// empty: its file keeps its bytes and place.
+void strangersFolderSwappedIn(Case& c, Kind before) {
+    c.photo(QStringLiteral("a.jpg"));
+    c.root.makeFolder(QStringLiteral("чужая"));
+    c.photo(QStringLiteral("../чужая/файл.txt"), QByteArray("чужое"));
+    const QString part = c.path(QStringLiteral(".photoalbum-part"));
+    const QString strangers = c.root.filePath(QStringLiteral("чужая"));
+    c.faults = [=](FaultyFileOps& ops) {
+        ops.beforeFirst([before](const auto& call) { return call.kind == before; },
+                        [=] { exchange(part, strangers); });
+    };
+    c.mayChangeTree = true;
+    c.noProcessReason = QStringLiteral("only the test process can pause the program halfway");
+    c.expectedTexts = {QStringLiteral("подменили")};
 }
 
 // A link to a place outside the folder appears at `at` (inside the source
@@ -846,36 +907,60 @@ const Row rows[] = {
      }},
     {"JournalIsALinkOutOfTheFolder", Expect::Refused,
      [](Case& c) {
-         plantJournal(c, "", QStringLiteral("ссылка"));
-         QFile::remove(c.path(QStringLiteral(".photoalbum-journal")));
-         QFile::link(c.root.filePath(QStringLiteral("секрет.txt")),
-                     c.path(QStringLiteral(".photoalbum-journal")));
+         const QString kept = plantJournal(c, "", QStringLiteral("ссылка"));
+         QFile::remove(kept);
+         QFile::link(c.root.filePath(QStringLiteral("секрет.txt")), kept);
      }},
     {"JournalOfAnotherUser", Expect::Refused,
      [](Case& c) {
-         plantJournal(c, "", QStringLiteral("другому пользователю"));
-         if (!superUser() ||
-             ::chown(QFile::encodeName(c.path(".photoalbum-journal")), 65534, 65534))
+         const QString kept = plantJournal(c, "", QStringLiteral("другому пользователю"));
+         if (!superUser() || ::chown(QFile::encodeName(kept), 65534, 65534))
              c.noCoreReason = c.noProcessReason =
                  QStringLiteral("giving a file away needs the super-user");
      }},
     // A pipe in the journal's place would hold the run for ever with the folder locked.
     {"JournalIsANamedPipe", Expect::Refused,
      [](Case& c) {
-         plantJournal(c, "", QStringLiteral("не обычный файл"));
          const QByteArray journal =
-             QFile::encodeName(c.path(QStringLiteral(".photoalbum-journal")));
+             QFile::encodeName(plantJournal(c, "", QStringLiteral("не обычный файл")));
          QFile::remove(QFile::decodeName(journal));
-         c.faults = [journal](FaultyFileOps&) { ::mkfifo(journal.constData(), 0600); };
+         ::mkfifo(journal.constData(), 0600);
          c.restore = [journal] { ::unlink(journal.constData()); };
-         c.noProcessReason = QStringLiteral("the folders are compared by reading every file");
+     }},
+    // Nothing found in the photo folder decides what the run changes: a
+    // journal that an archive brought, naming a sibling folder to rename the
+    // photo folder to, and one the user wrote there.
+    {"ArchiveJournalNamingASiblingFolder", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("authorized_keys.jpg"), 1);
+         journalInTheFolder(c, c.root.filePath(QStringLiteral(".ssh")), c.source);
+         c.check = [](const Case& c, QStringList& problems) {
+             if (QFileInfo::exists(c.root.filePath(QStringLiteral(".ssh"))))
+                 problems << QStringLiteral("the photo folder took the journal's name");
+         };
+     }},
+    {"UsersOwnJournalInTheFolder", Expect::Made,
+     [](Case& c) {
+         c.rename = true;
+         c.photo(QStringLiteral("a.jpg"), 1);
+         c.photo(QStringLiteral("n1.jpg"), 2);
+         struct stat n1 {};
+         ::stat(QFile::encodeName(c.path(QStringLiteral("n1.jpg"))).constData(), &n1);
+         const QByteArray inode = QByteArray::number(quint64(n1.st_ino));
+         journalInTheFolder(c, c.source, c.root.filePath(c.albumName),
+                            "rename " + inode + " " + hexName(QStringLiteral("b.jpg")) + " - " +
+                                hexName(QStringLiteral("n1.jpg")) + "\n");
+         c.keptFiles = {QStringLiteral(".photoalbum-journal")};
+     }},
+    // Someone who can only read the folder cannot keep the user's runs out.
+    {"FolderLockedByAnother", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"), 1);
+         const int fd = ::open(QFile::encodeName(c.source).constData(), O_RDONLY | O_DIRECTORY);
+         ::flock(fd, LOCK_EX | LOCK_NB);
+         c.restore = [fd] { ::close(fd); };
      }},
     // A link planted where the run is about to write is never written through.
-    {"LinkPlantedAtTheJournal", Expect::Refused,
-     [](Case& c) {
-         plantLinkBefore(c, true, QStringLiteral(".photoalbum-journal"),
-                         [](const auto& call) { return call.kind == Kind::Write; });
-     }},
     {"LinkPlantedAtAPage", Expect::Refused,
      [](Case& c) {
          plantLinkBefore(c, true, QStringLiteral("n1.htm"), [](const auto& call) {
@@ -919,6 +1004,71 @@ const Row rows[] = {
          };
          c.expectedTexts = {QStringLiteral("ссылка")};
      }},
+    // Another user's folder swapped in for the album being written is never
+    // written into, published or emptied, nor one of the user's own albums.
+    {"StrangersFolderSwappedInBeforeTheMark", Expect::Refused,
+     [](Case& c) { strangersFolderSwappedIn(c, Kind::Write); }},
+    {"StrangersFolderSwappedInBeforeItIsPublished", Expect::Refused,
+     [](Case& c) { strangersFolderSwappedIn(c, Kind::Rename); }},
+    {"LeftoverSwappedWithTheUsersAlbum", Expect::Refused,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"));
+         c.root.makeFolder(QStringLiteral("Поездка/.photoalbum-part"));
+         c.root.makeFolder(QStringLiteral("Поездка/Поход"));
+         c.photo(QStringLiteral(".photoalbum-part/.photoalbum-part-mark"), QByteArray());
+         c.photo(QStringLiteral(".photoalbum-part/n1.jpg"), QByteArray());
+         c.photo(QStringLiteral("Поход/n1.jpg"));
+         c.photo(QStringLiteral("Поход/start.htm"), QByteArray("<html>"));
+         const QString part = c.path(QStringLiteral(".photoalbum-part"));
+         const QString album = c.path(QStringLiteral("Поход"));
+         c.faults = [=](FaultyFileOps& ops) {
+             ops.beforeFirst([](const auto& call) { return call.kind == Kind::RemoveFolder; },
+                             [=] { exchange(part, album); });
+         };
+         c.mayChangeTree = true;
+         c.noProcessReason = QStringLiteral("only the test process can pause the program halfway");
+         c.expectedTexts = {part, QStringLiteral("нет отметки")};
+     }},
+    {"LeftoverOfAnotherUser", Expect::Refused,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"));
+         c.root.makeFolder(QStringLiteral("Поездка/.photoalbum-part"));
+         c.photo(QStringLiteral(".photoalbum-part/.photoalbum-part-mark"), QByteArray());
+         c.photo(QStringLiteral(".photoalbum-part/n1.jpg"), QByteArray("чужое"));
+         const QByteArray part = QFile::encodeName(c.path(QStringLiteral(".photoalbum-part")));
+         if (!superUser() || ::chown(part.constData(), 65534, 65534) != 0)
+             c.noCoreReason = c.noProcessReason =
+                 QStringLiteral("giving a folder away needs the super-user");
+         c.expectedTexts = {QStringLiteral("принадлежит другому")};
+     }},
+    // No copy or web photo lets more people read it than its original does.
+    {"PrivatePhotoStaysPrivateOnTheWeb", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"), 1);
+         ::chmod(QFile::encodeName(c.path(QStringLiteral("a.jpg"))).constData(), 0600);
+         c.extraArguments = {QStringLiteral("--web")};
+         c.check = [](const Case& c, QStringList& problems) {
+             struct stat info {};
+             const QByteArray made = QFile::encodeName(c.albumFolder() + QStringLiteral("/n1.jpg"));
+             if (::stat(made.constData(), &info) != 0 || (info.st_mode & 077) != 0)
+                 problems << QStringLiteral("the web photo is readable by others");
+         };
+     }},
+    {"PhotoSharedWithAnotherGroup", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"), 1);
+         const QByteArray photo = QFile::encodeName(c.path(QStringLiteral("a.jpg")));
+         if (!superUser() || ::chown(photo.constData(), 0, 65534) != 0)
+             c.noCoreReason = c.noProcessReason =
+                 QStringLiteral("giving a file to another group needs the super-user");
+         ::chmod(photo.constData(), 0640);
+         c.check = [](const Case& c, QStringList& problems) {
+             struct stat info {};
+             const QByteArray made = QFile::encodeName(c.albumFolder() + QStringLiteral("/n1.jpg"));
+             if (::stat(made.constData(), &info) != 0 || (info.st_mode & 070) != 0)
+                 problems << QStringLiteral("the copy is readable by its own group");
+         };
+     }},
     {"AlbumNameOfAServiceFolder", Expect::Refused,
      [](Case& c) {
          c.albumName = QStringLiteral(".photoalbum-part");
@@ -956,6 +1106,17 @@ const Row rows[] = {
                                                     "000000002c00000000010001000002024401003b");
          c.photo(QStringLiteral("a.jpg"), gif);
          c.expectedTexts = {c.path(QStringLiteral("a.jpg")), QStringLiteral("повреждён")};
+     }},
+    // A link another user planted is not followed, not even by the super-user.
+    {"LinkOfAnotherUserToASecret", Expect::Made,
+     [](Case& c) {
+         c.photo(QStringLiteral("a.jpg"), 1);
+         const QString link = c.path(QStringLiteral("b.jpg"));
+         QFile::link(plantSecret(c), link);
+         if (::lchown(QFile::encodeName(link).constData(), 65534, 65534) != 0)
+             c.noCoreReason = c.noProcessReason =
+                 QStringLiteral("giving a link away needs the super-user");
+         c.expectedTexts = {link, QStringLiteral("символическая ссылка другого пользователя")};
      }},
     {"StandardOutputIsFull", Expect::Unreported,
      [](Case& c) {

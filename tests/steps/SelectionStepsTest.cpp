@@ -105,7 +105,12 @@ TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
                         QStringLiteral("n2.jpg"), inode(QStringLiteral("n1.jpg.photoalbum-tmp"))},
                        {QStringLiteral("b.jpg"), QString(), QStringLiteral("n1.jpg"),
                         inode(QStringLiteral("n1.jpg"))}};
-    root.writeFile(QStringLiteral("Альбом/") + journalFileName(), encodeJournal(journal));
+    const Result<QString> kept = keptJournalPath(renamed);
+    ASSERT_TRUE(kept.ok) << kept.message.toStdString();
+    QFile keptFile(kept.value);
+    ASSERT_TRUE(keptFile.open(QIODevice::WriteOnly));
+    keptFile.write(encodeJournal(journal));
+    keptFile.close();
 
     // The folder's first name, given relative to the current folder, leads there too.
     const QString current = QDir::currentPath();
@@ -196,6 +201,10 @@ TEST_F(ConfigureAlbum, NamesThatCannotNameAFolderAreRefusedBeforeAnythingChanges
                              QStringLiteral("a|b"),
                              QStringLiteral("a\tb"),
                              QStringLiteral("a\nb"),
+                             QStringLiteral(".PHOTOALBUM-PART"),
+                             QStringLiteral("Дача.jpg.PhotoAlbum-TMP."),
+                             QStringLiteral("a\u202eb"),
+                             QStringLiteral("a\u009bb"),
                              QString(300, QLatin1Char('x'))};
     for (const QString& name : bad) {
         AlbumState before = state;

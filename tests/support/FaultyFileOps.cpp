@@ -132,6 +132,18 @@ Outcome FaultyFileOps::writeFileDurably(const QString& path, const QByteArray& b
                [&] { return inner_.writeFileDurably(path, bytes); });
 }
 
+Outcome FaultyFileOps::writeFileLike(const QString& path, const QByteArray& bytes,
+                                     const QString& original) {
+    return run({Kind::Write, path, {}}, &bytes,
+               [&] { return inner_.writeFileLike(path, bytes, original); });
+}
+
+Outcome FaultyFileOps::removeLeftoverFolder(const QString& path, const QString& markName,
+                                            const std::function<bool(const QString&)>& isOwnName) {
+    return run({Kind::RemoveFolder, path, {}}, nullptr,
+               [&] { return inner_.removeLeftoverFolder(path, markName, isOwnName); });
+}
+
 Outcome FaultyFileOps::removeFile(const QString& path) {
     return run({Kind::Remove, path, {}}, nullptr, [&] { return inner_.removeFile(path); });
 }

@@ -48,7 +48,11 @@ public:
     Outcome writeFile(const QString& path, const QByteArray& bytes) override;
     Outcome writeFileDurably(const QString& path, const QByteArray& bytes) override;
     Outcome removeFile(const QString& path) override;
+    Outcome writeFileLike(const QString& path, const QByteArray& bytes,
+                          const QString& original) override;
     Outcome removeEmptyFolder(const QString& path) override;
+    Outcome removeLeftoverFolder(const QString& path, const QString& markName,
+                                 const std::function<bool(const QString&)>& isOwnName) override;
 
 private:
     Outcome run(const Call& call, const QByteArray* bytes, const std::function<Outcome()>& real);
