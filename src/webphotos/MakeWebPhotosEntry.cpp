@@ -9,7 +9,8 @@
 
 // The entry the program looks up by name (MakeWebPhotosEntryName) after loading
 // this library: every photo made on all cores and handed over in album order,
-// no more photos decoded at once than there are workers.
+// no more photos decoded at once than there are workers, nor more memory taken
+// by the decodes than their shared budget.
 extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& request,
                                                       WebPhotoSet& set) {
     static_assert(std::is_same_v<decltype(&photoalbumMakeWebPhotos), MakeWebPhotosEntry>);

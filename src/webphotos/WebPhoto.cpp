@@ -1,6 +1,8 @@
 #include "webphotos/WebPhoto.h"
 
 #include "platform/FileStatus.h"
+#include "webphotos/DecodeBudget.h"
+#include "webphotos/DecoderWarnings.h"
 #include "webphotos/JpegCheck.h"
 
 #include <QBuffer>
@@ -57,6 +59,24 @@ WebPhoto failedWebPhoto(const QString& original) {
     return result;
 }
 
+namespace {
+
+WebPhoto tooLargeWebPhoto(const QString& original, const JpegFrame& frame, qint64 mib) {
+    WebPhoto result;
+    result.ok = false;
+    result.message = QStringLiteral("Файл фотографии «%1» слишком велик (%2×%3 точек): чтобы "
+                                    "подготовить его для WEB, нужно %4 МБ памяти, а можно не "
+                                    "больше %5 МБ. Альбом не создан, ничего не изменено.")
+                         .arg(original)
+                         .arg(frame.width)
+                         .arg(frame.height)
+                         .arg(mib)
+                         .arg(DecodeBudgetMiB);
+    return result;
+}
+
+} // namespace
+
 WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool withThumbnail) {
     // Opened by the name's bytes, so that a name that is not UTF-8 opens too,
     // and read as a stream: a huge file costs no memory.
@@ -68,11 +88,13 @@ WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool wi
         ::close(fd.value);
         return failedWebPhoto(original);
     }
-    if (!isCompleteJpeg(file) || !file.seek(0))
+    const std::optional<JpegFrame> frame = completeJpegFrame(file);
+    if (!frame || !file.seek(0))
         return failedWebPhoto(original);
     QImageReader reader(&file, "jpg");
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
+    DecoderWarnings warnings;
     const QSize stored = reader.size();
     if (!stored.isValid())
         return failedWebPhoto(original);
@@ -80,9 +102,14 @@ WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool wi
     const QSize upright = sideways ? stored.transposed() : stored;
     const QSize photoSize = fitted(upright, WebPhotoSize);
     // The decoder scales before it turns the picture upright.
-    reader.setScaledSize(sideways ? photoSize.transposed() : photoSize);
+    const QSize scaledSize = sideways ? photoSize.transposed() : photoSize;
+    const qint64 mib = decodeMiB(*frame, scaledSize);
+    if (mib > DecodeBudgetMiB)
+        return tooLargeWebPhoto(original, *frame, mib);
+    const QSemaphoreReleaser share = takeDecodeShare(int(mib));
+    reader.setScaledSize(scaledSize);
     QImage photo = reader.read();
-    if (photo.isNull())
+    if (photo.isNull() || warnings.seen())
         return failedWebPhoto(original);
     if (photo.size() != photoSize)
         photo = photo.scaled(photoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

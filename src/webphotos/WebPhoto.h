@@ -14,7 +14,9 @@ inline constexpr QSize WebThumbnailSize(150, 105);
 // Decodes the original once, at a reduced size, turned upright by its EXIF
 // orientation; scales it to fit WebPhotoSize (never enlarged) and centres it on a
 // canvas of exactly that size in the background colour; with a thumbnail does the
-// same at WebThumbnailSize from the same decode. A failure names the file.
+// same at WebThumbnailSize from the same decode. A failure names the file; so
+// does the refusal of a photo whose decoding would take more memory than all
+// decodes together may (DecodeBudgetMiB), before it is decoded.
 // Exported beside the library's entry for the tests, which link the library.
 Q_DECL_EXPORT WebPhoto makeWebPhoto(const QString& original, const QColor& background,
                                     bool withThumbnail);

@@ -1,17 +1,20 @@
 #include "DiskContents.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
+#include "TestPhotos.h"
 #include "platform/FsPath.h"
 #include "webphotos/WebPhoto.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QTextStream>
 #include <QTransform>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/resource.h>
 #include <tuple>
 
 namespace {
@@ -75,6 +78,7 @@ TEST(WebPhotos, UprightFittedLetterboxedAndPagesAsWithout) {
         QSize upright;
         int orientation;
         QSize shown, thumbnail; // the picture on the 600x410 and the 150x105 canvas
+        QByteArray broken = {}; // a photo that cannot be made, in a folder of its own
     };
     const QList<Case> cases = {
         {"a landscape.jpg", {1200, 600}, 0, {600, 300}, {150, 75}},
@@ -84,32 +88,40 @@ TEST(WebPhotos, UprightFittedLetterboxedAndPagesAsWithout) {
         {"e exif 3.jpg", {1000, 500}, 3, {600, 300}, {150, 75}},
         {"f exif 6.jpg", {400, 800}, 6, {205, 410}, {52, 105}},
         {"g exif 8.jpg", {400, 800}, 8, {205, 410}, {52, 105}},
-        {"h corrupt.jpg", {}, 0, {}, {}},
+        {"h corrupt.jpg", {}, 0, {}, {}, "\xFF\xD8 broken"},
+        {"i scan cut short.jpg", {}, 0, {}, {}, cutShort(makeJpeg(1, 640, 480))},
+        {"j progressive, cut short.jpg", {}, 0, {}, {}, cutShort(makeProgressiveJpeg(2, 640, 480))},
     };
     // The same photos, each with an "-m" file, which a web album leaves alone.
     TestFolder dir;
-    for (const QString folder : {"web", "plain", "broken"}) {
-        dir.makeFolder(folder);
-        for (const Case& c : cases) {
+    const auto brokenFolder = [](const Case& c) { return QStringLiteral("broken ") + c.file[0]; };
+    for (const Case& c : cases) {
+        const bool broken = !c.broken.isEmpty();
+        for (const QString& folder :
+             broken ? QStringList{brokenFolder(c)} : QStringList{"web", "plain"}) {
+            dir.makeFolder(folder);
             const QString name = folder + "/" + c.file;
-            const bool corrupt = c.upright.isEmpty();
-            if (corrupt != (folder == "broken"))
-                continue;
-            dir.writeFile(name, corrupt ? "\xFF\xD8 broken" : cameraJpeg(c.upright, c.orientation));
+            dir.writeFile(name, broken ? c.broken : cameraJpeg(c.upright, c.orientation));
             dir.writeFile(QString(name).insert(name.size() - 4, "-m"), "not a picture");
         }
     }
     const auto before = treeSnapshot(dir.path());
     ASSERT_EQ(make(dir, "web", {"--web", "--thumbnails"}).status, 0);
     ASSERT_EQ(make(dir, "plain", {"--thumbnails"}).status, 0);
-    // A photo that cannot be decoded refuses the album before anything is written
-    // (without thumbnails, titles come from the names: the "-m" files stay out).
-    const ToolRun refused = make(dir, "broken", {"--web"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains(dir.filePath("broken/h corrupt.jpg»")))
-        << refused.err.toStdString();
+    // A photo that cannot be decoded, or whose decoder finds data missing, refuses
+    // the album before anything is written (without thumbnails, titles come from
+    // the names: the "-m" files stay out).
+    for (const Case& c : cases) {
+        if (c.broken.isEmpty())
+            continue;
+        const ToolRun refused = make(dir, brokenFolder(c), {"--web"});
+        EXPECT_EQ(refused.status, 1) << c.file;
+        EXPECT_TRUE(
+            refused.err.contains(dir.filePath(brokenFolder(c) + "/" + c.file) + "» повреждён"))
+            << refused.err.toStdString();
+    }
 
-    for (int k = 1; k < cases.size(); ++k) {
+    for (int k = 1; cases[k - 1].broken.isEmpty(); ++k) { // the broken rows come last
         const Case& c = cases[k - 1];
         SCOPED_TRACE(c.file);
         for (const auto& [name, size, shown] : {std::tuple{"n%1.jpg", QSize(600, 410), c.shown},
@@ -142,10 +154,33 @@ TEST(WebPhotos, UprightFittedLetterboxedAndPagesAsWithout) {
         if (it.key().startsWith("web/Лето/") && it.key().endsWith(".htm")) {
             EXPECT_EQ(it.value(), made.value("plain" + it.key().mid(3))) << it.key().toStdString();
         }
-        it = it.key().contains("/Лето") ? after.erase(it) : std::next(it);
+        const bool made = it.key().startsWith("web/Лето") || it.key().startsWith("plain/Лето");
+        it = made ? after.erase(it) : std::next(it);
     }
     EXPECT_EQ(after, before);
     EXPECT_EQ(dir.entries("web/Лето").size(), 3 + 1 + 3 * 7);
+}
+
+// A few hundred bytes whose header claims 30000x30000 pixels, progressive: its
+// decoding would take gigabytes. It is refused before, and the program stays small.
+TEST(WebPhotos, PhotoTooLargeToDecodeIsRefusedBeforeDecoding) {
+    TestFolder dir;
+    QByteArray bomb = makeProgressiveJpeg(1, 8, 8);
+    bomb.replace(bomb.indexOf("\xFF\xC2") + 5, 4, QByteArray::fromHex("75307530"));
+    dir.makeFolder("bomb");
+    dir.writeFile("bomb/huge.jpg", bomb);
+    const auto before = treeSnapshot(dir.path());
+    QProcess tool;
+    tool.start(programFolder() + "/photoalbum-make", {"--web", "-n", "Лето", dir.filePath("bomb")});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    EXPECT_EQ(tool.exitCode(), 1);
+    const QString err = QString::fromUtf8(tool.readAllStandardError());
+    EXPECT_TRUE(err.contains(dir.filePath("bomb/huge.jpg") + "» слишком велик"))
+        << err.toStdString();
+    EXPECT_LT(children.ru_maxrss, 1 << 20); // kilobytes
+    EXPECT_EQ(treeSnapshot(dir.path()), before);
 }
 
 // A name from an old Windows archive is no UTF-8: the photo is read by its bytes.

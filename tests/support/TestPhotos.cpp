@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QStringList>
 
 QByteArray makeJpeg(int seed, int width, int height) {
@@ -16,6 +17,21 @@ QByteArray makeJpeg(int seed, int width, int height) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPEG", 80);
     return bytes;
+}
+
+QByteArray makeProgressiveJpeg(int seed, int width, int height) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(QImage::fromData(makeJpeg(seed, width, height)));
+    return bytes;
+}
+
+QByteArray cutShort(const QByteArray& jpeg) {
+    const qsizetype scan = jpeg.lastIndexOf("\xFF\xDA");
+    return jpeg.left(scan + (jpeg.size() - scan) / 2) + "\xFF\xD9";
 }
 
 void writePhotos(const TestFolder& folder, const QStringList& names) {

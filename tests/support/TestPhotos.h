@@ -11,6 +11,13 @@ class TestFolder;
 // has bytes of its own.
 QByteArray makeJpeg(int seed, int width = 64, int height = 48);
 
+// The same photo written progressively, in scans of growing detail.
+QByteArray makeProgressiveJpeg(int seed, int width = 64, int height = 48);
+
+// The photo with its last scan cut in half and closed with the end-of-image
+// marker: whole in its structure, short of data.
+QByteArray cutShort(const QByteArray& jpeg);
+
 // Writes photos with the given names into the folder (relative to it).
 void writePhotos(const TestFolder& folder, const QStringList& names);
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "webphotos/JpegCheck.h"
+
+#include <QSemaphoreReleaser>
+#include <QSize>
+#include <QtGlobal>
+
+// The memory the decodes under way may take together, whatever the number of
+// cores: with what the program itself takes, a run stays under a gigabyte, and a
+// 200-megapixel progressive photo still fits.
+inline constexpr int DecodeBudgetMiB = 720;
+
+// The memory, in MiB rounded up, that decoding the frame at the reduced size
+// asked of the decoder takes at most.
+qint64 decodeMiB(const JpegFrame& frame, const QSize& scaledSize);
+
+// Takes the decode's share of the budget, waiting until it is free, for as long
+// as the releaser lives. The share is at most DecodeBudgetMiB.
+[[nodiscard]] QSemaphoreReleaser takeDecodeShare(int mib);
