@@ -92,9 +92,9 @@ bool sameEntry(const EntryFolder& source, const EntryFolder& target) {
            (S_ISDIR(from.st_mode) || from.st_nlink == 1);
 }
 
-// The process's umask, read without changing it (another thread may be
+// The process's umask, read once without changing it (another thread may be
 // creating files); 022 where the kernel does not tell it.
-mode_t processUmask() {
+mode_t readUmask() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly)) {
         for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
@@ -107,6 +107,11 @@ mode_t processUmask() {
         }
     }
     return 022;
+}
+
+mode_t processUmask() {
+    static const mode_t mask = readUmask();
+    return mask;
 }
 
 // A file made from `original` is first created without the group's bits;

@@ -15,6 +15,7 @@ AboutBox::AboutBox(Wizard& wizard) : WizardWindow(wizard, QString(), true) {
     auto* iconLabel = new QLabel(this);
     iconLabel->setPixmap(applicationIcon().pixmap(48, 48));
     iconLabel->setFixedSize(52, 52);
+    iconLabel->setAccessibleName(tr("Значок программы"));
 
     titleLabel = makeHeading(this, QString(), 4);
     QLabel* version = makeLabel(this, QStringLiteral("Version 1.0"));

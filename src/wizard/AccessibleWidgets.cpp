@@ -1,7 +1,10 @@
 #include "wizard/AccessibleWidgets.h"
 
+#include "wizard/ColourBar.h"
+
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QFrame>
 
 namespace {
 
@@ -43,11 +46,59 @@ private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A colour bar is heard as a slider whose value is its colour component, not as
+// a scroll bar counting down from the top.
+class ColourBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ColourBarAccessible(ColourBar* bar) : QAccessibleWidget(bar, QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return QString::number(bar()->component());
+        return QAccessibleWidget::text(kind);
+    }
+    QVariant currentValue() const override { return bar()->component(); }
+    void setCurrentValue(const QVariant& value) override { bar()->setComponent(value.toInt()); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    ColourBar* bar() const { return static_cast<ColourBar*>(widget()); }
+};
+
+// A line only divides the window: a screen reader passes it by rather than
+// stopping at an unnamed frame.
+class LineAccessible : public QAccessibleWidget {
+public:
+    explicit LineAccessible(QWidget* line) : QAccessibleWidget(line, QAccessible::Separator) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State hidden = QAccessibleWidget::state();
+        hidden.invisible = true;
+        return hidden;
+    }
+};
+
+bool isLine(QObject* object) {
+    const QFrame::Shape shape = static_cast<QFrame*>(object)->frameShape();
+    return shape == QFrame::HLine || shape == QFrame::VLine;
+}
+
 QAccessibleInterface* wizardWidgetFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("WizardWindow"))
         return new WindowAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("DriveList"))
         return new DriveListAccessible(static_cast<QComboBox*>(object));
+    if (className == QLatin1String("ColourBar"))
+        return new ColourBarAccessible(static_cast<ColourBar*>(object));
+    if (className == QLatin1String("QFrame") && isLine(object))
+        return new LineAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 

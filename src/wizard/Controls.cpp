@@ -61,9 +61,13 @@ QFrame* makeLine(QWidget* parent, Qt::Orientation orientation) {
 
 QLabel* makeHeading(QWidget* parent, const QString& text, int pointSizeDelta) {
     QLabel* label = makeLabel(parent, text);
-    QFont font = label->font();
+    useHeadingFont(label, pointSizeDelta);
+    return label;
+}
+
+void useHeadingFont(QWidget* control, int pointSizeDelta) {
+    QFont font = control->font();
     font.setBold(true);
     font.setPointSize(font.pointSize() + pointSizeDelta);
-    label->setFont(font);
-    return label;
+    control->setFont(font);
 }

@@ -25,3 +25,4 @@ QPushButton* makeButton(QWidget* parent, const QString& caption);
 QFrame* makeLine(QWidget* parent, Qt::Orientation orientation);
 // A label for headings: larger and bold.
 QLabel* makeHeading(QWidget* parent, const QString& text, int pointSizeDelta);
+void useHeadingFont(QWidget* control, int pointSizeDelta);

@@ -62,22 +62,25 @@ Outcome FolderList::fill(const QString& folder) {
     clear();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const QString indentStep = QStringLiteral("  ");
-    int depth = 0;
-    for (const QString& step : chain) {
-        auto* item = new QListWidgetItem(openIcon, indentStep.repeated(depth) + displayName(step));
-        item->setData(PathRole, step);
+    // The blanks only show the depth; a screen reader hears the bare name and
+    // the level.
+    const auto addLine = [this](const QIcon& icon, const QString& name, int depth,
+                                const QString& path) {
+        auto* item = new QListWidgetItem(icon, QStringLiteral("  ").repeated(depth) + name);
+        item->setData(Qt::AccessibleTextRole, name);
+        item->setData(Qt::AccessibleDescriptionRole, tr("уровень %1").arg(depth + 1));
+        item->setData(PathRole, path);
         addItem(item);
-        ++depth;
-    }
+    };
+    int depth = 0;
+    for (const QString& step : chain)
+        addLine(openIcon, displayName(step), depth++, step);
     const int currentRow = count() - 1;
     const QString base = QDir(folder).absolutePath();
     for (const FolderEntry& entry : listing.entries) {
-        if (!entry.isFolder)
-            continue;
-        auto* item = new QListWidgetItem(closedIcon, indentStep.repeated(depth) + entry.name);
-        item->setData(PathRole, QDir::toNativeSeparators(QDir(base).filePath(entry.name)));
-        addItem(item);
+        if (entry.isFolder)
+            addLine(closedIcon, entry.name, depth,
+                    QDir::toNativeSeparators(QDir(base).filePath(entry.name)));
     }
     setCurrentRow(currentRow);
     return {};

@@ -2,8 +2,11 @@
 
 #include "generator/GenerateAlbum.h"
 #include "generator/PageText.h"
+#include "platform/FolderListing.h"
+#include "wizard/ColourBar.h"
 #include "wizard/Controls.h"
 #include "wizard/Desktop.h"
+#include "wizard/FittedLabel.h"
 #include "wizard/InputBlock.h"
 #include "wizard/LabelProgress.h"
 #include "wizard/PhotoView.h"
@@ -20,26 +23,9 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
-
-QScrollBar* makeColourBar(QWidget* parent) {
-    auto* bar = new QScrollBar(Qt::Vertical, parent);
-    bar->setMinimum(0);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setMinimumHeight(200);
-    // The arrow keys move a bar that has the focus.
-    bar->setFocusPolicy(Qt::StrongFocus);
-    return bar;
-}
-
-// The bars run the other way round from the colour: the top is full intensity.
-constexpr int mirrored(int value) {
-    return 255 - value;
-}
 
 // How many progress captions generation shows: in copy mode one per copied
 // photo, one per index row and one per photo page; in rename mode the photos
@@ -47,6 +33,15 @@ constexpr int mirrored(int value) {
 int captionCount(const AlbumState& album) {
     return (album.keepSourceFolder ? 3 : 2) * album.photoCount() +
            (album.webPhotos ? album.photoCount() : 0);
+}
+
+// The names in a folder, hidden ones included: a stopped run that leaves those
+// of the source folder as they were has changed nothing a user could find.
+QStringList namesIn(const QString& folder) {
+    QStringList names;
+    for (const FolderEntry& entry : listFolderEntries(folder, true).entries)
+        names.append(entry.name);
+    return names;
 }
 
 } // namespace
@@ -83,19 +78,18 @@ void GenerationWindow::build() {
 
 GenerationWindow::Decor GenerationWindow::createControls() {
     Decor decor;
-    albumNameLabel = makeHeading(this, QString(), 4);
+    albumNameLabel = new FittedLabel(this);
+    useHeadingFont(albumNameLabel, 4);
     // A long album name wraps at its blanks and never widens the window.
     albumNameLabel->setWordWrap(true);
-    QSizePolicy headingPolicy = albumNameLabel->sizePolicy();
-    headingPolicy.setHorizontalPolicy(QSizePolicy::Ignored);
-    albumNameLabel->setSizePolicy(headingPolicy);
     decor.subtitle = makeHeading(this, QStringLiteral("Фотоальбом"), 2);
     decor.listHeading = makeHeading(this, QStringLiteral("Список"), 1);
     decor.descriptionHeading = makeHeading(this, QStringLiteral("Краткая справка"), 1);
     decor.barsCaption = makeLabel(this, QStringLiteral("Крас-Зел-Син"));
     decor.backgroundCaption = makeLabel(this, QStringLiteral("Выбери       фон"));
-    firstTitleLabel = makeLabel(this, QString());
-    secondTitleLabel = makeLabel(this, QString());
+    // The titles keep to the width of the pictures under them.
+    firstTitleLabel = new FittedLabel(this);
+    secondTitleLabel = new FittedLabel(this);
     statusLabel = makeLabel(this, QString());
     statusLabel->setWordWrap(true);
     statusLabel->setMinimumHeight(4 * statusLabel->fontMetrics().lineSpacing());
@@ -115,9 +109,9 @@ GenerationWindow::Decor GenerationWindow::createControls() {
     descriptionEdit =
         new QPlainTextEdit(QStringLiteral("Этот альбом показывает и рассказывает о ...\n"), this);
     descriptionEdit->setTabChangesFocus(true);
-    redBar = makeColourBar(this);
-    greenBar = makeColourBar(this);
-    blueBar = makeColourBar(this);
+    redBar = new ColourBar(this);
+    greenBar = new ColourBar(this);
+    blueBar = new ColourBar(this);
     createButton = makeButton(this, QStringLiteral("&Создать"));
     stopButton = makeButton(this, QStringLiteral("&Прервать"));
     stopButton->setVisible(false);
@@ -168,15 +162,19 @@ void GenerationWindow::nameControls(const Decor& decor) {
     });
     // Until the album fills them in, the album-name label and the status label
     // show their own names.
-    albumNameLabel->setText(albumNameLabel->objectName());
+    albumNameLabel->setFullText(albumNameLabel->objectName());
     statusLabel->setText(statusLabel->objectName());
 
     decor.descriptionHeading->setBuddy(descriptionEdit);
     redBar->setAccessibleName(QStringLiteral("Красный"));
     greenBar->setAccessibleName(QStringLiteral("Зелёный"));
     blueBar->setAccessibleName(QStringLiteral("Синий"));
+    for (ColourBar* bar : {redBar, greenBar, blueBar})
+        bar->setAccessibleDescription(decor.backgroundCaption->text().simplified());
     colourEdit->setAccessibleName(QStringLiteral("Цвет"));
     progressBar->setAccessibleName(QStringLiteral("Ход генерации"));
+    firstPreview->setAccessibleName(tr("Первое фото"));
+    secondPreview->setAccessibleName(tr("Второе фото"));
 }
 
 void GenerationWindow::layOut(const Decor& decor) {
@@ -240,7 +238,7 @@ void GenerationWindow::orderTabs() {
 
 void GenerationWindow::wireHandlers() {
     wire(descriptionEdit, &QPlainTextEdit::textChanged, &GenerationWindow::onDescriptionEdited);
-    for (QScrollBar* bar : {redBar, greenBar, blueBar})
+    for (ColourBar* bar : {redBar, greenBar, blueBar})
         wire(bar, &QScrollBar::valueChanged, [this, bar] { onColourBarMoved(bar); });
     wire(colourEdit, &QLineEdit::textEdited, &GenerationWindow::onColourTyped);
     // Whatever was left half typed gives way to the colour in force.
@@ -252,19 +250,17 @@ void GenerationWindow::wireHandlers() {
 
 void GenerationWindow::load() {
     const AlbumState& album = state();
-    albumNameLabel->setText(album.albumName);
+    albumNameLabel->setFullText(album.albumName);
     // An album of one photo shows an empty second place.
-    firstTitleLabel->setText(album.photos.value(0).title);
-    secondTitleLabel->setText(album.photos.value(1).title);
+    firstTitleLabel->setFullText(album.photos.value(0).title);
+    secondTitleLabel->setFullText(album.photos.value(1).title);
     // An empty file name leaves the new picture empty.
     firstPreview->showFile(album.photos.value(0).file);
     secondPreview->showFile(album.photos.value(1).file);
     descriptionEdit->setPlainText(toBoxText(album.description));
-    for (QScrollBar* bar : {redBar, greenBar, blueBar})
-        bar->setMaximum(255);
-    redBar->setValue(mirrored(album.backgroundRed));
-    greenBar->setValue(mirrored(album.backgroundGreen));
-    blueBar->setValue(mirrored(album.backgroundBlue));
+    redBar->setComponent(album.backgroundRed);
+    greenBar->setComponent(album.backgroundGreen);
+    blueBar->setComponent(album.backgroundBlue);
     showBackground();
     statusLabel->setText(QString());
 }
@@ -273,15 +269,15 @@ void GenerationWindow::onDescriptionEdited() {
     state().description = toAlbumText(descriptionEdit->toPlainText());
 }
 
-void GenerationWindow::onColourBarMoved(QScrollBar* bar) {
+void GenerationWindow::onColourBarMoved(ColourBar* bar) {
     AlbumState& album = state();
     // Only the moved bar is read; the other components come from the album.
     if (bar == redBar)
-        album.backgroundRed = mirrored(bar->value());
+        album.backgroundRed = bar->component();
     else if (bar == greenBar)
-        album.backgroundGreen = mirrored(bar->value());
+        album.backgroundGreen = bar->component();
     else
-        album.backgroundBlue = mirrored(bar->value());
+        album.backgroundBlue = bar->component();
     showBackground();
 }
 
@@ -305,9 +301,9 @@ void GenerationWindow::onColourTyped() {
     // Each bar takes its component as if it had been moved, so the album and
     // the window follow through the bars' own handler.
     const QScopedValueRollback typing(typingColour_, true);
-    redBar->setValue(mirrored((rgb >> 16) & 0xFF));
-    greenBar->setValue(mirrored((rgb >> 8) & 0xFF));
-    blueBar->setValue(mirrored(rgb & 0xFF));
+    redBar->setComponent((rgb >> 16) & 0xFF);
+    greenBar->setComponent((rgb >> 8) & 0xFF);
+    blueBar->setComponent(rgb & 0xFF);
 }
 
 void GenerationWindow::onCreate() {
@@ -315,6 +311,7 @@ void GenerationWindow::onCreate() {
     if (wizard().busy())
         return;
     AlbumState& album = state();
+    const QStringList namesBefore = namesIn(album.sourceFolder);
     Outcome result;
     {
         const InputBlock busy(wizard(), stopButton);
@@ -322,8 +319,9 @@ void GenerationWindow::onCreate() {
         progressBar->setValue(0);
         progressBar->setVisible(true);
         stopPressed_ = false;
+        // The focus stays where it was, so a second Enter on «Создать» stops
+        // nothing; «Прервать» is one Shift+Tab away.
         stopButton->setVisible(true);
-        stopButton->setFocus();
         LabelProgress progress(*statusLabel, *progressBar, desktop());
         GenerationContext context;
         context.programFolder = wizard().programFolder();
@@ -334,9 +332,13 @@ void GenerationWindow::onCreate() {
         createButton->setFocus();
     }
     if (!result.ok) {
-        // Nothing was lost; the user can set things right and press again.
-        statusLabel->setText(toBoxText(result.message));
-        desktop().inform(result.message);
+        // Nothing was lost; the user can set things right and press again. A
+        // stop the user asked for is no failure once the run has put all back.
+        const QString message = stopPressed_ && namesIn(album.sourceFolder) == namesBefore
+                                    ? tr("Создание альбома прервано. Ничего не изменено.")
+                                    : result.message;
+        statusLabel->setText(toBoxText(message));
+        desktop().inform(message);
         return;
     }
     showResult();

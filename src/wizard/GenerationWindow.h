@@ -2,13 +2,14 @@
 
 #include "wizard/WizardWindow.h"
 
+class ColourBar;
+class FittedLabel;
 class PhotoView;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QScrollBar;
 
 // The generation window: a likeness of the index page on the chosen background,
 // the album description, three colour bars, and "Создать", which writes the album.
@@ -29,7 +30,7 @@ private:
     void wireHandlers();
     void load();
     void onDescriptionEdited();
-    void onColourBarMoved(QScrollBar* bar);
+    void onColourBarMoved(ColourBar* bar);
     void showBackground();
     void onColourTyped();
     void onCreate();
@@ -39,12 +40,12 @@ private:
     // Shown only while the album is being written: stops it and undoes it all.
     QPushButton* stopButton = nullptr;
     QPlainTextEdit* descriptionEdit = nullptr;
-    QScrollBar* redBar = nullptr;
-    QScrollBar* greenBar = nullptr;
-    QScrollBar* blueBar = nullptr;
-    QLabel* albumNameLabel = nullptr;
-    QLabel* firstTitleLabel = nullptr;
-    QLabel* secondTitleLabel = nullptr;
+    ColourBar* redBar = nullptr;
+    ColourBar* greenBar = nullptr;
+    ColourBar* blueBar = nullptr;
+    FittedLabel* albumNameLabel = nullptr;
+    FittedLabel* firstTitleLabel = nullptr;
+    FittedLabel* secondTitleLabel = nullptr;
     QLabel* statusLabel = nullptr;
     QProgressBar* progressBar = nullptr;
     // The background as "#RRGGBB"; the user may type it too.

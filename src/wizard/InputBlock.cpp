@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 
 InputBlock::InputBlock(Wizard& wizard, QWidget* leftOpen) : wizard_(wizard), leftOpen_(leftOpen) {
@@ -16,10 +17,23 @@ InputBlock::~InputBlock() {
     wizard_.setBusy(false);
 }
 
+namespace {
+
+// Tab and Shift+Tab still walk the window, so the keyboard reaches the open control.
+bool movesFocus(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+} // namespace
+
 bool InputBlock::eventFilter(QObject* watched, QEvent* event) {
     // Input reaches a window first and then the control under the mouse or with
     // the focus; it is stopped at the control, so the open one still gets it.
-    if (!watched->isWidgetType() || watched == leftOpen_)
+    if (!watched->isWidgetType() || watched == leftOpen_ || movesFocus(event))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:

@@ -103,6 +103,10 @@ void PreparationWindow::nameControls(const Decor& decor) {
     // The captions above the boxes name them for screen readers; a list view
     // takes no name from its caption.
     photoList->setAccessibleName(QStringLiteral("Фотографии"));
+    preview->setAccessibleName(tr("Фото"));
+    thumbnailPreview->setAccessibleName(decor.thumbnailCaption->text());
+    upButton->setAccessibleDescription(decor.placeCaption->text());
+    downButton->setAccessibleDescription(decor.placeCaption->text());
     decor.listCaption->setBuddy(photoList);
     decor.titleCaption->setBuddy(titleEdit);
     decor.commentCaption->setBuddy(commentEdit);

@@ -65,8 +65,12 @@ SelectionWindow::Decor SelectionWindow::createControls() {
 
     driveList = new DriveList(this);
     folderEdit = new QLineEdit(QStringLiteral("Папка пока не выбрана"), this);
-    // Only shows the chosen folder; the folder list is where it is chosen.
+    // Only shows the chosen folder; the folder list is where it is chosen. It
+    // looks as read-only as it is, and stays a tab stop to read the path by.
     folderEdit->setReadOnly(true);
+    QPalette readOnly = folderEdit->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+    folderEdit->setPalette(readOnly);
     folderList = new FolderList(this);
     fileList = new FileList(this);
     albumNameEdit = new QLineEdit(defaultTypedAlbumName(), this);
@@ -125,8 +129,12 @@ void SelectionWindow::nameControls(const Decor& decor) {
     driveList->setAccessibleName(QStringLiteral("Диск"));
     folderList->setAccessibleName(QStringLiteral("Папки"));
     fileList->setAccessibleName(QStringLiteral("Файлы"));
-    folderEdit->setAccessibleName(QStringLiteral("Путь к папке"));
+    decor.folderCaption->setBuddy(folderEdit);
     albumNameEdit->setAccessibleName(QStringLiteral("Название альбома"));
+    preview->setAccessibleName(tr("Просмотр фото"));
+    // The notes beside the controls are heard with them.
+    folderList->setAccessibleDescription(decor.instructions->text());
+    albumNameEdit->setAccessibleDescription(decor.nameHint->text().remove(u'<').trimmed());
 }
 
 void SelectionWindow::layOut(const Decor& decor) {
@@ -266,6 +274,11 @@ void SelectionWindow::onConfigure() {
     const Outcome configured =
         configureAlbum(state(), albumNameEdit->text(), desktop(), realFileOps());
     tell(desktop(), configured);
+    if (configured.declined) {
+        // The user goes back to think of a better name.
+        albumNameEdit->setFocus();
+        albumNameEdit->selectAll();
+    }
     if (!configured)
         return;
     folderLock_ = lock.value;

@@ -205,6 +205,16 @@ void SettingsWindow::showNotes() {
         // A screen reader reads the note in sight as the box's description.
         box->setAccessibleDescription((box->isChecked() ? checked : unchecked)->text());
     }
+    // Web photos are made only into a new album folder, so the box waits for
+    // the folder to be kept; it says why to whoever finds it off.
+    const bool webPossible = keepFolderCheck->isChecked();
+    webPhotosCheck->setEnabled(webPossible);
+    const QString why = tr("Недоступно, пока не отмечено «Папку и исходные изображения в ней "
+                           "оставить без изменений»: фото для WEB делаются только в новой папке "
+                           "альбома.");
+    webPhotosCheck->setToolTip(webPossible ? QString() : why);
+    if (!webPossible)
+        webPhotosCheck->setAccessibleDescription(why);
 }
 
 void SettingsWindow::showPhotoOptions() {
@@ -216,11 +226,13 @@ void SettingsWindow::showPhotoOptions() {
 }
 
 void SettingsWindow::onThumbnailsToggled() {
-    showNotes();
     // Web photos without thumbnails may be up to 40 again; a failed choice takes
-    // the option back off (the album is then made without thumbnails).
-    tell(desktop(), setThumbnails(state(), thumbnailsCheck->isChecked()));
+    // the option back off (the album is then made without thumbnails). The
+    // notes show the outcome before it is told, and a failure is told by its
+    // reason alone: a limit met on the way no longer applies.
+    const Outcome chosen = setThumbnails(state(), thumbnailsCheck->isChecked());
     showPhotoOptions();
+    tell(desktop(), chosen ? chosen : Outcome::failure(chosen.message));
 }
 
 void SettingsWindow::onTitlesFromNamesToggled() {
@@ -240,18 +252,7 @@ void SettingsWindow::onKeepFolderToggled() {
 }
 
 void SettingsWindow::onWebPhotosToggled() {
-    const bool on = webPhotosCheck->isChecked();
-    if (on && !state().keepSourceFolder) {
-        state().webPhotos = true;
-        const Outcome mode = checkWebPhotosMode(state());
-        state().webPhotos = false;
-        if (!mode) {
-            desktop().inform(mode.message);
-            showPhotoOptions();
-            return;
-        }
-    }
-    tell(desktop(), setWebPhotos(state(), on));
+    tell(desktop(), setWebPhotos(state(), webPhotosCheck->isChecked()));
     showPhotoOptions();
 }
 
@@ -264,6 +265,13 @@ void SettingsWindow::onPrepare() {
     } else if (prepared.albumExists) {
         wizard().showSelectionWindow();
     }
+}
+
+void SettingsWindow::resizeEvent(QResizeEvent* event) {
+    // The notes wrap to more lines in a narrower window or a larger font; the
+    // window is never lower than they need at its width, so none is cut off.
+    setMinimumHeight(layout()->totalHeightForWidth(width()));
+    WizardWindow::resizeEvent(event);
 }
 
 void SettingsWindow::onUserClose() {

@@ -15,6 +15,7 @@ public:
 
 protected:
     void onUserClose() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The headings, captions and lines: they only show, no handler reads them.

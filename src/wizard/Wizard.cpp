@@ -8,6 +8,30 @@
 #include "wizard/SettingsWindow.h"
 
 #include <QApplication>
+#include <QLayout>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+// Centres the window's frame on that of `from`, on the screen `from` is on.
+void centreOver(QWidget* window, const QWidget* from) {
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    const QRect outer = from->frameGeometry();
+    const QRect inner = from->geometry();
+    // The new window's frame is taken to be as wide as that of `from`.
+    QRect frame(QPoint(), window->size() + outer.size() - inner.size());
+    frame.moveCenter(outer.center());
+    const QRect screen = from->screen()->availableGeometry();
+    frame.moveLeft(
+        std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())));
+    frame.moveTop(
+        std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
+    window->move(frame.topLeft());
+}
+
+} // namespace
 
 Wizard::Wizard(Desktop& desktop, const QString& startFolder, const QString& programFolder)
     : desktop_(desktop), startFolder_(startFolder), programFolder_(programFolder) {}
@@ -27,12 +51,23 @@ void Wizard::start() {
 }
 
 void Wizard::showSelectionWindow() {
-    if (!selectionWindow_)
-        return;
-    selectionWindow_->show();
-    selectionWindow_->raise();
-    selectionWindow_->activateWindow();
-    noteActive(selectionWindow_);
+    if (selectionWindow_)
+        bringUp(selectionWindow_);
+}
+
+void Wizard::bringUp(QWidget* window) {
+    if (!window->isVisible()) {
+        for (auto from = visited_.crbegin(); from != visited_.crend(); ++from) {
+            if (*from && *from != window) {
+                centreOver(window, *from);
+                break;
+            }
+        }
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    noteActive(window);
 }
 
 template <typename Window> Window* Wizard::showDisposable(QPointer<Window>& slot) {
@@ -49,10 +84,7 @@ template <typename Window> Window* Wizard::showDisposable(QPointer<Window>& slot
         });
     }
     Window* window = slot;
-    window->show();
-    window->raise();
-    window->activateWindow();
-    noteActive(window);
+    bringUp(window);
     return window;
 }
 

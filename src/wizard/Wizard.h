@@ -63,6 +63,9 @@ public:
 
 private:
     template <typename Window> Window* showDisposable(QPointer<Window>& slot);
+    // Shows a window; one that was not in sight comes up centred over the
+    // window the user was in last.
+    void bringUp(QWidget* window);
 
     AlbumState state_;
     Desktop& desktop_;

@@ -8,6 +8,7 @@
 #include "wizard/SelectionWindow.h"
 #include "wizard/SettingsWindow.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -30,11 +31,11 @@ QColor background(QWidget* window) {
 
 class GenerationTest : public WizardTest {
 protected:
-    GenerationWindow* openGeneration(const QStringList& names) {
+    GenerationWindow* openGeneration(const QStringList& names, const QString& name = "Альбом") {
         photos = photoFolder(names);
         start();
         chooseFolder(photos);
-        configure("Альбом");
+        configure(name);
         click(wizard->settingsWindow(), Settings::prepare);
         click(wizard->preparationWindow(), Preparation::generate);
         return wizard->generationWindow();
@@ -83,6 +84,26 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
     EXPECT_EQ(background(generation), QColor(255, 0, 200));
     EXPECT_EQ(QColor(state().backgroundRed, state().backgroundGreen, state().backgroundBlue),
               QColor(255, 0, 200));
+    // A screen reader hears a slider of the component; Page Down takes 16 off it.
+    auto* redAgain = control<QScrollBar>(generation, Generation::red);
+    QTest::keyClick(redAgain, Qt::Key_PageDown);
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(redAgain);
+    EXPECT_EQ(heard->role(), QAccessible::Slider);
+    EXPECT_EQ(heard->text(QAccessible::Value), "239");
+    EXPECT_EQ(state().backgroundRed, 239);
+}
+
+TEST_F(GenerationTest, LongNamesKeepTheirColumnsAndAreHeardWhole) {
+    const QString word = QString("Летнийотдыхнадаче").repeated(8);
+    GenerationWindow* generation = openGeneration({word.left(100) + "#.jpg"}, word.left(125));
+    auto* title = control<QLabel>(generation, Generation::firstTitle);
+    EXPECT_LE(title->width(), control<QWidget>(generation, Generation::firstPhoto)->width());
+    for (QLabel* label : {title, control<QLabel>(generation, Generation::albumName)}) {
+        EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();
+        EXPECT_TRUE(word.startsWith(label->toolTip()) && label->toolTip().size() >= 100);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
+                  label->toolTip());
+    }
 }
 
 TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) {

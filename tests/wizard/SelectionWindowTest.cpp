@@ -12,6 +12,7 @@
 #include "wizard/PreparationWindow.h"
 #include "wizard/SettingsWindow.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +56,13 @@ TEST_F(WizardTest, StartsWithDefaultsAndHintsBeforeAnyFolderIsChosen) {
     EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), folder.path() + sep);
     EXPECT_EQ(control<QLineEdit>(selection, Selection::albumName)->text(), "Мой фотоальбом");
     EXPECT_EQ(control<QLabel>(selection, Selection::nameHint)->text(), " < Введи название");
+    const auto heard = [&](const char* name, QAccessible::Text kind) {
+        return QAccessible::queryAccessibleInterface(control<QWidget>(selection, name))->text(kind);
+    };
+    EXPECT_EQ(heard(Selection::albumName, QAccessible::Description), "Введи название");
+    EXPECT_EQ(heard(Selection::folderPath, QAccessible::Name), "Альбом будет тут");
+    const QPalette pathColours = control<QLineEdit>(selection, Selection::folderPath)->palette();
+    EXPECT_EQ(pathColours.color(QPalette::Base), pathColours.color(QPalette::Window));
     EXPECT_EQ(lines(control<FileList>(selection, Selection::files)),
               QStringList({"a.jpeg", "notes.txt"}));
     EXPECT_EQ(state().sourceFolder, folder.path() + sep);
@@ -89,6 +97,12 @@ TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
     EXPECT_EQ(state().folderPhotoCount, 3);
     EXPECT_EQ(state().sourceFolder, photos + sep);
     EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), photos + sep);
+    auto* folders = control<FolderList>(selection, Selection::folders);
+    QAccessibleInterface* here =
+        QAccessible::queryAccessibleInterface(folders)->child(folders->currentRow());
+    EXPECT_EQ(here->text(QAccessible::Name), "photos");
+    EXPECT_EQ(here->text(QAccessible::Description),
+              QString("уровень %1").arg(photos.count('/') + 1));
     click(selection, Selection::prepare);
     EXPECT_EQ(desktop.texts(),
               QStringList{"Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."});
@@ -152,6 +166,7 @@ TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
     EXPECT_EQ(desktop.shown()[0].text, question);
     EXPECT_EQ(desktop.shown()[0].title, "Внимание!");
     EXPECT_TRUE(wizard->selectionWindow()->isVisible());
+    EXPECT_EQ(wizard->selectionWindow()->focusWidget()->objectName(), Selection::albumName);
     EXPECT_EQ(wizard->settingsWindow(), nullptr);
     EXPECT_TRUE(state().albumName.isEmpty());
 
@@ -200,6 +215,7 @@ TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
     click(wizard->selectionWindow(), Selection::about);
     AboutBox* about = wizard->aboutBox();
     ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->geometry().center(), wizard->selectionWindow()->geometry().center());
     EXPECT_EQ(about->windowTitle(), "О программе");
     EXPECT_EQ(control<QLabel>(about, About::title)->text(), "Генератор фотоальбома");
     EXPECT_EQ(control<QLabel>(about, About::version)->text(), "Version 1.0");

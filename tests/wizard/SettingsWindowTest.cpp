@@ -8,6 +8,7 @@
 #include "wizard/PreparationWindow.h"
 #include "wizard/SelectionWindow.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -50,6 +51,9 @@ TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
     EXPECT_EQ(shownLabels(settings), "247");
     EXPECT_FALSE(state().titlesFromFileNames);
     EXPECT_FALSE(state().keepSourceFolder);
+    auto* web = control<QCheckBox>(settings, Settings::webPhotos);
+    const QString why = QAccessible::queryAccessibleInterface(web)->text(QAccessible::Description);
+    EXPECT_TRUE(!web->isEnabled() && why.contains("«Папку и исходные изображения в ней"));
 
     // "Выбрать" keeps the window as it is; the next "Настроить" only brings it back.
     click(settings, Settings::choose);
@@ -116,6 +120,24 @@ TEST_F(WizardTest, MissingThumbnailsSwitchTheOptionOff) {
     EXPECT_FALSE(control<QCheckBox>(settings, Settings::thumbnails)->isChecked());
     EXPECT_EQ(shownLabels(settings), "256");
     EXPECT_FALSE(state().thumbnails);
+}
+
+TEST_F(WizardTest, FortyPhotosWithoutThumbnailsAreToldOnceWithTheNotesWhole) {
+    QStringList names;
+    for (int i = 1; i <= 40; ++i)
+        names.append(QStringLiteral("p%1.jpg").arg(i));
+    start(photoFolder(names));
+    configure("Мини");
+    SettingsWindow* settings = wizard->settingsWindow();
+    QString notesWhileTold;
+    desktop.onShown = [&](const auto&) { notesWhileTold = shownLabels(settings); };
+    control<QCheckBox>(settings, Settings::thumbnails)->click();
+    EXPECT_TRUE(desktop.texts().size() == 1 && desktop.texts()[0].startsWith("Проверьте"));
+    EXPECT_EQ(notesWhileTold, "256");
+    settings->resize(settings->minimumWidth(), 1);
+    settle();
+    for (QLabel* note : settings->findChildren<QLabel*>())
+        EXPECT_GE(note->height(), note->heightForWidth(note->width()));
 }
 
 TEST_F(WizardTest, MoreThanTwentyThumbnailsSwitchTheOptionOff) {

@@ -2,6 +2,7 @@
 #include "DiskContents.h"
 #include "WizardHarness.h"
 #include "wizard/GenerationWindow.h"
+#include "wizard/PhotoView.h"
 #include "wizard/PreparationWindow.h"
 #include "wizard/SelectionWindow.h"
 #include "wizard/SettingsWindow.h"
@@ -168,6 +169,12 @@ void expectActiveWindowUsableByAll() {
                 name != c->property("currentText").toString() &&
                 !(qobject_cast<QCheckBox*>(c) && heard->text(QAccessible::Description).isEmpty()));
         }
+        // Lines are passed by rather than heard as unnamed frames; pictures have names.
+        const auto* line = qobject_cast<QFrame*>(c);
+        if (line && (line->frameShape() == QFrame::HLine || line->frameShape() == QFrame::VLine)) {
+            EXPECT_TRUE(heard->state().invisible);
+        }
+        EXPECT_FALSE(qobject_cast<PhotoView*>(c) && name.isEmpty());
     }
     EXPECT_TRUE(window->sizeHint().width() <= 1280 && window->sizeHint().height() <= 670);
 }
@@ -189,7 +196,7 @@ TEST_P(KeyboardRoad, MakesAnAlbumAfterAStopHalfWay) {
     expectActiveWindowUsableByAll();
     press(Qt::Key_Tab, 3); // from «Подготовить» to keeping the folder
     press(Qt::Key_Space, GetParam() ? 1 : 0); // rename mode
-    press(Qt::Key_Tab, 3);
+    press(Qt::Key_Tab, GetParam() ? 2 : 3);   // the web photo box is off in rename mode
     press(Qt::Key_Return);
     expectActiveWindowUsableByAll();
     press(Qt::Key_Tab, 7); // from the photo list on to «Сгенерировать»
@@ -201,15 +208,24 @@ TEST_P(KeyboardRoad, MakesAnAlbumAfterAStopHalfWay) {
 
     const auto before = treeSnapshot(folder.path());
     QTimer stopper;
+    bool stopped = false;
     QObject::connect(&stopper, &QTimer::timeout, [&] {
-        if (desktop.pauses().size() == 3) // of 8 or 12 captions
-            press(Qt::Key_Return);        // on «Прервать», which has the focus
+        if (desktop.pauses().size() == 1) {
+            press(Qt::Key_Return); // a second Enter on «Создать» stops nothing
+            EXPECT_NE(QApplication::focusWidget()->objectName(), "stopButton");
+        }
+        if (desktop.pauses().size() == 3 && !stopped) { // of 8 or 12 captions
+            stopped = true;
+            press(Qt::Key_Backtab); // to «Прервать»
+            press(Qt::Key_Return);
+        }
     });
     stopper.start(0);
     press(Qt::Key_Return);
     stopper.stop();
+    EXPECT_TRUE(stopped);
     EXPECT_EQ(changes(before, treeSnapshot(folder.path())), QStringList());
-    EXPECT_EQ(desktop.texts().join(' ').contains("Все изменения отменены"), GetParam());
+    EXPECT_EQ(desktop.texts(), QStringList{"Создание альбома прервано. Ничего не изменено."});
 
     press(Qt::Key_Return); // «Создать» once more
     EXPECT_TRUE(QFile::exists(state().albumFolder + "n2.htm"));
