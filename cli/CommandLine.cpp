@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "state/AlbumLayout.h"
 #include "state/AlbumState.h"
 
 #include <QCommandLineParser>
@@ -29,7 +30,7 @@ ParsedCommandLine usageError(const QString& why) {
 } // namespace
 
 QString usageText() {
-    return QStringLiteral(
+    const QString text = QStringLiteral(
         "Usage: photoalbum-make [OPTION]... -n NAME FOLDER\n"
         "Make a static HTML photo album from the JPEG photos in FOLDER.\n"
         "\n"
@@ -46,8 +47,8 @@ QString usageText() {
         "                             shown on the index page\n"
         "      --web                prepare the photos for the web: each album photo is\n"
         "                             made from its original, turned upright and fitted\n"
-        "                             into 600x410 on the background colour; with\n"
-        "                             --thumbnails each 150x105 thumbnail is made too, and\n"
+        "                             into %1x%2 on the background colour; with\n"
+        "                             --thumbnails each %3x%4 thumbnail is made too, and\n"
         "                             PHOTO-m.jpg files are left alone (not with --rename)\n"
         "      --typed-titles       do not take titles and comments from the file names\n"
         "                             (the pages show them empty)\n"
@@ -89,6 +90,10 @@ QString usageText() {
         "      the same on a cream background, with thumbnails on the index page\n"
         "  photoalbum-make --web --thumbnails -n Дача ~/Pictures/dacha\n"
         "      photos and thumbnails made from the camera's originals\n");
+    return text.arg(PagePhotoSize.width())
+        .arg(PagePhotoSize.height())
+        .arg(PageThumbnailSize.width())
+        .arg(PageThumbnailSize.height());
 }
 
 QString versionText() {

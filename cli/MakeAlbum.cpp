@@ -36,22 +36,17 @@ QString withControlsEscaped(const QString& text) {
 constexpr int ExitUsage = 2;
 
 // Messages the wizard shows in boxes go to standard error; the only question,
-// about the default album name, is answered "No": keep the name. A warning the
-// wizard shows again in a later window (the 40-photo limit) is printed once.
+// about the default album name, is answered "No": keep the name.
 class StderrMessages : public MessageSink {
 public:
     explicit StderrMessages(QTextStream& err) : err_(err) {}
     void inform(const QString& text) override {
-        if (shown_.contains(text))
-            return;
-        shown_.append(text);
         err_ << "photoalbum-make: " << withControlsEscaped(text) << Qt::endl;
     }
     bool askYesNo(const QString&, const QString&, Answer) override { return false; }
 
 private:
     QTextStream& err_;
-    QStringList shown_;
 };
 
 class StderrProgress : public ProgressSink {
@@ -67,6 +62,107 @@ private:
     QTextStream& err_;
 };
 
+// Each step's notes and refusal go to standard error as the wizard shows them.
+bool refused(MessageSink& messages, const Outcome& step) {
+    tell(messages, step);
+    return !step;
+}
+
+bool interrupted(MessageSink& messages) {
+    if (!interruptionRequested())
+        return false;
+    messages.inform(QStringLiteral("Работа прервана. Альбом не создан, ничего не изменено."));
+    return true;
+}
+
+// FOLDER means what the kernel means: resolved once, links and ".." included.
+// A folder an interrupted rename already gave the album's name is found there.
+Result<QString> resolveFolder(const MakeOptions& options) {
+    QString given = options.folder;
+    if (!statusOf(given).isFolder) {
+        given = renamedFolderOf(given, options.name);
+        if (given.isEmpty())
+            return Result<QString>::failure(
+                QStringLiteral("«%1» не является папкой.").arg(options.folder));
+    }
+    const Result<QString> real = realPath(given);
+    if (!real)
+        return Result<QString>::failure(
+            QStringLiteral("Папка «%1»: %2.").arg(options.folder, real.message));
+    return real;
+}
+
+// The selection window's steps: the folder change and «Настроить».
+Outcome configure(AlbumState& state, const QString& folder, const MakeOptions& options,
+                  MessageSink& messages, FileOps& disk) {
+    if (const Outcome changed = changeFolder(state, folder); !changed)
+        return changed;
+    return configureAlbum(state, options.name, messages, disk);
+}
+
+// The settings window's boxes as the options set them. Thumbnails and web
+// photos choose again from the folder configure() chose from, which told its
+// links of other users and any 40-photo limit: of this choice only the
+// 20-photo limit that thumbnails bring is news.
+Outcome chooseSettings(AlbumState& state, const MakeOptions& options) {
+    applySettingsDefaults(state);
+    state.titlesFromFileNames = !options.typedTitles;
+    state.keepSourceFolder = !options.rename;
+    if (!options.web && !options.thumbnails)
+        return {};
+    if (options.web) {
+        state.thumbnails = options.thumbnails;
+        state.webPhotos = true;
+        if (const Outcome mode = checkWebPhotosMode(state); !mode)
+            return mode;
+    }
+    const PhotoChoice chosen = options.web ? setWebPhotos(state, true) : setThumbnails(state, true);
+    Outcome news = chosen;
+    news.notes.clear();
+    if (options.thumbnails && !chosen.limitNote.isEmpty())
+        news.notes.append(chosen.limitNote);
+    return news;
+}
+
+// The rest of the settings window and the preparation window: the album
+// folder's name checked, the titles of the photos just chosen, the page colour
+// and description.
+Outcome preparePages(AlbumState& state, const MakeOptions& options) {
+    if (const AlbumNameCheck prepared = prepareAlbumFolder(state); !prepared)
+        return prepared;
+    if (isParseMode(state))
+        takeTitlesFromNames(state);
+    state.backgroundRed = options.red;
+    state.backgroundGreen = options.green;
+    state.backgroundBlue = options.blue;
+    state.description = options.description;
+    state.typedAlbumName = options.name;
+    return {};
+}
+
+Outcome generate(AlbumState& state, const MakeOptions& options, const QString& programFolder,
+                 QTextStream& err, FileOps& disk) {
+    StderrProgress progress(err);
+    GenerationContext context;
+    context.programFolder = programFolder;
+    context.progress = options.quiet ? nullptr : &progress;
+    context.stopRequested = interruptionRequested;
+    context.keepFinishedRecord = true;
+    return generateAlbum(state, context, disk);
+}
+
+// The album's line, then the record that would let a stopped run be finished goes.
+int reportAlbum(const QString& album, QTextStream& out, QTextStream& err, MessageSink& messages,
+                FileOps& disk, const DeliverOutput& deliver) {
+    out << album << Qt::endl;
+    if (const int error = deliver ? deliver() : 0; error != 0) {
+        err << "photoalbum-make: " << undeliveredOutputMessage(error) << Qt::endl;
+        return ExitRefused;
+    }
+    tell(messages, forgetFinishedAlbum(album, disk));
+    return 0;
+}
+
 } // namespace
 
 QString undeliveredOutputMessage(int errnoValue) {
@@ -77,93 +173,32 @@ QString undeliveredOutputMessage(int errnoValue) {
 int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStream& out,
               QTextStream& err, FileOps& disk, const DeliverOutput& deliver) {
     StderrMessages messages(err);
-    // Each step's notes and refusal go to standard error as the wizard shows them.
-    const auto refused = [&messages](const Outcome& step) {
-        tell(messages, step);
-        return !step;
-    };
-    AlbumState state;
-    applyStartupDefaults(state, QDir::currentPath());
-
-    // FOLDER means what the kernel means: resolved once, links and ".." included.
-    // A folder an interrupted rename already gave the album's name is found there.
-    QString given = options.folder;
-    if (!statusOf(given).isFolder) {
-        const QString renamed = renamedFolderOf(given, options.name);
-        if (renamed.isEmpty()) {
-            messages.inform(QStringLiteral("«%1» не является папкой.").arg(options.folder));
-            return ExitRefused;
-        }
-        given = renamed;
-    }
-    const Result<QString> real = realPath(given);
-    if (!real) {
-        messages.inform(QStringLiteral("Папка «%1»: %2.").arg(options.folder, real.message));
+    const Result<QString> folder = resolveFolder(options);
+    if (refused(messages, folder))
         return ExitRefused;
-    }
     // The run's one hold on the folder, from here to its end.
-    const Result<FolderLock> lock = FolderLock::acquire(real.value);
-    if (refused(lock))
+    const Result<FolderLock> lock = FolderLock::acquire(folder.value);
+    if (refused(messages, lock))
         return ExitRefused;
-    // The album's line, then the record that would let a stopped run be finished goes.
-    const auto reportAlbum = [&](const QString& album) {
-        out << album << Qt::endl;
-        if (const int error = deliver ? deliver() : 0; error != 0) {
-            err << "photoalbum-make: " << undeliveredOutputMessage(error) << Qt::endl;
-            return ExitRefused;
-        }
-        tell(messages, forgetFinishedAlbum(album, disk));
-        return 0;
-    };
-    const auto interrupted = [&] {
-        if (!interruptionRequested())
-            return false;
-        messages.inform(QStringLiteral("Работа прервана. Альбом не создан, ничего не изменено."));
-        return true;
-    };
     // The same command after a stop just before the report finishes that run.
-    const Result<QString> finished = finishStoppedAlbum(real.value, options.name, disk);
-    if (refused(finished))
+    const Result<QString> finished = finishStoppedAlbum(folder.value, options.name, disk);
+    if (refused(messages, finished))
         return ExitRefused;
     if (!finished.value.isEmpty())
-        return reportAlbum(withTrailingSeparator(finished.value));
-    if (refused(changeFolder(state, real.value)))
-        return ExitRefused;
-    if (refused(configureAlbum(state, options.name, messages, disk)) || interrupted())
-        return ExitRefused;
+        return reportAlbum(withTrailingSeparator(finished.value), out, err, messages, disk,
+                           deliver);
 
-    applySettingsDefaults(state);
-    state.titlesFromFileNames = !options.typedTitles;
-    state.keepSourceFolder = !options.rename;
-    if (options.web) {
-        state.thumbnails = options.thumbnails;
-        state.webPhotos = true;
-        if (refused(checkWebPhotosMode(state)) || refused(setWebPhotos(state, true)))
-            return ExitRefused;
-    } else if (options.thumbnails && refused(setThumbnails(state, true)))
+    AlbumState state;
+    applyStartupDefaults(state, QDir::currentPath());
+    if (refused(messages, configure(state, folder.value, options, messages, disk)) ||
+        interrupted(messages))
         return ExitRefused;
-    if (refused(prepareAlbumFolder(state)))
+    if (refused(messages, chooseSettings(state, options)) ||
+        refused(messages, preparePages(state, options)) || interrupted(messages))
         return ExitRefused;
-    if (isParseMode(state) && refused(loadTitlesFromNames(state)))
+    if (refused(messages, generate(state, options, programFolder, err, disk)))
         return ExitRefused;
-    if (interrupted())
-        return ExitRefused;
-
-    state.backgroundRed = options.red;
-    state.backgroundGreen = options.green;
-    state.backgroundBlue = options.blue;
-    state.description = options.description;
-    state.typedAlbumName = options.name;
-
-    StderrProgress progress(err);
-    GenerationContext context;
-    context.programFolder = programFolder;
-    context.progress = options.quiet ? nullptr : &progress;
-    context.stopRequested = interruptionRequested;
-    context.keepFinishedRecord = true;
-    if (refused(generateAlbum(state, context, disk)))
-        return ExitRefused;
-    return reportAlbum(state.albumFolder);
+    return reportAlbum(state.albumFolder, out, err, messages, disk, deliver);
 }
 
 int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,

@@ -6,11 +6,13 @@
 #include <QTextStream>
 #include <functional>
 
-// Makes the album as the wizard would with the given options: the folder scan,
-// the thumbnail scan when asked, the album folder in copy mode, the titles from
-// the file names, then generation. The run holds the folder's lock from start
-// to end; every change on disk goes through `files`. Returns the process exit
-// status.
+// Makes the album as the wizard would with the given options: the folder
+// change and «Настроить» (an interrupted run put back, the photos taken), the
+// photos chosen again for thumbnails or web photos, the album folder's name
+// checked in copy mode, the titles from the file names, then generation; an
+// album a stopped run had finished is only reported. The run holds the folder's
+// lock from start to end; every change on disk goes through `files`. Returns
+// the process exit status.
 //
 // `deliver` passes what `out` holds on to where it goes and returns 0 or the
 // errno value of the failure; null: `out` is the destination. The album's line

@@ -2,6 +2,7 @@
 
 #include "generator/IndexPage.h"
 #include "generator/PhotoPage.h"
+#include "state/AlbumLayout.h"
 
 namespace {
 
@@ -42,11 +43,11 @@ Outcome AlbumFiles::copy(const QString& from, const QString& to) {
 
 Outcome AlbumFiles::placePhotos(const QString& folder, const WebPhotoSet& web) {
     for (int k = 1; k <= state_.photoCount(); ++k) {
-        const QString target = folder + QStringLiteral("n%1.jpg").arg(k);
+        const QString target = folder + photoFileName(k);
         if (const Outcome placed = placePhoto(k, false, target, web); !placed)
             return placed;
         if (state_.thumbnails) {
-            const QString thumbnail = folder + QStringLiteral("n%1-m.jpg").arg(k);
+            const QString thumbnail = folder + thumbnailFileName(k);
             if (const Outcome placed = placePhoto(k, true, thumbnail, web); !placed)
                 return placed;
         }
@@ -100,14 +101,14 @@ Outcome AlbumFiles::writePages(const QString& folder) {
         progress(numbered(QStringLiteral("Добавка указателя на изображение: "), k), 200);
     }
     writeIndexClosing(index);
-    const QString indexPath = folder + QStringLiteral("start.htm");
+    const QString indexPath = folder + indexPageName();
     if (const Outcome written = write(indexPath, index.bytes()); !written)
         return failed(QStringLiteral("Не удалось записать страницу"), indexPath, written);
 
     for (int k = 1; k <= count; ++k) {
         PageText page;
         writePhotoPage(page, state_, k);
-        const QString pagePath = folder + QStringLiteral("n%1.htm").arg(k);
+        const QString pagePath = folder + photoPageName(k);
         if (const Outcome written = write(pagePath, page.bytes()); !written)
             return failed(QStringLiteral("Не удалось записать страницу"), pagePath, written);
         progress(numbered(QStringLiteral("Страница для изображения: "), k), 300);

@@ -1,4 +1,5 @@
 #include "generator/ModeRuns.h"
+#include "state/AlbumLayout.h"
 #include "steps/InterruptedRun.h"
 
 Outcome runCopyMode(AlbumState& state, AlbumFiles& album, const WebPhotoSet& web) {

@@ -35,12 +35,6 @@ Outcome generateAndReport(AlbumState& state, const GenerationContext& context, F
 
 } // namespace
 
-const QStringList& navigationImageNames() {
-    static const QStringList names = {QStringLiteral("back-bt.gif"), QStringLiteral("for-bt.gif"),
-                                      QStringLiteral("ish-bt.gif")};
-    return names;
-}
-
 Outcome generateAlbum(AlbumState& state, const GenerationContext& context, FileOps& files) {
     try {
         return generateAndReport(state, context, files);

@@ -3,6 +3,7 @@
 #include "generator/ProgressSink.h"
 #include "platform/FileOps.h"
 #include "platform/FsPath.h"
+#include "state/AlbumLayout.h"
 #include "state/AlbumState.h"
 
 #include <QStringList>
@@ -31,6 +32,3 @@ struct GenerationContext {
 // goes through `files`. The caller holds the source folder's lock (FolderLock)
 // for its whole run. Never throws.
 Outcome generateAlbum(AlbumState& state, const GenerationContext& context, FileOps& files);
-
-// The three navigation images every album holds.
-const QStringList& navigationImageNames();

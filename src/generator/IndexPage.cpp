@@ -1,6 +1,7 @@
 #include "generator/IndexPage.h"
 
 #include "generator/PageLines.h"
+#include "state/AlbumLayout.h"
 
 const QString authorSiteAddress = QStringLiteral("https://photoalbum.example.org/");
 
@@ -54,12 +55,11 @@ void writeIndexRow(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral("<CENTER><h4>"));
     const QString title = html(state.photo(k).title);
     page.line(QStringLiteral("<br>") + htmlLines(state.photo(k).title) + QStringLiteral("<br>"));
-    const QString number = QString::number(k);
-    const QString picture =
-        !state.thumbnails ? QStringLiteral(".jpg  alt=") : QStringLiteral("-m.jpg  alt=");
-    page.line(QStringLiteral("<a href=n") + number + QStringLiteral(".htm><img src=n") + number +
-              picture + quoted(title) + QStringLiteral(" width=") + quoted(QStringLiteral("150")) +
-              QStringLiteral(" height=") + quoted(QStringLiteral("105")) +
+    const QString picture = state.thumbnails ? thumbnailFileName(k) : photoFileName(k);
+    page.line(QStringLiteral("<a href=") + photoPageName(k) + QStringLiteral("><img src=") +
+              picture + QStringLiteral("  alt=") + quoted(title) + QStringLiteral(" width=") +
+              quoted(QString::number(PageThumbnailSize.width())) + QStringLiteral(" height=") +
+              quoted(QString::number(PageThumbnailSize.height())) +
               QStringLiteral("></a></td></tr>"));
     page.line(QStringLiteral(" "));
 }

@@ -11,7 +11,7 @@ public:
     void line(const QString& text);
 
     const QByteArray& bytes() const { return bytes_; }
-    // The lines written so far, decoded again (for tests and checks).
+    // How many lines have been written so far.
     int lineCount() const { return lines_; }
 
 private:

@@ -1,28 +1,30 @@
 #include "generator/PhotoPage.h"
 
 #include "generator/PageLines.h"
+#include "state/AlbumLayout.h"
 
 namespace {
 
 QString homeLine() {
-    return QStringLiteral("<a href=\"start.htm\"><img SRC=\"ish-bt.gif\"BORDER=\"0\" "
-                          "alt=\"На исходную\"></a><br>");
+    return QStringLiteral("<a href=") + quoted(indexPageName()) + QStringLiteral("><img SRC=") +
+           quoted(homeImageName()) + QStringLiteral("BORDER=\"0\" alt=\"На исходную\"></a><br>");
 }
 
 QString backLine(int k) {
-    return QStringLiteral("<a href=\"n") + QString::number(k - 1) +
-           QStringLiteral(".htm\"><img SRC=\"back-bt.gif\"BORDER=\"0\"alt=\"Назад\"></a>");
+    return QStringLiteral("<a href=") + quoted(photoPageName(k - 1)) +
+           QStringLiteral("><img SRC=") + quoted(backImageName()) +
+           QStringLiteral("BORDER=\"0\"alt=\"Назад\"></a>");
 }
 
 QString forwardLine(int k) {
-    return QStringLiteral("<a href=\"n") + QString::number(k + 1) +
-           QStringLiteral(".htm\"><img SRC=\"for-bt.gif\"BORDER=\"0\" alt=\"Вперед\"></a>");
+    return QStringLiteral("<a href=") + quoted(photoPageName(k + 1)) +
+           QStringLiteral("><img SRC=") + quoted(forwardImageName()) +
+           QStringLiteral("BORDER=\"0\" alt=\"Вперед\"></a>");
 }
 
 } // namespace
 
 void writePhotoPage(PageText& page, const AlbumState& state, int k) {
-    const QString number = QString::number(k);
     page.line(QStringLiteral("<html><head>"));
     page.line(charsetLine());
     page.line(QStringLiteral("<title>"));
@@ -47,13 +49,14 @@ void writePhotoPage(PageText& page, const AlbumState& state, int k) {
     page.line(QStringLiteral("</H3>"));
     page.line(QStringLiteral("<br><br>&nbsp;</TD> <TD rowspan=\"2\" align=\"center\">"));
     if (state.thumbnails)
-        page.line(QStringLiteral("<img src=n") + number +
-                  QStringLiteral(".jpg height=\"100%\" width=\"100%\" alt=\"") + title +
+        page.line(QStringLiteral("<img src=") + photoFileName(k) +
+                  QStringLiteral(" height=\"100%\" width=\"100%\" alt=\"") + title +
                   QStringLiteral("\">"));
     else
-        page.line(QStringLiteral("<img src=n") + number +
-                  QStringLiteral(".jpg height=\"410\" width=\"600\" alt=\"") + title +
-                  QStringLiteral("\"> "));
+        page.line(QStringLiteral("<img src=") + photoFileName(k) + QStringLiteral(" height=") +
+                  quoted(QString::number(PagePhotoSize.height())) + QStringLiteral(" width=") +
+                  quoted(QString::number(PagePhotoSize.width())) + QStringLiteral(" alt=\"") +
+                  title + QStringLiteral("\"> "));
     page.line(QStringLiteral("</TD> </TR>"));
     page.line(QStringLiteral("<TR><TD  width=\"167\"align=\"center\"> "));
 

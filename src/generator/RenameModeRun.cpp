@@ -1,16 +1,17 @@
 #include "generator/ModeRuns.h"
 #include "generator/RenamePlan.h"
+#include "state/AlbumLayout.h"
 #include "steps/InterruptedRun.h"
 
 namespace {
 
 RenameJournal journalOf(const AlbumState& state, const RenamePlan& plan) {
     RenameJournal journal;
-    journal.originalFolder = state.sourceFolder.left(state.sourceFolder.size() - 1);
+    journal.originalFolder = withoutTrailingSeparator(state.sourceFolder);
     journal.albumFolder = plan.albumFolder;
-    journal.createdFiles.append(QStringLiteral("start.htm"));
+    journal.createdFiles.append(indexPageName());
     for (int k = 1; k <= state.photoCount(); ++k)
-        journal.createdFiles.append(QStringLiteral("n%1.htm").arg(k));
+        journal.createdFiles.append(photoPageName(k));
     journal.createdFiles += navigationImageNames();
     journal.renames = plan.renames;
     return journal;

@@ -1,21 +1,16 @@
 #include "generator/RenamePlan.h"
 
 #include "generator/FolderOfPath.h"
-#include "generator/GenerateAlbum.h"
 #include "platform/ErrorText.h"
 #include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
-#include "steps/InterruptedRun.h"
+#include "state/AlbumLayout.h"
 
 #include <QSet>
 #include <cerrno>
 
 namespace {
-
-QString nameKey(const QString& name) {
-    return name.toUpper();
-}
 
 RenamePlan refused(const QString& why) {
     RenamePlan plan;
@@ -53,127 +48,166 @@ QString whyNotRenamable(const QString& folder, const QString& parent, const QStr
     return {};
 }
 
-} // namespace
-
-RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
-    RenamePlan plan;
-    const QString folder = state.sourceFolder;
-
-    const QString parent = folderOfPath(folder, separator);
-    if (parent.isEmpty()) {
-        return refused(QStringLiteral("Папка «%1» — корень диска: у неё нет папки выше, и "
-                                      "переименовать её в альбом нельзя. Оставьте папку "
-                                      "без изменений (альбом будет создан внутри неё).")
-                           .arg(folder));
-    }
-    const QString ownPath = folder.left(folder.size() - 1);
-    const QString ownName = bareName(ownPath, separator);
-    plan.albumFolder = parent + state.albumName;
-
-    const FolderEntries here = listFolderEntries(folder, true);
-    if (!here.ok) {
-        return refused(here.message + QLatin1Char('.'));
-    }
-    const FolderEntries beside = listFolderEntries(parent, true);
-    if (!beside.ok) {
-        return refused(beside.message + QLatin1Char('.'));
-    }
+// The album's name beside the folder belongs to nothing else, in any letter case.
+QString whyAlbumNameTaken(const FolderEntries& beside, const QString& parent,
+                          const QString& ownName, const QString& albumName) {
+    const QString albumKey = caseKey(albumName);
     for (const FolderEntry& entry : beside.entries) {
-        if (entry.name != ownName && sameNameIgnoringCase(entry.name, state.albumName)) {
-            return refused(QStringLiteral("Рядом с исходной папкой уже есть «%1»: папке "
-                                          "альбома нельзя дать это имя.")
-                               .arg(parent + entry.name));
-        }
+        if (entry.name != ownName && caseKey(entry.name) == albumKey)
+            return QStringLiteral("Рядом с исходной папкой уже есть «%1»: папке альбома нельзя "
+                                  "дать это имя.")
+                .arg(parent + entry.name);
     }
-    if (plan.albumFolder != ownPath) {
-        if (const QString why = whyNotRenamable(folder, parent, ownPath); !why.isEmpty())
-            return refused(why);
-    } else if (writeAccessError(folder) != 0) {
-        return refused(QStringLiteral("Нет прав на запись в папку «%1».").arg(folder));
-    }
+    return {};
+}
 
+// The folder takes the album's name, or keeps its own and is written into.
+QString whyFolderUnchangeable(const QString& folder, const QString& parent, const QString& ownPath,
+                              const QString& albumFolder) {
+    if (albumFolder != ownPath)
+        return whyNotRenamable(folder, parent, ownPath);
+    if (writeAccessError(folder) != 0)
+        return QStringLiteral("Нет прав на запись в папку «%1».").arg(folder);
+    return {};
+}
+
+// Every photo, and its thumbnail, with the name it takes in the album.
+QList<PhotoRename> albumNames(const AlbumState& state) {
+    QList<PhotoRename> renames;
     for (int k = 1; k <= state.photoCount(); ++k) {
-        plan.renames.append({state.photo(k).file, {}, QStringLiteral("n%1.jpg").arg(k), 0});
+        renames.append({state.photo(k).file, {}, photoFileName(k), 0});
         if (state.thumbnails)
-            plan.renames.append(
-                {state.photo(k).thumbnail, {}, QStringLiteral("n%1-m.jpg").arg(k), 0});
+            renames.append({state.photo(k).thumbnail, {}, thumbnailFileName(k), 0});
     }
+    return renames;
+}
 
-    // Every name the album will hold must fit in a path the kernel takes.
-    qsizetype longest = QStringLiteral("start.htm").size();
-    for (const PhotoRename& r : plan.renames)
+// Every name the album will hold must fit in a path the kernel takes.
+QString whyPathTooLong(const QList<PhotoRename>& renames, const QString& albumFolder,
+                       QChar separator) {
+    qsizetype longest = indexPageName().size();
+    for (const PhotoRename& r : renames)
         longest = std::max(longest, toFsBytes(bareName(r.from, separator)).size() +
                                         toFsBytes(temporaryNameSuffix()).size() + 2);
-    if (toFsBytes(plan.albumFolder).size() + 1 + longest + 1 > maxPathBytes())
-        return refused(QStringLiteral("Путь «%1» слишком длинный: файлы альбома в нём нельзя "
-                                      "будет открыть.")
-                           .arg(plan.albumFolder));
+    if (toFsBytes(albumFolder).size() + 1 + longest + 1 > maxPathBytes())
+        return QStringLiteral("Путь «%1» слишком длинный: файлы альбома в нём нельзя будет "
+                              "открыть.")
+            .arg(albumFolder);
+    return {};
+}
 
-    // Names the album writes beside the photos: they must not belong to anyone else.
+// Each photo is an ordinary file of the folder, in the album once; its inode is
+// noted and its path becomes its bare name.
+QString whyNotOwnPhotos(QList<PhotoRename>& renames, const QString& folder, QChar separator) {
     QSet<QString> sources;
-    QSet<QString> targets;
-    for (PhotoRename& r : plan.renames) {
-        if (folderOfPath(r.from, separator) != folder) {
-            return refused(
-                QStringLiteral("Фотография «%1» лежит не в папке «%2».").arg(r.from, folder));
-        }
-        if (sources.contains(r.from)) {
-            return refused(QStringLiteral("Фотография «%1» стоит в альбоме дважды.").arg(r.from));
-        }
+    for (PhotoRename& r : renames) {
+        if (folderOfPath(r.from, separator) != folder)
+            return QStringLiteral("Фотография «%1» лежит не в папке «%2».").arg(r.from, folder);
+        if (sources.contains(r.from))
+            return QStringLiteral("Фотография «%1» стоит в альбоме дважды.").arg(r.from);
         const FileStatus status = linkStatusOf(r.from);
         if (status.isSymlink)
-            return refused(QStringLiteral("Фотография «%1» — символическая ссылка, а не файл: "
-                                          "после переименования ссылки в альбоме вели бы в "
-                                          "никуда. Замените ссылку самой фотографией или "
-                                          "оставьте папку без изменений.")
-                               .arg(r.from));
+            return QStringLiteral("Фотография «%1» — символическая ссылка, а не файл: после "
+                                  "переименования ссылки в альбоме вели бы в никуда. Замените "
+                                  "ссылку самой фотографией или оставьте папку без изменений.")
+                .arg(r.from);
         if (!status.isFile)
-            return refused(
-                QStringLiteral("Фотография «%1» не является обычным файлом.").arg(r.from));
+            return QStringLiteral("Фотография «%1» не является обычным файлом.").arg(r.from);
         r.inode = status.inode;
         sources.insert(r.from);
         r.from = bareName(r.from, separator);
-        targets.insert(nameKey(r.to));
     }
-    QSet<QString> pageNames = {nameKey(QStringLiteral("start.htm"))};
+    return {};
+}
+
+QSet<QString> targetKeys(const QList<PhotoRename>& renames) {
+    QSet<QString> targets;
+    for (const PhotoRename& r : renames)
+        targets.insert(caseKey(r.to));
+    return targets;
+}
+
+// Names the album writes beside the photos must not belong to anyone else.
+QString whyNamesTaken(const FolderEntries& here, const QString& folder, const AlbumState& state,
+                      const QList<PhotoRename>& renames) {
+    QSet<QString> pageNames = {caseKey(indexPageName())};
     for (int k = 1; k <= state.photoCount(); ++k)
-        pageNames.insert(nameKey(QStringLiteral("n%1.htm").arg(k)));
+        pageNames.insert(caseKey(photoPageName(k)));
     for (const QString& image : navigationImageNames())
-        pageNames.insert(nameKey(image));
-
-    QSet<QString> present;
+        pageNames.insert(caseKey(image));
+    QSet<QString> sources;
+    for (const PhotoRename& r : renames)
+        sources.insert(r.from);
+    const QSet<QString> targets = targetKeys(renames);
     for (const FolderEntry& entry : here.entries) {
-        const QString path = folder + entry.name;
-        const QString key = nameKey(entry.name);
-        present.insert(key);
-        if (pageNames.contains(key)) {
-            return refused(QStringLiteral("В исходной папке уже есть «%1»: программа не "
-                                          "перезаписывает чужие файлы. Уберите его и "
-                                          "повторите.")
-                               .arg(path));
-        }
-        if (targets.contains(key) && (entry.isFolder || !sources.contains(path))) {
-            return refused(QStringLiteral("В исходной папке уже есть «%1», не входящий в "
-                                          "альбом, а это имя нужно одной из фотографий. "
-                                          "Переименуйте его.")
-                               .arg(path));
-        }
+        const QString key = caseKey(entry.name);
+        if (pageNames.contains(key))
+            return QStringLiteral("В исходной папке уже есть «%1»: программа не перезаписывает "
+                                  "чужие файлы. Уберите его и повторите.")
+                .arg(folder + entry.name);
+        if (targets.contains(key) && (entry.isFolder || !sources.contains(entry.name)))
+            return QStringLiteral("В исходной папке уже есть «%1», не входящий в альбом, а это "
+                                  "имя нужно одной из фотографий. Переименуйте его.")
+                .arg(folder + entry.name);
     }
+    return {};
+}
 
-    // A photo whose present name is wanted by the album steps aside first, under
-    // a name nobody uses.
+// A photo whose present name the album wants steps aside first, under a name
+// nobody uses; a photo that has its album name already stays.
+QList<PhotoRename> withTemporaryNames(const QList<PhotoRename>& renames,
+                                      const FolderEntries& here) {
+    const QSet<QString> targets = targetKeys(renames);
+    QSet<QString> present;
+    for (const FolderEntry& entry : here.entries)
+        present.insert(caseKey(entry.name));
     QList<PhotoRename> planned;
-    for (PhotoRename r : plan.renames) {
+    for (PhotoRename r : renames) {
         if (r.from == r.to)
             continue;
-        if (targets.contains(nameKey(r.from))) {
-            r.temporary = r.from + temporaryNameSuffix();
-            for (int n = 2; present.contains(nameKey(r.temporary)); ++n)
-                r.temporary = r.from + QStringLiteral(".%1").arg(n) + temporaryNameSuffix();
-            present.insert(nameKey(r.temporary));
+        if (targets.contains(caseKey(r.from))) {
+            r.temporary = temporaryName(r.from, 1);
+            for (int n = 2; present.contains(caseKey(r.temporary)); ++n)
+                r.temporary = temporaryName(r.from, n);
+            present.insert(caseKey(r.temporary));
         }
         planned.append(r);
     }
-    plan.renames = planned;
+    return planned;
+}
+
+} // namespace
+
+RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
+    const QString folder = state.sourceFolder;
+    const QString parent = folderOfPath(folder, separator);
+    if (parent.isEmpty())
+        return refused(QStringLiteral("Папка «%1» — корень диска: у неё нет папки выше, и "
+                                      "переименовать её в альбом нельзя. Оставьте папку без "
+                                      "изменений (альбом будет создан внутри неё).")
+                           .arg(folder));
+    const QString ownPath = withoutTrailingSeparator(folder, separator);
+    RenamePlan plan;
+    plan.albumFolder = parent + state.albumName;
+
+    const FolderEntries here = listFolderEntries(folder, true);
+    if (!here.ok)
+        return refused(here.message + QLatin1Char('.'));
+    const FolderEntries beside = listFolderEntries(parent, true);
+    if (!beside.ok)
+        return refused(beside.message + QLatin1Char('.'));
+    QList<PhotoRename> renames = albumNames(state);
+    QString why = whyAlbumNameTaken(beside, parent, bareName(ownPath, separator), state.albumName);
+    if (why.isEmpty())
+        why = whyFolderUnchangeable(folder, parent, ownPath, plan.albumFolder);
+    if (why.isEmpty())
+        why = whyPathTooLong(renames, plan.albumFolder, separator);
+    if (why.isEmpty())
+        why = whyNotOwnPhotos(renames, folder, separator);
+    if (why.isEmpty())
+        why = whyNamesTaken(here, folder, state, renames);
+    if (!why.isEmpty())
+        return refused(why);
+    plan.renames = withTemporaryNames(renames, here);
     return plan;
 }

@@ -21,7 +21,7 @@ bool hasUndecodableBytes(const QString& name);
 // Windows-1251, as names from old Windows archives are.
 QString readableName(const QString& name);
 
-// The separator that ends every folder path of the album: '/' here, '\' on Windows.
+// The separator that ends every folder path of the album: '/'.
 QChar nativeSeparator();
 
 // The path with exactly one separator appended unless it already ends in one.

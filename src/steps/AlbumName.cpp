@@ -1,7 +1,7 @@
 #include "steps/AlbumName.h"
 
 #include "platform/FsPath.h"
-#include "steps/InterruptedRun.h"
+#include "state/AlbumLayout.h"
 
 namespace {
 // Longest folder name most file systems accept, in bytes of the name's encoding.
@@ -22,8 +22,8 @@ bool isServiceName(const QString& name) {
     QString stored = name;
     while (stored.endsWith(QLatin1Char('.')) || stored.endsWith(QLatin1Char(' ')))
         stored.chop(1);
-    return name.startsWith(QLatin1String(".photoalbum-"), Qt::CaseInsensitive) ||
-           stored.endsWith(temporaryNameSuffix(), Qt::CaseInsensitive);
+    return caseKey(name).startsWith(caseKey(serviceNamePrefix())) ||
+           caseKey(stored).endsWith(caseKey(temporaryNameSuffix()));
 }
 } // namespace
 

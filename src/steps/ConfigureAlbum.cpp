@@ -1,7 +1,6 @@
 #include "steps/ConfigureAlbum.h"
 
 #include "platform/FileStatus.h"
-#include "platform/FolderListing.h"
 #include "platform/FsPath.h"
 #include "steps/AlbumName.h"
 #include "steps/FolderChange.h"
@@ -13,57 +12,79 @@ QString defaultTypedAlbumName() {
     return QStringLiteral("Мой фотоальбом");
 }
 
-Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink& questions,
-                       FileOps& files) {
-    // A folder without photos is refused before anything else, unless an
-    // interrupted rename has the photos under names of its own.
+namespace {
+
+// Adds a step's notes to `result`; false, with `result` failed or declined as
+// the step was, when the run goes no further.
+bool passed(Outcome& result, const Outcome& step) {
+    result.notes += step.notes;
+    if (step)
+        return true;
+    result.ok = false;
+    result.message = step.message;
+    result.declined = step.declined;
+    return false;
+}
+
+// A folder without photos is refused before anything else, unless an
+// interrupted rename has the photos under names of its own.
+Outcome checkPhotosOrJournal(const AlbumState& state) {
     const Result<QString> journal = keptJournalPath(state.sourceFolder);
     if (state.folderPhotoCount == 0 && !(journal && linkStatusOf(journal.value).exists()))
         return Outcome::failure(noPhotosMessage());
-    // From here on the folder is named by its real path, so that nothing the run
-    // changes is reached through a link, and a journal's paths can be checked.
+    return {};
+}
+
+// From here on the folder is named by its real path, so that nothing the run
+// changes is reached through a link, and a journal's paths can be checked.
+Outcome takeRealPath(AlbumState& state) {
     const Result<QString> real = realPath(state.sourceFolder);
     if (!real)
         return Outcome::failure(
             QStringLiteral("Папка «%1»: %2.").arg(state.sourceFolder, real.message));
     state.sourceFolder = withTrailingSeparator(real.value);
-    // What an interrupted run left is put right first.
+    return {};
+}
+
+// What an interrupted run left is put right first; the photos of a folder put
+// back are counted again under their first names, as a folder change counts them.
+Outcome putBackInterruptedRename(AlbumState& state, FileOps& files) {
     const Recovery recovery = recoverInterruptedRename(state.sourceFolder, files);
     if (!recovery)
         return Outcome::failure(recovery.message);
     Outcome result;
     result.notes = recovery.notes;
-    const auto failed = [&result](const QString& why) {
-        result.ok = false;
-        result.message = why;
-        return result;
-    };
     if (recovery.recovered) {
         state.sourceFolder = withTrailingSeparator(recovery.folder);
         result.notes.append(recovery.message);
-        // The photos are counted again under their first names, as a folder change counts them.
         changeFolder(state, recovery.folder);
     }
+    return result;
+}
+
+Outcome checkPhotosCounted(const AlbumState& state) {
     if (state.folderPhotoCount == 0)
-        return failed(noPhotosMessage());
-    if (typedName == defaultTypedAlbumName()) {
-        const QString question =
-            QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться "
-                           "и изменит его?");
-        if (questions.askYesNo(question, QStringLiteral("Внимание!"), MessageSink::Answer::Yes)) {
-            result.ok = false;
-            result.declined = true;
-            return result;
-        }
-    }
-    if (const Outcome name = checkAlbumName(typedName); !name)
-        return failed(name.message);
-    if (const Outcome cleared = clearCopyLeftovers(state.sourceFolder, files); !cleared)
-        return failed(cleared.message);
-    // An album a stopped run had finished keeps the name; it is only told.
+        return Outcome::failure(noPhotosMessage());
+    return {};
+}
+
+Outcome askAboutDefaultName(const QString& typedName, MessageSink& questions) {
+    if (typedName != defaultTypedAlbumName())
+        return {};
+    const QString question =
+        QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться "
+                       "и изменит его?");
+    if (questions.askYesNo(question, QStringLiteral("Внимание!"), MessageSink::Answer::Yes))
+        return Outcome::declinedByUser();
+    return {};
+}
+
+// An album a stopped run had finished keeps the name; it is only told.
+Outcome tellFinishedAlbum(const AlbumState& state, const QString& typedName, FileOps& files) {
     const Result<QString> finished = finishStoppedAlbum(state.sourceFolder, typedName, files);
     if (!finished)
-        return failed(finished.message);
+        return Outcome::failure(finished.message);
+    Outcome result;
     if (!finished.value.isEmpty()) {
         result.notes.append(QStringLiteral("Альбом «%1» был создан прошлым запуском программы, "
                                            "прерванным перед самым концом; он готов.")
@@ -71,18 +92,37 @@ Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink&
         if (const Outcome forgotten = forgetFinishedAlbum(finished.value, files); !forgotten)
             result.notes.append(forgotten.message);
     }
-    const FolderEntries listing = listFolderEntries(state.sourceFolder);
-    if (!listing)
-        return failed(listing.message);
-    const QStringList photos = photoNamesIn(listing);
-    if (photos.isEmpty()) {
+    return result;
+}
+
+// «Настроить» takes every photo up to 40, whatever the options say.
+Outcome takeAlbumPhotos(AlbumState& state, const QString& typedName) {
+    const PhotoChoice chosen = choosePhotos(state, PhotoOptions::Ignored);
+    if (!chosen)
+        return Outcome::failure(chosen.message);
+    if (state.photos.isEmpty()) {
         // The folder was emptied after it was chosen.
         state.folderPhotoCount = 0;
-        state.photos.clear();
-        return failed(noPhotosMessage());
+        return Outcome::failure(noPhotosMessage());
     }
     state.albumName = typedName;
-    result.notes += foreignLinkNotes(state.sourceFolder, listing);
-    result.notes += takePhotos(state, photos).notes;
+    return chosen;
+}
+
+} // namespace
+
+Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink& questions,
+                       FileOps& files) {
+    if (const Outcome found = checkPhotosOrJournal(state); !found)
+        return found;
+    if (const Outcome real = takeRealPath(state); !real)
+        return real;
+    Outcome result = putBackInterruptedRename(state, files);
+    if (result && passed(result, checkPhotosCounted(state)) &&
+        passed(result, askAboutDefaultName(typedName, questions)) &&
+        passed(result, checkAlbumName(typedName)) &&
+        passed(result, clearCopyLeftovers(state.sourceFolder, files)) &&
+        passed(result, tellFinishedAlbum(state, typedName, files)))
+        passed(result, takeAlbumPhotos(state, typedName));
     return result;
 }

@@ -11,8 +11,8 @@
 // (answered Yes, "go back": declined), refuses a name that cannot name a
 // folder, takes away an interrupted copy-mode run's own leftovers (and tells of
 // an album a stopped run had finished under that name), then takes
-// the name and takes up to 40 photos. Success: the wizard goes
-// on to the settings window.
+// the name and takes up to 40 photos, whatever the thumbnail and web photo
+// options say. Success: the wizard goes on to the settings window.
 Outcome configureAlbum(AlbumState& state, const QString& typedName, MessageSink& questions,
                        FileOps& files);
 

@@ -3,27 +3,13 @@
 #include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
+#include "state/AlbumLayout.h"
 #include "steps/AlbumName.h"
-
-#include <QRegularExpression>
 
 namespace {
 
 QString inFolder(const QString& folder, const QString& name) {
     return withTrailingSeparator(folder) + name;
-}
-
-QString withoutTrailingSeparator(QString folder) {
-    while (folder.size() > 1 && folder.endsWith(nativeSeparator()))
-        folder.chop(1);
-    return folder;
-}
-
-// The files a copy-mode album is made of.
-bool isAlbumFileName(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^(n[1-9][0-9]*(-m)?\\.jpg|n[1-9][0-9]*\\.htm|start\\.htm|(back|for|ish)-bt\\.gif)$"));
-    return pattern.match(name).hasMatch();
 }
 
 QString unusableJournal(const QString& path, const QString& why) {
@@ -71,18 +57,6 @@ KeptJournal finishedRecordOf(const QString& albumFolder) {
 }
 
 } // namespace
-
-QString temporaryNameSuffix() {
-    return QStringLiteral(".photoalbum-tmp");
-}
-
-QString partFolderName() {
-    return QStringLiteral(".photoalbum-part");
-}
-
-QString partMarkName() {
-    return QStringLiteral(".photoalbum-part-mark");
-}
 
 Outcome undoJournal(const RenameJournal& journal, const QString& folderNow,
                     const QString& journalPath, FileOps& files) {

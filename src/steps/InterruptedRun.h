@@ -5,16 +5,6 @@
 
 #include <QString>
 
-// Rename mode moves a photo whose present name another photo needs aside under
-// its own name plus this ending.
-QString temporaryNameSuffix();
-
-// Copy mode writes the album into this hidden folder inside the source folder
-// and gives it the album's name when it is complete; the mark inside tells that
-// the folder is this program's.
-QString partFolderName();
-QString partMarkName();
-
 // Puts back every name the journal lists, newest change first: each photo,
 // found by its inode whatever it is called now, returns to its first name; the
 // pages and images the run wrote are removed; the folder, now at `folderNow`,

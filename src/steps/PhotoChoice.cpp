@@ -34,14 +34,22 @@ QString number(qsizetype value) {
     return QStringLiteral(" ") + QString::number(value);
 }
 
+PhotoChoice refused(const QString& why) {
+    PhotoChoice result;
+    result.ok = false;
+    result.message = why;
+    return result;
+}
+
 // The named files of the source folder become the album's photos in their
 // order, up to `limit`; more are left out with one note.
-Outcome takeUpTo(AlbumState& state, const QStringList& names, int limit, const QString& tooMany) {
-    Outcome result;
+PhotoChoice takeUpTo(AlbumState& state, const QStringList& names, int limit,
+                     const QString& tooMany) {
+    PhotoChoice result;
     state.photos.clear();
     for (const QString& name : names) {
         if (state.photos.size() == limit) {
-            result.notes.append(tooMany);
+            result.limitNote = tooMany;
             break;
         }
         state.photos.append({state.sourceFolder + name, {}, {}, {}});
@@ -49,17 +57,21 @@ Outcome takeUpTo(AlbumState& state, const QStringList& names, int limit, const Q
     return result;
 }
 
-Outcome chooseWebPhotos(AlbumState& state, const QStringList& names) {
+PhotoChoice takePhotos(AlbumState& state, const QStringList& names) {
+    return takeUpTo(state, names, MaxPhotos, tooManyPhotosMessage());
+}
+
+PhotoChoice chooseWebPhotos(AlbumState& state, const QStringList& names) {
     QStringList chosen;
     for (const QString& name : names) {
         if (!isThumbnailName(name))
             chosen.append(name);
     }
     if (chosen.isEmpty())
-        return Outcome::failure(noPhotosMessage());
+        return refused(noPhotosMessage());
     if (!state.thumbnails)
         return takePhotos(state, chosen);
-    const Outcome result =
+    const PhotoChoice result =
         takeUpTo(state, chosen, MaxPhotosWithThumbnails, tooManyWebPhotosMessage());
     // A thumbnail is made from its photo: the photo stands in its place (the
     // preparation window shows it, the order moves it along).
@@ -68,18 +80,17 @@ Outcome chooseWebPhotos(AlbumState& state, const QStringList& names) {
     return result;
 }
 
-Outcome choosePairedPhotos(AlbumState& state, const QStringList& names) {
+PhotoChoice choosePairedPhotos(AlbumState& state, const QStringList& names) {
     state.photos.clear();
     QStringList thumbnails;
-    Outcome result;
+    PhotoChoice result;
     // Over the limit, a name too short to be a thumbnail's takes the last place
     // and the scan goes on; any other photo ends the scan.
     const auto takePhoto = [&](const QString& name, bool overLimitTakesLastPlace) {
         const QString file = state.sourceFolder + name;
         if (state.photos.size() == MaxPhotosWithThumbnails) {
             // Told once a choice, however many photos are over the limit.
-            if (!result.notes.contains(tooManyWebPhotosMessage()))
-                result.notes.append(tooManyWebPhotosMessage());
+            result.limitNote = tooManyWebPhotosMessage();
             if (overLimitTakesLastPlace)
                 state.photos.last().file = file;
             return false;
@@ -135,35 +146,34 @@ bool isThumbnailName(const QString& name) {
     return name.mid(dot - 2, 2) == QLatin1String("-m");
 }
 
-Outcome takePhotos(AlbumState& state, const QStringList& names) {
-    return takeUpTo(state, names, MaxPhotos, tooManyPhotosMessage());
-}
-
-Outcome choosePhotos(AlbumState& state) {
+PhotoChoice choosePhotos(AlbumState& state, PhotoOptions options) {
     const FolderEntries listing = listFolderEntries(state.sourceFolder);
     if (!listing)
-        return Outcome::failure(listing.message);
+        return refused(listing.message);
     const QStringList names = photoNamesIn(listing);
-    Outcome result = state.webPhotos    ? chooseWebPhotos(state, names)
-                     : state.thumbnails ? choosePairedPhotos(state, names)
-                                        : takePhotos(state, names);
-    result.notes = foreignLinkNotes(state.sourceFolder, listing) + result.notes;
+    const bool asSet = options == PhotoOptions::AsSet;
+    PhotoChoice result = asSet && state.webPhotos    ? chooseWebPhotos(state, names)
+                         : asSet && state.thumbnails ? choosePairedPhotos(state, names)
+                                                     : takePhotos(state, names);
+    result.notes = foreignLinkNotes(state.sourceFolder, listing);
+    if (!result.limitNote.isEmpty())
+        result.notes.append(result.limitNote);
     return result;
 }
 
-Outcome setThumbnails(AlbumState& state, bool on) {
+PhotoChoice setThumbnails(AlbumState& state, bool on) {
     state.thumbnails = on;
     if (!on && !state.webPhotos)
         return {};
-    const Outcome chosen = choosePhotos(state);
+    const PhotoChoice chosen = choosePhotos(state);
     if (!chosen)
         (on ? state.thumbnails : state.webPhotos) = false;
     return chosen;
 }
 
-Outcome setWebPhotos(AlbumState& state, bool on) {
+PhotoChoice setWebPhotos(AlbumState& state, bool on) {
     state.webPhotos = on;
-    const Outcome chosen = choosePhotos(state);
+    const PhotoChoice chosen = choosePhotos(state);
     if (!chosen)
         (on ? state.webPhotos : state.thumbnails) = false;
     return chosen;

@@ -4,6 +4,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
+#include "state/AlbumLayout.h"
 #include "steps/AlbumName.h"
 
 #include <cerrno>
@@ -22,8 +23,9 @@ AlbumNameCheck checkAlbumNameFree(const AlbumState& state) {
     if (!listing.ok)
         return refuse(listing.message, false);
     const QString folder = state.sourceFolder + state.albumName;
+    const QString albumKey = caseKey(state.albumName);
     for (const FolderEntry& entry : listing.entries) {
-        if (!sameNameIgnoringCase(entry.name, state.albumName))
+        if (caseKey(entry.name) != albumKey)
             continue;
         // A folder that differs only in letter case is the same folder on the
         // disks albums are usually carried on (FAT, exFAT, NTFS).
@@ -36,7 +38,8 @@ AlbumNameCheck checkAlbumNameFree(const AlbumState& state) {
                           .arg(folder, describeErrno(EEXIST)),
                       false);
     }
-    if (toFsBytes(folder + QStringLiteral("/n40-m.jpg")).size() + 1 > maxPathBytes())
+    if (toFsBytes(withTrailingSeparator(folder) + thumbnailFileName(MaxPhotos)).size() + 1 >
+        maxPathBytes())
         return refuse(QStringLiteral("Не удалось создать папку альбома «%1»: %2.")
                           .arg(folder, describeErrno(ENAMETOOLONG)),
                       false);

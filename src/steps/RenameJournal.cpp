@@ -4,6 +4,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 #include "platform/UserFolders.h"
+#include "state/AlbumLayout.h"
 #include "state/AlbumState.h"
 
 #include <QList>
@@ -88,26 +89,6 @@ bool isPlainName(const QString& name) {
            !bytes.contains('\0') && bytes.size() <= MaxNameBytes;
 }
 
-bool isCreatedName(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^(start\\.htm|n([1-9]|[1-3][0-9]|40)\\.htm|back-bt\\.gif|for-bt\\.gif|ish-bt\\.gif)$"));
-    return pattern.match(name).hasMatch();
-}
-
-bool isAlbumPhotoName(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral("^n([1-9]|[1-3][0-9]|40)(-m)?\\.jpg$"));
-    return pattern.match(name).hasMatch();
-}
-
-bool isTemporaryNameOf(const QString& temporary, const QString& from) {
-    if (temporary.isEmpty())
-        return true;
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\.[2-9]|\\.[1-9][0-9]+)?") +
-        QRegularExpression::escape(QStringLiteral(".photoalbum-tmp")) + QStringLiteral("$"));
-    return temporary.startsWith(from) && pattern.match(temporary.mid(from.size())).hasMatch();
-}
-
 // The folder above an absolute path and the path's last name; empty when the
 // path is not absolute or has no plain last name.
 QPair<QString, QString> splitFolderPath(const QString& path) {
@@ -142,10 +123,6 @@ Result<QString> keptJournalPath(const QString& folder) {
 
 Result<QString> finishedRecordPath(const QString& albumFolder) {
     return recordPath(albumFolder, QStringLiteral(".finished"));
-}
-
-QString folderJournalName() {
-    return QStringLiteral(".photoalbum-journal");
 }
 
 QByteArray encodeJournal(const RenameJournal& journal) {
@@ -206,8 +183,9 @@ Outcome checkJournal(const RenameJournal& journal, const QString& folderNow) {
     }
     for (const RenameJournal::Rename& r : journal.renames) {
         if (!isPlainName(r.from) || !isAlbumPhotoName(r.to) ||
-            !isTemporaryNameOf(r.temporary, r.from) ||
-            (!r.temporary.isEmpty() && !isPlainName(r.temporary)) || r.inode == 0)
+            (!r.temporary.isEmpty() &&
+             (!isTemporaryNameOf(r.temporary, r.from) || !isPlainName(r.temporary))) ||
+            r.inode == 0)
             return why(QStringLiteral("в нём есть недопустимое переименование «%1»")
                            .arg(readableName(r.from)));
     }

@@ -35,10 +35,6 @@ Result<QString> keptJournalPath(const QString& folder);
 // folder and the album folder.
 Result<QString> finishedRecordPath(const QString& albumFolder);
 
-// A journal found in a photo folder under this name is never acted on: anyone
-// who could write there could have put it there.
-QString folderJournalName();
-
 // The most a journal of 40 photos with thumbnails and the longest names takes.
 inline constexpr qint64 MaxJournalBytes = 1 << 20;
 

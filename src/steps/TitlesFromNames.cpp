@@ -1,11 +1,10 @@
 #include "steps/TitlesFromNames.h"
 
-#include "platform/FolderListing.h"
 #include "platform/FsPath.h"
 #include "steps/PhotoChoice.h"
-#include "steps/PhotoOrder.h"
 
 #include <QSet>
+#include <algorithm>
 
 bool isParseMode(const AlbumState& state) {
     return state.titlesFromFileNames && !state.thumbnails;
@@ -23,40 +22,53 @@ void titleAndCommentFromName(const QString& name, const QString& ordinal, QStrin
     }
 }
 
-Outcome loadTitlesFromNames(AlbumState& state) {
-    const FolderListing listing = listPhotoFiles(state.sourceFolder);
-    if (!listing.ok)
-        return Outcome::failure(listing.message);
-    Outcome result;
-    QStringList listed = listing.names;
-    // Web photos leave the "-m" files alone.
-    if (state.webPhotos)
-        listed.removeIf(isThumbnailName);
-    if (listed.size() > MaxPhotos) {
-        result.notes.append(tooManyPhotosMessage());
-        listed = listed.mid(0, MaxPhotos);
-    }
-    // When the album already holds exactly these photos (perhaps in a new order),
-    // each keeps the title and comment of its own name; otherwise the album takes
-    // the photos in listing order.
-    QSet<QString> inAlbum;
-    for (const Photo& photo : state.photos)
-        inAlbum.insert(photo.file);
-    QSet<QString> onDisk;
-    for (const QString& name : listed)
-        onDisk.insert(state.sourceFolder + name);
-    if (state.photos.size() != listed.size() || inAlbum != onDisk) {
-        state.photos.clear();
-        for (const QString& name : listed)
-            state.photos.append({state.sourceFolder + name, {}, {}, {}});
-    }
-    for (Photo& photo : state.photos) {
-        const QString name = bareName(photo.file);
-        // The ordinal word is that of the photo's place in the listing.
-        const int listedPosition = static_cast<int>(listed.indexOf(name)) + 1;
+namespace {
+
+// Each photo's title and comment from its own file name; the ordinal word is
+// that of its place among `listed`, the photos in listing order.
+void titlesFromNames(QList<Photo>& photos, const QList<Photo>& listed) {
+    for (Photo& photo : photos) {
+        const auto place = std::find_if(listed.cbegin(), listed.cend(),
+                                        [&](const Photo& p) { return p.file == photo.file; });
+        const int listedPosition = static_cast<int>(place - listed.cbegin()) + 1;
         // A name that is not UTF-8 gives its title as Windows-1251 text.
-        titleAndCommentFromName(readableName(name), ordinalWord(listedPosition), photo.title,
-                                photo.comment);
+        titleAndCommentFromName(readableName(bareName(photo.file)), ordinalWord(listedPosition),
+                                photo.title, photo.comment);
     }
+}
+
+bool sameFiles(const QList<Photo>& a, const QList<Photo>& b) {
+    QSet<QString> filesOfA;
+    for (const Photo& photo : a)
+        filesOfA.insert(photo.file);
+    QSet<QString> filesOfB;
+    for (const Photo& photo : b)
+        filesOfB.insert(photo.file);
+    return a.size() == b.size() && filesOfA == filesOfB;
+}
+
+} // namespace
+
+void takeTitlesFromNames(AlbumState& state) {
+    const QList<Photo> listed = state.photos;
+    titlesFromNames(state.photos, listed);
+}
+
+Outcome loadTitlesFromNames(AlbumState& state) {
+    const QList<Photo> before = state.photos;
+    const PhotoChoice chosen = choosePhotos(state);
+    if (!chosen)
+        return Outcome::failure(chosen.message);
+    // When the album already held exactly these photos (perhaps in a new order),
+    // each keeps its place; otherwise the album takes them in listing order.
+    const QList<Photo> listed = state.photos;
+    if (sameFiles(before, listed))
+        state.photos = before;
+    titlesFromNames(state.photos, listed);
+    // The preparation window tells the limit again, as the selection window
+    // did; the folder's links were told there.
+    Outcome result;
+    if (!chosen.limitNote.isEmpty())
+        result.notes.append(chosen.limitNote);
     return result;
 }

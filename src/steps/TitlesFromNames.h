@@ -13,8 +13,12 @@ bool isParseMode(const AlbumState& state);
 void titleAndCommentFromName(const QString& name, const QString& ordinal, QString& title,
                              QString& comment);
 
-// The preparation window's load in parse mode: counts the folder's photos again
-// (at most 40) and fills every title and comment from the photo's own file name,
-// so that titles stay with their photos after the order has been changed.
-// Fails when the folder cannot be read; more than 40 photos is a note.
+// The preparation window's load in parse mode: chooses the photos again
+// (choosePhotos(), keeping the album's order while they are the same photos)
+// and fills every title and comment from the photo's own file name, so that
+// titles stay with their photos after the order has been changed. Fails when
+// the choice fails; the only note is the limit that left photos out.
 Outcome loadTitlesFromNames(AlbumState& state);
+
+// The same titles and comments for photos just chosen, still in listing order.
+void takeTitlesFromNames(AlbumState& state);

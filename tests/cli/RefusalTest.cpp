@@ -82,6 +82,17 @@ QList<RefusalCase> refusals() {
          {"-q", "--web", "--thumbnails", "-n", "Альбом"},
          QStringLiteral("Файл фотографии «%1» повреждён или не является изображением JPEG"),
          false},
+        // Chosen for «Настроить» and again for the web: the limit is told once.
+        {"web photo that is no picture, one of forty-one",
+         [](const TestFolder& dir) {
+             for (int k = 1; k <= 40; ++k)
+                 writePhotos(dir, {QStringLiteral("photos/p%1.jpg").arg(k)});
+             dir.writeFile("photos/b.jpg", "\xFF\xD8 not a picture");
+         },
+         {"-q", "--web", "-n", "Альбом"},
+         QStringLiteral("Программа может обработать только 40 изображений\n") + Tool +
+             QStringLiteral("Файл фотографии «%1» повреждён"),
+         false},
         {"album folder exists",
          [=](const TestFolder& dir) {
              threePhotos(dir);

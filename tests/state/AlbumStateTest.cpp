@@ -29,7 +29,8 @@ TEST(AlbumStateStartup, SelectionWindowDefaults) {
     EXPECT_EQ(state.backgroundRed, 255);
     EXPECT_EQ(state.backgroundGreen, 255);
     EXPECT_EQ(state.backgroundBlue, 255);
-    // The settings window sets these later; start-up leaves them at 0.
+    // The settings window sets these later; until then the record says "with
+    // thumbnails" and "typed titles".
     EXPECT_TRUE(state.thumbnails);
     EXPECT_FALSE(state.titlesFromFileNames);
     EXPECT_TRUE(state.albumName.isEmpty());
