@@ -13,10 +13,6 @@ bool hasJpgExtension(const QString& name) {
     return name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
 }
 
-bool sameNameIgnoringCase(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0 || a.toUpper() == b.toUpper();
-}
-
 namespace {
 
 bool isForeignLink(const fs::directory_entry& entry) {

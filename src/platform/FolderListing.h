@@ -37,6 +37,3 @@ QStringList foreignLinkNotes(const QString& folder, const FolderEntries& listing
 
 // True when a name ends in ".jpg" in any letter case.
 bool hasJpgExtension(const QString& name);
-
-// Case-insensitive name comparison, as FAT, exFAT and NTFS compare names.
-bool sameNameIgnoringCase(const QString& a, const QString& b);

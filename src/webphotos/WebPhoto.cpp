@@ -100,7 +100,7 @@ WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool wi
         return failedWebPhoto(original);
     const bool sideways = turnsSideways(reader.transformation());
     const QSize upright = sideways ? stored.transposed() : stored;
-    const QSize photoSize = fitted(upright, WebPhotoSize);
+    const QSize photoSize = fitted(upright, PagePhotoSize);
     // The decoder scales before it turns the picture upright.
     const QSize scaledSize = sideways ? photoSize.transposed() : photoSize;
     const qint64 mib = decodeMiB(*frame, scaledSize);
@@ -115,11 +115,11 @@ WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool wi
         photo = photo.scaled(photoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     WebPhoto result;
-    result.photo = onCanvas(photo, WebPhotoSize, background);
+    result.photo = onCanvas(photo, PagePhotoSize, background);
     if (withThumbnail) {
-        const QImage thumbnail = photo.scaled(fitted(upright, WebThumbnailSize),
+        const QImage thumbnail = photo.scaled(fitted(upright, PageThumbnailSize),
                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        result.thumbnail = onCanvas(thumbnail, WebThumbnailSize, background);
+        result.thumbnail = onCanvas(thumbnail, PageThumbnailSize, background);
     }
     if (result.photo.isEmpty() || (withThumbnail && result.thumbnail.isEmpty()))
         return failedWebPhoto(original);

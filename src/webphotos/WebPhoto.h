@@ -1,20 +1,17 @@
 #pragma once
 
 #include "generator/WebPhotos.h"
+#include "state/AlbumLayout.h"
 
 #include <QColor>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
 
-// The sizes the pages show a photo and a thumbnail at.
-inline constexpr QSize WebPhotoSize(600, 410);
-inline constexpr QSize WebThumbnailSize(150, 105);
-
 // Decodes the original once, at a reduced size, turned upright by its EXIF
-// orientation; scales it to fit WebPhotoSize (never enlarged) and centres it on a
+// orientation; scales it to fit PagePhotoSize (never enlarged) and centres it on a
 // canvas of exactly that size in the background colour; with a thumbnail does the
-// same at WebThumbnailSize from the same decode. A failure names the file; so
+// same at PageThumbnailSize from the same decode. A failure names the file; so
 // does the refusal of a photo whose decoding would take more memory than all
 // decodes together may (DecodeBudgetMiB), before it is decoded.
 // Exported beside the library's entry for the tests, which link the library.
