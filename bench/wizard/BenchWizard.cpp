@@ -2,8 +2,9 @@
 // how much the preview gains by decoding a large photo at the control's size
 // instead of in full, and the longest time the event loop stands still while
 // the generation window writes a 40-photo album (the photos of
-// PHOTOALBUM_BENCH_PHOTOS when set, else made ones). Runs offscreen unless
-// QT_QPA_PLATFORM says otherwise. Prints the figures; the exit status is 0 regardless.
+// PHOTOALBUM_BENCH_PHOTOS when set, else made ones), and how soon «Прервать»
+// has undone such a run. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+// Prints the figures; the exit status is 0 regardless.
 
 #include "ControlNames.h"
 #include "ScriptedDesktop.h"
@@ -106,6 +107,12 @@ QString fortyPhotos(const QString& folder) {
     return target;
 }
 
+// The album is written on a thread of its own; the event loop runs meanwhile.
+void waitWhileBusy(const Wizard& wizard) {
+    while (wizard.busy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 template <typename T> T* find(QWidget* window, const char* name) {
     return window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
@@ -141,11 +148,41 @@ double longestStandstillMs(const QString& photos) {
     turns.start(0);
     sinceTurn.start();
     press(generation, Generation::create);
+    waitWhileBusy(wizard);
     longest = std::max(longest, msSince(sinceTurn));
     turns.stop();
     const bool made = QFileInfo::exists(photos + QStringLiteral("/Замер/n40.htm"));
     wizard.endProgram();
     return made ? longest : -1;
+}
+
+// Presses "Создать" again, "Прервать" half-way through the captions, and
+// returns the time from that press until the run has undone itself, or a
+// negative figure when it did not stop.
+double stopMs(const QString& photos) {
+    ScriptedDesktop desktop;
+    Wizard wizard(desktop, photos, QCoreApplication::applicationDirPath());
+    wizard.start();
+    find<QLineEdit>(wizard.selectionWindow(), Selection::albumName)
+        ->setText(QStringLiteral("Стоп"));
+    press(wizard.selectionWindow(), Selection::configure);
+    press(wizard.settingsWindow(), Settings::prepare);
+    press(wizard.preparationWindow(), Preparation::generate);
+    GenerationWindow* generation = wizard.generationWindow();
+    if (!generation)
+        return -1;
+    press(generation, Generation::create);
+    while (wizard.busy() && desktop.pauses().size() < 40)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QElapsedTimer sinceStop;
+    sinceStop.start();
+    press(generation, "stopButton");
+    waitWhileBusy(wizard);
+    const double ms = msSince(sinceStop);
+    const bool undone = !QFileInfo::exists(photos + QStringLiteral("/Стоп")) &&
+                        desktop.texts().value(0).contains(QStringLiteral("прервано"));
+    wizard.endProgram();
+    return undone ? ms : -1;
 }
 
 } // namespace
@@ -212,12 +249,20 @@ int main(int argc, char** argv) {
     std::printf("%-44s %9.1f ms\n", "the same JPEG, full decode", fullMs);
     std::printf("%-44s %9.1f x   (target >= 2 x)\n", "full / scaled", fullMs / scaledMs);
 
-    const double standstill = longestStandstillMs(fortyPhotos(folder.path()));
+    const QString photos = fortyPhotos(folder.path());
+    const double standstill = longestStandstillMs(photos);
     if (standstill < 0)
         std::printf("%-44s %9s     (the album was not made)\n", "longest event-loop gap, 40 photos",
                     "-");
     else
-        std::printf("%-44s %9.1f ms  (target < 50 ms)\n", "longest event-loop gap, 40 photos",
+        std::printf("%-44s %9.1f ms  (target <= 16 ms)\n", "longest event-loop gap, 40 photos",
                     standstill);
+    const double stop = stopMs(photos);
+    if (stop < 0)
+        std::printf("%-44s %9s     (the run did not stop)\n",
+                    "stop pressed to all undone, 40 photos", "-");
+    else
+        std::printf("%-44s %9.1f ms  (target <= 500 ms)\n", "stop pressed to all undone, 40 photos",
+                    stop);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 #include <exception>
+#include <functional>
 #include <type_traits>
 
 // The entry the program looks up by name (MakeWebPhotosEntryName) after loading
@@ -33,9 +34,6 @@ extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& req
     QFuture<WebPhoto> future = QtConcurrent::mapped(&pool, originals, make);
 
     for (int i = 0; i < originals.size(); ++i) {
-        if (request.progress)
-            request.progress->keepAliveUntil(
-                [&future, i] { return future.isResultReadyAt(i) || future.isFinished(); });
         WebPhoto photo = future.resultAt(i);
         if (!photo) {
             future.cancel();

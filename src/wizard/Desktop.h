@@ -14,8 +14,7 @@ public:
     // waiting; false when no viewer could be started.
     virtual bool openAlbumPage(const QString& startPagePath) = 0;
     // How long a progress caption asking for the given pause stays before the
-    // work goes on, in milliseconds. The window waits that long with its event
-    // loop running.
+    // work goes on, in milliseconds.
     virtual int captionPause(int milliseconds) = 0;
     // Ends the program at once; no window's close handling runs afterwards.
     virtual void endProgram() = 0;

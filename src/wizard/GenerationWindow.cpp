@@ -7,8 +7,7 @@
 #include "wizard/Controls.h"
 #include "wizard/Desktop.h"
 #include "wizard/FittedLabel.h"
-#include "wizard/InputBlock.h"
-#include "wizard/LabelProgress.h"
+#include "wizard/GenerationWorker.h"
 #include "wizard/PhotoView.h"
 #include "wizard/TextBoxText.h"
 #include "wizard/Wizard.h"
@@ -24,6 +23,7 @@
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -50,6 +50,14 @@ GenerationWindow::GenerationWindow(Wizard& wizard)
     : WizardWindow(wizard, QStringLiteral(" Фотоальбом (Генерация)"), true) {
     build();
     handle([this] { load(); });
+}
+
+GenerationWindow::~GenerationWindow() {
+    // A window that goes with the program waits for its run to undo itself.
+    if (worker_)
+        worker_->stop();
+    generationThread_.quit();
+    generationThread_.wait();
 }
 
 struct GenerationWindow::Decor {
@@ -245,7 +253,16 @@ void GenerationWindow::wireHandlers() {
     wire(colourEdit, &QLineEdit::editingFinished, &GenerationWindow::showBackground);
     wire(createButton, &QPushButton::clicked, &GenerationWindow::onCreate);
     // The generator asks between its steps whether to stop.
-    wire(stopButton, &QPushButton::clicked, [this] { stopPressed_ = true; });
+    wire(stopButton, &QPushButton::clicked, [this] {
+        stopPressed_ = true;
+        if (worker_)
+            worker_->stop();
+    });
+    captionTimer_.setSingleShot(true);
+    connect(&captionTimer_, &QTimer::timeout, this, [this] {
+        if (worker_)
+            worker_->goOn();
+    });
 }
 
 void GenerationWindow::load() {
@@ -307,34 +324,46 @@ void GenerationWindow::onColourTyped() {
 }
 
 void GenerationWindow::onCreate() {
-    // A press that reaches here while the album is being written is ignored.
-    if (wizard().busy())
-        return;
     AlbumState& album = state();
-    const QStringList namesBefore = namesIn(album.sourceFolder);
-    Outcome result;
-    {
-        const InputBlock busy(wizard(), stopButton);
-        progressBar->setRange(0, captionCount(album));
-        progressBar->setValue(0);
-        progressBar->setVisible(true);
-        stopPressed_ = false;
-        // The focus stays where it was, so a second Enter on «Создать» stops
-        // nothing; «Прервать» is one Shift+Tab away.
-        stopButton->setVisible(true);
-        LabelProgress progress(*statusLabel, *progressBar, desktop());
-        GenerationContext context;
-        context.programFolder = wizard().programFolder();
-        context.progress = &progress;
-        context.stopRequested = [this] { return stopPressed_; };
-        result = generateAlbum(album, context, realFileOps());
-        stopButton->setVisible(false);
-        createButton->setFocus();
-    }
+    namesBefore_ = namesIn(album.sourceFolder);
+    progressBar->setRange(0, captionCount(album));
+    progressBar->setValue(0);
+    progressBar->setVisible(true);
+    captionsShown_ = 0;
+    stopPressed_ = false;
+    // The keyboard stays in this window but on no control, so a second Enter
+    // on «Создать» stops nothing; «Прервать» is one Shift+Tab away.
+    setFocus();
+    wizard().setBusy(true, stopButton);
+    stopButton->setVisible(true);
+
+    worker_ = new GenerationWorker(album, wizard().programFolder(), realFileOps());
+    worker_->moveToThread(&generationThread_);
+    connect(&generationThread_, &QThread::finished, worker_, &QObject::deleteLater);
+    wire(worker_, &GenerationWorker::captionReady, &GenerationWindow::showCaption);
+    wire(worker_, &GenerationWorker::done, &GenerationWindow::onGenerated);
+    generationThread_.start();
+    QMetaObject::invokeMethod(worker_, &GenerationWorker::run, Qt::QueuedConnection);
+}
+
+void GenerationWindow::showCaption(const QString& text, int pauseMs) {
+    statusLabel->setText(toBoxText(text));
+    progressBar->setValue(std::min(++captionsShown_, progressBar->maximum()));
+    captionTimer_.start(std::max(desktop().captionPause(pauseMs), 0));
+}
+
+void GenerationWindow::onGenerated(const Outcome& result) {
+    captionTimer_.stop();
+    worker_ = nullptr;
+    generationThread_.quit();
+    generationThread_.wait();
+    stopButton->setVisible(false);
+    wizard().setBusy(false);
+    createButton->setFocus();
     if (!result.ok) {
         // Nothing was lost; the user can set things right and press again. A
         // stop the user asked for is no failure once the run has put all back.
-        const QString message = stopPressed_ && namesIn(album.sourceFolder) == namesBefore
+        const QString message = stopPressed_ && namesIn(state().sourceFolder) == namesBefore_
                                     ? tr("Создание альбома прервано. Ничего не изменено.")
                                     : result.message;
         statusLabel->setText(toBoxText(message));
@@ -347,9 +376,9 @@ void GenerationWindow::onCreate() {
 void GenerationWindow::showResult() {
     const AlbumState& album = state();
     const bool copyMode = album.keepSourceFolder;
-    // The folder that holds "start.htm", in either mode.
+    // The folder that holds the index page, in either mode.
     const QString& folder = album.albumFolder;
-    const QString page = folder + QStringLiteral("start.htm");
+    const QString page = folder + indexPageName();
     statusLabel->setText(QStringLiteral("Ваш альбом в папке: \n") + folder +
                          QStringLiteral("\nДля просмотра выберите файл start.htm"));
     statusLabel->repaint();

@@ -2,7 +2,12 @@
 
 #include "wizard/WizardWindow.h"
 
+#include <QStringList>
+#include <QThread>
+#include <QTimer>
+
 class ColourBar;
+class GenerationWorker;
 class FittedLabel;
 class PhotoView;
 class QLabel;
@@ -10,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+struct Outcome;
 
 // The generation window: a likeness of the index page on the chosen background,
 // the album description, three colour bars, and "Создать", which writes the album.
@@ -17,6 +23,7 @@ class GenerationWindow : public WizardWindow {
     Q_OBJECT
 public:
     explicit GenerationWindow(Wizard& wizard);
+    ~GenerationWindow() override;
 
 private:
     // The headings, captions and lines: they only show, no handler reads them.
@@ -34,6 +41,8 @@ private:
     void showBackground();
     void onColourTyped();
     void onCreate();
+    void showCaption(const QString& text, int pauseMs);
+    void onGenerated(const Outcome& result);
     void showResult();
 
     QPushButton* createButton = nullptr;
@@ -54,4 +63,11 @@ private:
     PhotoView* secondPreview = nullptr;
     bool typingColour_ = false;
     bool stopPressed_ = false;
+    // The run in progress; null when none is.
+    QThread generationThread_;
+    GenerationWorker* worker_ = nullptr;
+    // How long the caption shown last stays before the work goes on.
+    QTimer captionTimer_;
+    int captionsShown_ = 0;
+    QStringList namesBefore_;
 };

@@ -137,6 +137,40 @@ AboutBox* Wizard::aboutBox() const {
     return aboutBox_;
 }
 
+void Wizard::setBusy(bool busy, QWidget* leftOpen) {
+    busy_ = busy;
+    if (!busy) {
+        for (const QPointer<QWidget>& part : std::as_const(disabled_)) {
+            if (part)
+                part->setEnabled(true);
+        }
+        // A disabled window forgets its focus; it gets it back for when it is active again.
+        for (const QPointer<QWidget>& focus : std::as_const(focused_)) {
+            if (focus)
+                focus->setFocus();
+        }
+        disabled_.clear();
+        focused_.clear();
+        return;
+    }
+    for (const QPointer<QWidget>& window : std::as_const(built_)) {
+        if (!window)
+            continue;
+        if (QWidget* focus = window->focusWidget(); focus && focus != window)
+            focused_.append(focus);
+        // The window holding the open control is disabled around it.
+        const QWidgetList parts = window->isAncestorOf(leftOpen)
+                                      ? window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                                      : QWidgetList{window};
+        for (QWidget* part : parts) {
+            if (part->isEnabled() && part != leftOpen && !part->isAncestorOf(leftOpen)) {
+                part->setEnabled(false);
+                disabled_.append(part);
+            }
+        }
+    }
+}
+
 void Wizard::endProgram() {
     if (ended_)
         return;

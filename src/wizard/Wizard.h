@@ -56,10 +56,10 @@ public:
     // Ends the program at once; no window's close handling runs.
     void endProgram();
 
-    // True while an album is being written: the windows take no input and
-    // refuse to close (set by InputBlock).
+    // True while an album is being written: every window is disabled but for
+    // the one control left open, and none of them closes.
     bool busy() const { return busy_; }
-    void setBusy(bool busy) { busy_ = busy; }
+    void setBusy(bool busy, QWidget* leftOpen = nullptr);
 
 private:
     template <typename Window> Window* showDisposable(QPointer<Window>& slot);
@@ -83,4 +83,7 @@ private:
     // Set by the first end; any later end does nothing.
     bool ended_ = false;
     bool busy_ = false;
+    // What setBusy() disabled, and where each window had its keyboard focus.
+    QList<QPointer<QWidget>> disabled_;
+    QList<QPointer<QWidget>> focused_;
 };

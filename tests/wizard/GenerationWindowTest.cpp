@@ -154,6 +154,7 @@ TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
     auto* bar = control<QProgressBar>(generation, Generation::progress);
     int ticks = 0;
     bool closed = true;
+    bool disabled = false;
     QList<int> progress;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
@@ -163,6 +164,8 @@ TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
             QTest::mouseClick(control<QPushButton>(wizard->preparationWindow(), Preparation::quit),
                               Qt::LeftButton);
             closed = generation->close();
+            disabled = !create->isEnabled() && !wizard->preparationWindow()->isEnabled() &&
+                       control<QPushButton>(generation, "stopButton")->isEnabled();
         }
         if (progress.isEmpty() || progress.last() != bar->value())
             progress.append(bar->value());
@@ -174,6 +177,8 @@ TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
 
     EXPECT_GT(ticks, 1);
     EXPECT_FALSE(closed);
+    EXPECT_TRUE(disabled);
+    EXPECT_TRUE(wizard->preparationWindow()->isEnabled());
     EXPECT_EQ(desktop.programEnds(), 0);
     EXPECT_EQ(desktop.texts(), QStringList{"Просматривать будем?"});
     EXPECT_EQ(desktop.openedPages().size(), 1);

@@ -21,7 +21,9 @@ void WizardTest::start(const QString& startFolder) {
 }
 
 void WizardTest::click(QWidget* window, const char* name) {
+    const bool wasBusy = wizard && wizard->busy();
     QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+    finishRun(wasBusy);
 }
 
 void WizardTest::typeInto(QWidget* window, const char* name, const QString& text) {
@@ -61,8 +63,15 @@ void WizardTest::press(Qt::Key key, int times) {
     for (int i = 0; i < times; ++i) {
         // Windows shown or closed by the last key have taken or given up the focus.
         settle();
+        const bool wasBusy = wizard && wizard->busy();
         QTest::keyClick(QApplication::focusWidget(), key);
+        finishRun(wasBusy);
     }
+}
+
+void WizardTest::finishRun(bool wasBusy) {
+    while (!wasBusy && wizard && wizard->busy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void WizardTest::settle() {

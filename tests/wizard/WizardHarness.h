@@ -60,6 +60,8 @@ protected:
     void press(Qt::Key key, int times = 1);
     // Lets closed windows go and queued wizard checks run.
     void settle();
+    // After a press that started the album's writing, waits until it is done.
+    void finishRun(bool wasBusy);
 
     AlbumState& state() { return wizard->state(); }
 

@@ -1,0 +1,37 @@
+#include "wizard/GenerationWorker.h"
+
+#include "generator/GenerateAlbum.h"
+
+#include <QMutexLocker>
+
+GenerationWorker::GenerationWorker(AlbumState& album, const QString& programFolder, FileOps& files)
+    : album_(album), programFolder_(programFolder), files_(files) {}
+
+void GenerationWorker::stop() {
+    const QMutexLocker locker(&mutex_);
+    stopRequested_ = true;
+    wake_.wakeAll();
+}
+
+void GenerationWorker::goOn() {
+    const QMutexLocker locker(&mutex_);
+    shown_ = true;
+    wake_.wakeAll();
+}
+
+void GenerationWorker::caption(const QString& text, int pauseMs) {
+    Q_EMIT captionReady(text, pauseMs);
+    QMutexLocker locker(&mutex_);
+    // A stop cuts the pause short, so that the undoing starts at once.
+    while (!shown_ && !stopRequested_)
+        wake_.wait(&mutex_);
+    shown_ = false;
+}
+
+void GenerationWorker::run() {
+    GenerationContext context;
+    context.programFolder = programFolder_;
+    context.progress = this;
+    context.stopRequested = [this] { return stopRequested_.load(); };
+    Q_EMIT done(generateAlbum(album_, context, files_));
+}
