@@ -122,19 +122,24 @@ void press(QWidget* window, const char* name) {
         button->click();
 }
 
+// Starts the wizard over the photos and walks it in copy mode to the
+// generation window for an album of that name; null when it does not get there.
+GenerationWindow* walkToGeneration(Wizard& wizard, const QString& albumName) {
+    wizard.start();
+    find<QLineEdit>(wizard.selectionWindow(), Selection::albumName)->setText(albumName);
+    press(wizard.selectionWindow(), Selection::configure);
+    press(wizard.settingsWindow(), Settings::prepare);
+    press(wizard.preparationWindow(), Preparation::generate);
+    return wizard.generationWindow();
+}
+
 // Walks the wizard over the photos in copy mode and presses "Создать" with a
 // timer that fires on every turn of the event loop; returns the longest time
 // between two turns, or a negative figure when the album was not made.
 double longestStandstillMs(const QString& photos) {
     ScriptedDesktop desktop;
     Wizard wizard(desktop, photos, QCoreApplication::applicationDirPath());
-    wizard.start();
-    find<QLineEdit>(wizard.selectionWindow(), Selection::albumName)
-        ->setText(QStringLiteral("Замер"));
-    press(wizard.selectionWindow(), Selection::configure);
-    press(wizard.settingsWindow(), Settings::prepare);
-    press(wizard.preparationWindow(), Preparation::generate);
-    GenerationWindow* generation = wizard.generationWindow();
+    GenerationWindow* generation = walkToGeneration(wizard, QStringLiteral("Замер"));
     if (!generation)
         return -1;
 
@@ -162,13 +167,7 @@ double longestStandstillMs(const QString& photos) {
 double stopMs(const QString& photos) {
     ScriptedDesktop desktop;
     Wizard wizard(desktop, photos, QCoreApplication::applicationDirPath());
-    wizard.start();
-    find<QLineEdit>(wizard.selectionWindow(), Selection::albumName)
-        ->setText(QStringLiteral("Стоп"));
-    press(wizard.selectionWindow(), Selection::configure);
-    press(wizard.settingsWindow(), Settings::prepare);
-    press(wizard.preparationWindow(), Preparation::generate);
-    GenerationWindow* generation = wizard.generationWindow();
+    GenerationWindow* generation = walkToGeneration(wizard, QStringLiteral("Стоп"));
     if (!generation)
         return -1;
     press(generation, Generation::create);
