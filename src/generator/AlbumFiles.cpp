@@ -22,11 +22,12 @@ Outcome AlbumFiles::failed(const QString& what, const QString& path, const Outco
     return Outcome::failure(QStringLiteral("%1 «%2»: %3.").arg(what, path, result.message));
 }
 
-Outcome AlbumFiles::write(const QString& path, const QByteArray& bytes, const QString& original) {
+Outcome AlbumFiles::write(const QString& path, const QByteArray& bytes,
+                          const PhotoReaders* readers) {
     if (stopRequested())
         return Outcome::failure(QStringLiteral("работа прервана"));
-    const Outcome result = original.isEmpty() ? files_.writeFile(path, bytes)
-                                              : files_.writeFileLike(path, bytes, original);
+    const Outcome result =
+        readers ? files_.writeFileLike(path, bytes, *readers) : files_.writeFile(path, bytes);
     if (result)
         made_.append(path);
     return result;
@@ -65,7 +66,7 @@ Outcome AlbumFiles::placePhoto(int k, bool thumbnail, const QString& target,
     if (state_.webPhotos) {
         const WebPhoto& made = web.photos.at(k - 1);
         const Outcome written =
-            write(target, thumbnail ? made.thumbnail : made.photo, state_.photo(k).file);
+            write(target, thumbnail ? made.thumbnail : made.photo, &made.readers);
         if (!written)
             return failed(thumbnail ? QStringLiteral("Не удалось записать миниатюру")
                                     : QStringLiteral("Не удалось записать фотографию"),

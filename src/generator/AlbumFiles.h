@@ -21,9 +21,10 @@ public:
     // "<what> «<path>»: <reason>."
     static Outcome failed(const QString& what, const QString& path, const Outcome& result);
 
-    // A new file (made from the photo `original`, when given), or a copy of
-    // one; a stop asked for fails the step before it.
-    Outcome write(const QString& path, const QByteArray& bytes, const QString& original = {});
+    // A new file (made from a photo with those readers, when given), or a copy
+    // of one; a stop asked for fails the step before it.
+    Outcome write(const QString& path, const QByteArray& bytes,
+                  const PhotoReaders* readers = nullptr);
     Outcome copy(const QString& from, const QString& to);
 
     // Every photo and thumbnail as nK.jpg and nK-m.jpg in `folder` (ending in a

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/ProgressSink.h"
+#include "platform/FileOps.h"
 #include "platform/Outcome.h"
 #include "state/AlbumState.h"
 
@@ -11,6 +12,7 @@
 struct WebPhoto : Outcome {
     QByteArray photo;
     QByteArray thumbnail; // empty unless asked for
+    PhotoReaders readers; // the original's, as it was read
 };
 
 // Every photo of the album (state.photos, in order) fitted upright on a canvas

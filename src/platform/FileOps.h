@@ -4,7 +4,15 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <functional>
+
+// Who may read a photo: its permission bits and its group, as the handle it was
+// read through showed them (never looked up again by its name).
+struct PhotoReaders {
+    std::uint32_t mode = 0644;
+    std::uint32_t group = 0;
+};
 
 // Every change the program makes on disk goes through this interface, so that
 // tests can fail any single step and check that no photo is lost. The real one
@@ -30,9 +38,9 @@ public:
     // (not only in the cache) before it returns.
     virtual Outcome writeFileDurably(const QString& path, const QByteArray& bytes) = 0;
     // A new file made from a photo: like writeFile, with the permission bits a
-    // copy of `original` would get.
+    // copy of that photo would get.
     virtual Outcome writeFileLike(const QString& path, const QByteArray& bytes,
-                                  const QString& original) = 0;
+                                  const PhotoReaders& readers) = 0;
     // Removes a file, or a link itself (never what it points to).
     virtual Outcome removeFile(const QString& path) = 0;
     // Removes a folder only when it is empty.

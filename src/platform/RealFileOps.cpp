@@ -291,21 +291,19 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
 }
 
 Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bool durably,
-                                const QString& original) {
+                                const PhotoReaders* readers) {
     struct stat like {};
-    like.st_mode = 0644;
-    like.st_gid = ::getegid();
-    if (!original.isEmpty() && ::stat(toFsBytes(original).constData(), &like) != 0)
-        return fromErrno(errno);
+    like.st_mode = readers ? readers->mode : 0644;
+    like.st_gid = readers ? readers->group : ::getegid();
     const EntryFolder target(path);
     if (const Outcome same = checkMadeFolder(target); !same)
         return same;
     const int fd = ::openat(target.fd(), target.name().constData(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            original.isEmpty() ? like.st_mode : creationMode(like));
+                            readers ? creationMode(like) : like.st_mode);
     if (fd < 0)
         return fromErrno(errno);
-    int error = original.isEmpty() ? 0 : shareWithSameGroup(fd, like);
+    int error = readers ? shareWithSameGroup(fd, like) : 0;
     if (error == 0)
         error = writeAll(fd, bytes.constData(), bytes.size());
     if (error == 0 && durably && ::fsync(fd) != 0)
@@ -321,16 +319,16 @@ Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bo
 }
 
 Outcome RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
-    return writeBytes(path, bytes, false, {});
+    return writeBytes(path, bytes, false, nullptr);
 }
 
 Outcome RealFileOps::writeFileDurably(const QString& path, const QByteArray& bytes) {
-    return writeBytes(path, bytes, true, {});
+    return writeBytes(path, bytes, true, nullptr);
 }
 
 Outcome RealFileOps::writeFileLike(const QString& path, const QByteArray& bytes,
-                                   const QString& original) {
-    return writeBytes(path, bytes, false, original);
+                                   const PhotoReaders& readers) {
+    return writeBytes(path, bytes, false, &readers);
 }
 
 Outcome RealFileOps::removeEmptyFolder(const QString& path) {

@@ -21,7 +21,7 @@ public:
     Outcome writeFileDurably(const QString& path, const QByteArray& bytes) override;
     Outcome removeFile(const QString& path) override;
     Outcome writeFileLike(const QString& path, const QByteArray& bytes,
-                          const QString& original) override;
+                          const PhotoReaders& readers) override;
     Outcome removeEmptyFolder(const QString& path) override;
     Outcome removeLeftoverFolder(const QString& path, const QString& markName,
                                  const std::function<bool(const QString&)>& isOwnName) override;
@@ -29,9 +29,9 @@ public:
 private:
     using Identity = QPair<quint64, quint64>; // device, inode
 
-    // `original`: the photo whose readers the new file may have; empty: 0644.
+    // `readers`: those of the photo the file is made from; null: 0644.
     Outcome writeBytes(const QString& path, const QByteArray& bytes, bool durably,
-                       const QString& original);
+                       const PhotoReaders* readers);
     // Fails when the folder an entry is in could not be reached without a link,
     // or is one this program made and has been replaced since.
     Outcome checkMadeFolder(const EntryFolder& folder);

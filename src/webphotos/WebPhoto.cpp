@@ -11,6 +11,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -88,6 +89,11 @@ WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool wi
         ::close(fd.value);
         return failedWebPhoto(original);
     }
+    // The made photo may be read by those who may read this one, as the handle
+    // shows it: the name may lead elsewhere by the time the photo is written.
+    struct stat info {};
+    if (::fstat(fd.value, &info) != 0)
+        return failedWebPhoto(original);
     const std::optional<JpegFrame> frame = completeJpegFrame(file);
     if (!frame || !file.seek(0))
         return failedWebPhoto(original);
@@ -115,6 +121,7 @@ WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool wi
         photo = photo.scaled(photoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     WebPhoto result;
+    result.readers = {info.st_mode & 07777u, info.st_gid};
     result.photo = onCanvas(photo, PagePhotoSize, background);
     if (withThumbnail) {
         const QImage thumbnail = photo.scaled(fitted(upright, PageThumbnailSize),

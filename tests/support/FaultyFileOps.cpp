@@ -133,9 +133,9 @@ Outcome FaultyFileOps::writeFileDurably(const QString& path, const QByteArray& b
 }
 
 Outcome FaultyFileOps::writeFileLike(const QString& path, const QByteArray& bytes,
-                                     const QString& original) {
+                                     const PhotoReaders& readers) {
     return run({Kind::Write, path, {}}, &bytes,
-               [&] { return inner_.writeFileLike(path, bytes, original); });
+               [&] { return inner_.writeFileLike(path, bytes, readers); });
 }
 
 Outcome FaultyFileOps::removeLeftoverFolder(const QString& path, const QString& markName,

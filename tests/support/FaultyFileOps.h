@@ -49,7 +49,7 @@ public:
     Outcome writeFileDurably(const QString& path, const QByteArray& bytes) override;
     Outcome removeFile(const QString& path) override;
     Outcome writeFileLike(const QString& path, const QByteArray& bytes,
-                          const QString& original) override;
+                          const PhotoReaders& readers) override;
     Outcome removeEmptyFolder(const QString& path) override;
     Outcome removeLeftoverFolder(const QString& path, const QString& markName,
                                  const std::function<bool(const QString&)>& isOwnName) override;
