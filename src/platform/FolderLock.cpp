@@ -112,7 +112,8 @@ Result<FolderLock> FolderLock::acquire(const QString& folder) {
         lockFolder = ::open(toFsBytes(folderOfLocks.value).constData(),
                             O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (lockFolder < 0)
-            return cannotOpen(errno);
+            return Result<FolderLock>::failure(QStringLiteral("Не удалось открыть папку «%1»: %2.")
+                                                   .arg(folderOfLocks.value, describeErrno(errno)));
         lockName = identityName(key.first, key.second).toLatin1() + ".lock";
         error = lockFileIn(lockFolder, lockName, fd);
         if (error != 0)

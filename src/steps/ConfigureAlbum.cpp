@@ -29,8 +29,7 @@ bool passed(Outcome& result, const Outcome& step) {
 // A folder without photos is refused before anything else, unless an
 // interrupted rename has the photos under names of its own.
 Outcome checkPhotosOrJournal(const AlbumState& state) {
-    const Result<QString> journal = keptJournalPath(state.sourceFolder);
-    if (state.folderPhotoCount == 0 && !(journal && linkStatusOf(journal.value).exists()))
+    if (state.folderPhotoCount == 0 && !hasKeptJournal(state.sourceFolder))
         return Outcome::failure(noPhotosMessage());
     return {};
 }

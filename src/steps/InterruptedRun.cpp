@@ -19,17 +19,15 @@ QString unusableJournal(const QString& path, const QString& why) {
         .arg(path, why);
 }
 
-// The journal kept for `folder`, when there is one; a failure says why it
-// cannot be used.
+// A journal or record kept in the user's state folder, when there is one; a
+// failure says why it cannot be used.
 struct KeptJournal : Result<RenameJournal> {
     QString path;
     bool found = false;
     bool cutShort = false;
 };
-KeptJournal keptJournalOf(const QString& folder, const QString& suffixPath = {}) {
+KeptJournal readKept(const Result<QString>& path) {
     KeptJournal kept;
-    const Result<QString> path =
-        suffixPath.isEmpty() ? keptJournalPath(folder) : Result<QString>::of(suffixPath);
     if (!path || !linkStatusOf(path.value).exists())
         return kept;
     kept.path = path.value;
@@ -48,12 +46,13 @@ KeptJournal keptJournalOf(const QString& folder, const QString& suffixPath = {})
     return kept;
 }
 
+KeptJournal keptJournalOf(const QString& folder) {
+    return readKept(keptJournalPath(folder));
+}
+
 // What a finished album's record says, when the folder has a sound one.
 KeptJournal finishedRecordOf(const QString& albumFolder) {
-    const Result<QString> path = finishedRecordPath(albumFolder);
-    if (!path)
-        return {};
-    return keptJournalOf(albumFolder, path.value);
+    return readKept(finishedRecordPath(albumFolder));
 }
 
 } // namespace
@@ -245,8 +244,7 @@ Result<QString> finishStoppedAlbum(const QString& folder, const QString& albumNa
     // Rename mode: the folder is the album, unless its journal is still kept:
     // then the rename is put back and made again. Copy mode: the album is inside.
     const KeptJournal renamed = finishedRecordOf(source);
-    const Result<QString> journal = keptJournalPath(source);
-    if (journal && linkStatusOf(journal.value).exists())
+    if (hasKeptJournal(source))
         return {};
     if (renamed.ok && renamed.found && renamed.value.albumFolder == source &&
         bareName(source) == albumName)

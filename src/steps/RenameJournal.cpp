@@ -121,6 +121,11 @@ Result<QString> keptJournalPath(const QString& folder) {
     return recordPath(folder, QStringLiteral(".journal"));
 }
 
+bool hasKeptJournal(const QString& folder) {
+    const Result<QString> path = keptJournalPath(folder);
+    return path && linkStatusOf(path.value).exists();
+}
+
 Result<QString> finishedRecordPath(const QString& albumFolder) {
     return recordPath(albumFolder, QStringLiteral(".finished"));
 }

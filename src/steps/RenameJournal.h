@@ -28,6 +28,8 @@ struct RenameJournal {
 // under the folder's identity, which the folder keeps when it takes the album's
 // name. A failure says why there is no such place.
 Result<QString> keptJournalPath(const QString& folder);
+// Whether such a journal is there.
+bool hasKeptJournal(const QString& folder);
 
 // Where the record of an album a run has just finished is kept until the run
 // has reported it, under the album folder's identity: a run stopped between
