@@ -21,8 +21,12 @@ void WizardTest::start(const QString& startFolder) {
 }
 
 void WizardTest::click(QWidget* window, const char* name) {
+    click(control<QAbstractButton>(window, name));
+}
+
+void WizardTest::click(QAbstractButton* button) {
     const bool wasBusy = wizard && wizard->busy();
-    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
     finishRun(wasBusy);
 }
 

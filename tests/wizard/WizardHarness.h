@@ -6,6 +6,7 @@
 #include "state/AlbumState.h"
 #include "wizard/Wizard.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QStringList>
 #include <QWidget>
@@ -48,6 +49,9 @@ protected:
 
     void click(QWidget* window, const char* name);
     void typeInto(QWidget* window, const char* name, const QString& text);
+    // The same for a control reached through its window's form.
+    void click(QAbstractButton* button);
+    static void typeInto(QWidget* target, const QString& text) { typeText(target, text); }
     // Key presses for any text, Cyrillic included; "\n" presses Enter.
     static void typeText(QWidget* target, const QString& text);
     // The folder change of the selection window's folder list.
