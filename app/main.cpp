@@ -1,3 +1,5 @@
+#include "platform/FolderLock.h"
+#include "platform/RealFileOps.h"
 #include "wizard/ApplicationIcon.h"
 #include "wizard/QtDesktop.h"
 #include "wizard/Wizard.h"
@@ -14,8 +16,10 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(applicationId());
 
     QtDesktop desktop;
-    Wizard wizard(desktop, QDir::toNativeSeparators(QDir::currentPath()),
-                  QCoreApplication::applicationDirPath());
+    RealFileOps disk;
+    FolderLocks locks;
+    Wizard wizard(desktop, {disk, locks, QCoreApplication::applicationDirPath()},
+                  QDir::toNativeSeparators(QDir::currentPath()));
     wizard.start();
     return QApplication::exec();
 }

@@ -7,6 +7,8 @@
 //   rename_us MEDIAN
 
 #include "MakeAlbum.h"
+#include "platform/FolderLock.h"
+#include "platform/RealFileOps.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,11 +59,13 @@ int main(int argc, char** argv) {
         QString errText;
         QTextStream toolOut(&outText);
         QTextStream toolErr(&errText);
+        RealFileOps disk;
+        FolderLocks locks;
+        const ProgramServices services{disk, locks, QCoreApplication::applicationDirPath()};
         const auto start = std::chrono::steady_clock::now();
-        const int status =
-            runCommandLine({QStringLiteral("-q"), QStringLiteral("--rename"), QStringLiteral("-n"),
-                            QStringLiteral("renamed"), source},
-                           QCoreApplication::applicationDirPath(), toolOut, toolErr, realFileOps());
+        const int status = runCommandLine({QStringLiteral("-q"), QStringLiteral("--rename"),
+                                           QStringLiteral("-n"), QStringLiteral("renamed"), source},
+                                          services, toolOut, toolErr);
         const auto stop = std::chrono::steady_clock::now();
         if (status != 0) {
             toolErr.flush();

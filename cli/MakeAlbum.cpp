@@ -170,14 +170,15 @@ QString undeliveredOutputMessage(int errnoValue) {
         .arg(describeErrno(errnoValue));
 }
 
-int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStream& out,
-              QTextStream& err, FileOps& disk, const DeliverOutput& deliver) {
+int makeAlbum(const MakeOptions& options, const ProgramServices& services, QTextStream& out,
+              QTextStream& err, const DeliverOutput& deliver) {
+    FileOps& disk = services.files;
     StderrMessages messages(err);
     const Result<QString> folder = resolveFolder(options);
     if (refused(messages, folder))
         return ExitRefused;
     // The run's one hold on the folder, from here to its end.
-    const Result<FolderLock> lock = FolderLock::acquire(folder.value);
+    const Result<FolderLock> lock = services.locks.acquire(folder.value);
     if (refused(messages, lock))
         return ExitRefused;
     // The same command after a stop just before the report finishes that run.
@@ -196,13 +197,13 @@ int makeAlbum(const MakeOptions& options, const QString& programFolder, QTextStr
     if (refused(messages, chooseSettings(state, options)) ||
         refused(messages, preparePages(state, options)) || interrupted(messages))
         return ExitRefused;
-    if (refused(messages, generate(state, options, programFolder, err, disk)))
+    if (refused(messages, generate(state, options, services.programFolder, err, disk)))
         return ExitRefused;
     return reportAlbum(state.albumFolder, out, err, messages, disk, deliver);
 }
 
-int runCommandLine(const QStringList& arguments, const QString& programFolder, QTextStream& out,
-                   QTextStream& err, FileOps& files, const DeliverOutput& deliver) {
+int runCommandLine(const QStringList& arguments, const ProgramServices& services, QTextStream& out,
+                   QTextStream& err, const DeliverOutput& deliver) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed) {
         err << "photoalbum-make: " << withControlsEscaped(parsed.message) << "\n"
@@ -220,7 +221,7 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, Q
         break;
     }
     try {
-        return makeAlbum(parsed.options, programFolder, out, err, files, deliver);
+        return makeAlbum(parsed.options, services, out, err, deliver);
     } catch (const std::exception& e) {
         err << "photoalbum-make: " << e.what() << Qt::endl;
         return ExitRefused;

@@ -1,7 +1,9 @@
 #include "Interruption.h"
 #include "MakeAlbum.h"
 #include "platform/FileStatus.h"
+#include "platform/FolderLock.h"
 #include "platform/FsPath.h"
+#include "platform/RealFileOps.h"
 
 #include <QCoreApplication>
 #include <unistd.h>
@@ -24,8 +26,10 @@ int main(int argc, char** argv) {
         outText.clear();
         return writeAll(STDOUT_FILENO, result.constData(), result.size());
     };
-    int status = runCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err,
-                                realFileOps(), deliver);
+    RealFileOps disk;
+    FolderLocks locks;
+    const ProgramServices services{disk, locks, QCoreApplication::applicationDirPath()};
+    int status = runCommandLine(arguments, services, out, err, deliver);
     if (const int error = deliver(); error != 0) {
         err << "photoalbum-make: " << undeliveredOutputMessage(error) << Qt::endl;
         status = 1;

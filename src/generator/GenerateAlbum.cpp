@@ -17,7 +17,7 @@ Outcome generate(AlbumState& state, const GenerationContext& context, FileOps& f
     // Web photos: every photo is made in memory before anything is written.
     WebPhotoSet web;
     if (state.webPhotos) {
-        web = makeWebPhotos(state, context.progress);
+        web = makeWebPhotos(state, context.programFolder, context.progress);
         if (!web)
             return web;
     }

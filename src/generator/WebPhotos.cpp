@@ -1,10 +1,12 @@
 #include "generator/WebPhotos.h"
 
 #include "generator/WebPhotoLibrary.h"
+#include "platform/FsPath.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QLibrary>
+#include <QMutex>
 
 namespace {
 
@@ -13,43 +15,51 @@ struct LoadedLibrary {
     QString failure;
 };
 
-// Loaded once per process and never unloaded. The full path in the program's
-// real folder (the links in bin/ resolved) is the only place looked at: neither
+// The full path in the program's folder is the only place looked at: neither
 // the library path nor the current folder can put other code in its place.
-const LoadedLibrary& webPhotoLibrary() {
-    static const LoadedLibrary loaded = [] {
-        LoadedLibrary result;
-        const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                             QStringLiteral(PHOTOALBUM_WEBPHOTOS_LIBRARY);
-        if (!QFileInfo::exists(path)) {
-            result.failure =
-                QStringLiteral("Библиотека «%1», которая готовит фотографии для WEB, не найдена. "
-                               "Альбом не создан, ничего не изменено.")
-                    .arg(path);
-            return result;
-        }
-        // Every symbol resolved now: a library that does not fit fails here,
-        // before any photo, rather than in the middle of the run.
-        QLibrary library(path);
-        library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        if (library.load())
-            result.entry =
-                reinterpret_cast<MakeWebPhotosEntry>(library.resolve(MakeWebPhotosEntryName));
-        if (!result.entry)
-            result.failure =
-                QStringLiteral("Не удалось загрузить библиотеку «%1», которая готовит фотографии "
-                               "для WEB: %2. Альбом не создан, ничего не изменено.")
-                    .arg(path, library.errorString());
+LoadedLibrary loadWebPhotoLibrary(const QString& programFolder) {
+    LoadedLibrary result;
+    const QString path =
+        withTrailingSeparator(programFolder) + QStringLiteral(PHOTOALBUM_WEBPHOTOS_LIBRARY);
+    if (!QFileInfo::exists(path)) {
+        result.failure =
+            QStringLiteral("Библиотека «%1», которая готовит фотографии для WEB, не найдена. "
+                           "Альбом не создан, ничего не изменено.")
+                .arg(path);
         return result;
-    }();
-    return loaded;
+    }
+    // Every symbol resolved now: a library that does not fit fails here,
+    // before any photo, rather than in the middle of the run.
+    QLibrary library(path);
+    library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    if (library.load())
+        result.entry =
+            reinterpret_cast<MakeWebPhotosEntry>(library.resolve(MakeWebPhotosEntryName));
+    if (!result.entry)
+        result.failure =
+            QStringLiteral("Не удалось загрузить библиотеку «%1», которая готовит фотографии "
+                           "для WEB: %2. Альбом не создан, ничего не изменено.")
+                .arg(path, library.errorString());
+    return result;
+}
+
+// Loaded once per process and program folder, and never unloaded.
+LoadedLibrary webPhotoLibrary(const QString& programFolder) {
+    static QMutex mutex;
+    static QHash<QString, LoadedLibrary> loaded;
+    const QMutexLocker locker(&mutex);
+    const auto found = loaded.constFind(programFolder);
+    if (found != loaded.constEnd())
+        return *found;
+    return *loaded.insert(programFolder, loadWebPhotoLibrary(programFolder));
 }
 
 } // namespace
 
-WebPhotoSet makeWebPhotos(const AlbumState& state, ProgressSink* progress) {
+WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
+                          ProgressSink* progress) {
     WebPhotoSet set;
-    const LoadedLibrary& library = webPhotoLibrary();
+    const LoadedLibrary library = webPhotoLibrary(programFolder);
     if (!library.entry) {
         set.ok = false;
         set.message = library.failure;

@@ -21,10 +21,11 @@ struct WebPhoto : Outcome {
 // element k-1 belongs to photo k. A caption follows each photo. Stops at the
 // first photo that cannot be made and names it; nothing is written to disk.
 //
-// The image code is a library of its own beside the program, loaded on the first
-// call, so that a run without web photos never loads Qt's image code. A library
+// The image code is a library of its own in the program's folder, loaded on the
+// first call, so that a run without web photos never loads Qt's image code. A library
 // that cannot be loaded fails the run with a message naming it.
 struct WebPhotoSet : Outcome {
     QList<WebPhoto> photos;
 };
-WebPhotoSet makeWebPhotos(const AlbumState& state, ProgressSink* progress);
+WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
+                          ProgressSink* progress);

@@ -54,6 +54,3 @@ public:
     virtual Outcome removeLeftoverFolder(const QString& path, const QString& markName,
                                          const std::function<bool(const QString&)>& isOwnName) = 0;
 };
-
-// The real file system.
-FileOps& realFileOps();

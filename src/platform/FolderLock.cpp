@@ -13,22 +13,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using FolderIdentity = QPair<quint64, quint64>; // device, inode
+
+struct FolderLocks::Registry {
+    QMutex mutex;
+    QHash<FolderIdentity, std::weak_ptr<FolderLock::Hold>> holds;
+};
+
 struct FolderLock::Hold {
     int fd = -1;         // the locked file (or, without a lock folder, the folder itself)
     int lockFolder = -1; // the folder the lock file is in; -1 without one
     QByteArray lockName; // the lock file's name there
-    QPair<quint64, quint64> key;
+    FolderIdentity key;
+    std::shared_ptr<FolderLocks::Registry> registry;
     ~Hold();
 };
 
 namespace {
-
-QMutex registryMutex;
-
-QHash<QPair<quint64, quint64>, std::weak_ptr<FolderLock::Hold>>& registry() {
-    static QHash<QPair<quint64, quint64>, std::weak_ptr<FolderLock::Hold>> holds;
-    return holds;
-}
 
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -62,10 +63,10 @@ int lockFileIn(int folder, const QByteArray& name, int& fd) {
 
 FolderLock::Hold::~Hold() {
     {
-        QMutexLocker locker(&registryMutex);
-        const auto it = registry().constFind(key);
-        if (it != registry().constEnd() && it->expired())
-            registry().erase(it);
+        QMutexLocker locker(&registry->mutex);
+        const auto it = registry->holds.constFind(key);
+        if (it != registry->holds.constEnd() && it->expired())
+            registry->holds.erase(it);
     }
     // Removed while still held: a run that opened it before cannot lock it
     // unnoticed, it finds the name gone and opens the next one.
@@ -77,7 +78,9 @@ FolderLock::Hold::~Hold() {
         ::close(fd); // closing lets the lock go
 }
 
-Result<FolderLock> FolderLock::acquire(const QString& folder) {
+FolderLocks::FolderLocks() : registry_(std::make_shared<Registry>()) {}
+
+Result<FolderLock> FolderLocks::acquire(const QString& folder) {
     const auto cannotOpen = [&folder](int error) {
         return Result<FolderLock>::failure(
             QStringLiteral("Не удалось открыть папку «%1»: %2.").arg(folder, describeErrno(error)));
@@ -91,10 +94,10 @@ Result<FolderLock> FolderLock::acquire(const QString& folder) {
         ::close(folderFd);
         return cannotOpen(error);
     }
-    const QPair<quint64, quint64> key{info.st_dev, info.st_ino};
+    const FolderIdentity key{info.st_dev, info.st_ino};
 
-    QMutexLocker locker(&registryMutex);
-    if (const std::shared_ptr<Hold> existing = registry().value(key).lock()) {
+    QMutexLocker locker(&registry_->mutex);
+    if (const std::shared_ptr<FolderLock::Hold> existing = registry_->holds.value(key).lock()) {
         ::close(folderFd);
         FolderLock lock;
         lock.hold_ = existing;
@@ -133,12 +136,13 @@ Result<FolderLock> FolderLock::acquire(const QString& folder) {
     if (error != 0)
         return Result<FolderLock>::failure(
             QStringLiteral("Не удалось занять папку «%1»: %2.").arg(folder, describeErrno(error)));
-    auto hold = std::make_shared<Hold>();
+    auto hold = std::make_shared<FolderLock::Hold>();
     hold->key = key;
+    hold->registry = registry_;
     hold->fd = fd;
     hold->lockFolder = lockFolder;
     hold->lockName = lockName;
-    registry().insert(key, hold);
+    registry_->holds.insert(key, hold);
     FolderLock lock;
     lock.hold_ = hold;
     return Result<FolderLock>::of(lock);

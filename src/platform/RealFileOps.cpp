@@ -140,11 +140,6 @@ Outcome swapped() {
 
 } // namespace
 
-FileOps& realFileOps() {
-    static RealFileOps ops;
-    return ops;
-}
-
 Outcome RealFileOps::checkMadeFolder(const EntryFolder& folder) {
     if (folder.error())
         return fromErrno(folder.error());

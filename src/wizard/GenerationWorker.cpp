@@ -4,8 +4,8 @@
 
 #include <QMutexLocker>
 
-GenerationWorker::GenerationWorker(AlbumState& album, const QString& programFolder, FileOps& files)
-    : album_(album), programFolder_(programFolder), files_(files) {}
+GenerationWorker::GenerationWorker(AlbumState& album, const ProgramServices& services)
+    : album_(album), services_(services) {}
 
 void GenerationWorker::stop() {
     const QMutexLocker locker(&mutex_);
@@ -30,8 +30,8 @@ void GenerationWorker::caption(const QString& text, int pauseMs) {
 
 void GenerationWorker::run() {
     GenerationContext context;
-    context.programFolder = programFolder_;
+    context.programFolder = services_.programFolder;
     context.progress = this;
     context.stopRequested = [this] { return stopRequested_.load(); };
-    Q_EMIT done(generateAlbum(album_, context, files_));
+    Q_EMIT done(generateAlbum(album_, context, services_.files));
 }

@@ -2,6 +2,7 @@
 
 #include "generator/ProgressSink.h"
 #include "platform/Outcome.h"
+#include "platform/ProgramServices.h"
 
 #include <QMutex>
 #include <QObject>
@@ -9,7 +10,6 @@
 #include <QWaitCondition>
 #include <atomic>
 
-class FileOps;
 struct AlbumState;
 
 // Writes the album on a thread of its own, so that the windows stay live. The
@@ -19,7 +19,7 @@ struct AlbumState;
 class GenerationWorker : public QObject, public ProgressSink {
     Q_OBJECT
 public:
-    GenerationWorker(AlbumState& album, const QString& programFolder, FileOps& files);
+    GenerationWorker(AlbumState& album, const ProgramServices& services);
 
     // Any thread: the run stops at its next step and undoes what it did.
     void stop();
@@ -37,8 +37,7 @@ Q_SIGNALS:
 
 private:
     AlbumState& album_;
-    QString programFolder_;
-    FileOps& files_;
+    ProgramServices services_;
     std::atomic<bool> stopRequested_ = false;
     QMutex mutex_;
     QWaitCondition wake_;

@@ -33,8 +33,8 @@ void centreOver(QWidget* window, const QWidget* from) {
 
 } // namespace
 
-Wizard::Wizard(Desktop& desktop, const QString& startFolder, const QString& programFolder)
-    : desktop_(desktop), startFolder_(startFolder), programFolder_(programFolder) {}
+Wizard::Wizard(Desktop& desktop, const ProgramServices& services, const QString& startFolder)
+    : desktop_(desktop), services_(services), startFolder_(startFolder) {}
 
 Wizard::~Wizard() {
     // Destroying windows runs no close handling, as at the program's end.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgramServices.h"
 #include "state/AlbumState.h"
 
 #include <QObject>
@@ -23,7 +24,8 @@ class SettingsWindow;
 class Wizard : public QObject {
     Q_OBJECT
 public:
-    Wizard(Desktop& desktop, const QString& startFolder, const QString& programFolder);
+    // The disk, the folder holds and the program folder come from `services`.
+    Wizard(Desktop& desktop, const ProgramServices& services, const QString& startFolder);
     ~Wizard() override;
 
     // Builds and shows the selection window; its load gives the state its defaults.
@@ -31,7 +33,7 @@ public:
 
     AlbumState& state() { return state_; }
     Desktop& desktop() { return desktop_; }
-    const QString& programFolder() const { return programFolder_; }
+    const ProgramServices& services() const { return services_; }
     const QString& startFolder() const { return startFolder_; }
 
     // Showing a window that is open only brings it to the front.
@@ -69,8 +71,8 @@ private:
 
     AlbumState state_;
     Desktop& desktop_;
+    ProgramServices services_;
     QString startFolder_;
-    QString programFolder_;
     SelectionWindow* selectionWindow_ = nullptr;
     QPointer<SettingsWindow> settingsWindow_;
     QPointer<PreparationWindow> preparationWindow_;

@@ -2,6 +2,7 @@
 
 #include "MakeAlbum.h"
 #include "TestFolder.h"
+#include "TestServices.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,7 +19,8 @@ CliRun runInProcess(const QStringList& arguments, const QString& programDir) {
     CliRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.exitCode = runCommandLine(arguments, programDir, out, err, realFileOps());
+    TestServices test;
+    run.exitCode = runCommandLine(arguments, test.over(nullptr, programDir), out, err);
     out.flush();
     err.flush();
     return run;

@@ -10,6 +10,7 @@
 #include "Interruption.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
+#include "TestServices.h"
 #include "TestPhotos.h"
 #include "generator/GenerateAlbum.h"
 #include "platform/FsPath.h"
@@ -155,7 +156,8 @@ Result runCore(Case& c) {
     Result result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    result.exitCode = runCommandLine(c.arguments(), programFolder(), out, err, c.ops);
+    TestServices test;
+    result.exitCode = runCommandLine(c.arguments(), test.over(&c.ops), out, err);
     out.flush();
     err.flush();
     return result;
@@ -203,9 +205,10 @@ Result runCoreAtRoot(const Case& c) {
         QString err;
         QTextStream outStream(&out);
         QTextStream errStream(&err);
+        TestServices test;
         const int status =
             runCommandLine(c.arguments().mid(0, c.arguments().size() - 1) << QStringLiteral("/"),
-                           QStringLiteral("/программа"), outStream, errStream, realFileOps());
+                           test.over(nullptr, QStringLiteral("/программа")), outStream, errStream);
         errStream.flush();
         report(err.toUtf8(), status);
     }

@@ -7,6 +7,7 @@
 #include "FaultyFileOps.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
+#include "TestServices.h"
 #include "TestPhotos.h"
 #include "generator/GenerateAlbum.h"
 #include "generator/RenamePlan.h"
@@ -96,11 +97,16 @@ public:
         return args << source;
     }
 
-    Outcome run(FileOps& files = realFileOps()) const {
+    Outcome run() const {
+        RealFileOps disk;
+        return run(disk);
+    }
+    Outcome run(FileOps& files) const {
         Outcome run;
         QTextStream out(&run.out);
         QTextStream err(&run.err);
-        run.exitCode = runCommandLine(arguments(), programFolder(), out, err, files);
+        TestServices test;
+        run.exitCode = runCommandLine(arguments(), test.over(&files), out, err);
         out.flush();
         err.flush();
         return run;

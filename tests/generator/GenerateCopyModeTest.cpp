@@ -3,6 +3,7 @@
 #include "TestFolder.h"
 #include "TestPhotos.h"
 #include "generator/GenerateAlbum.h"
+#include "platform/RealFileOps.h"
 #include "platform/ErrorText.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
@@ -35,7 +36,7 @@ public:
         }
         applyStartupDefaults(state, QStringLiteral("/start"));
         EXPECT_TRUE(changeFolder(state, source).ok);
-        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, realFileOps())).ok);
+        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, *files)).ok);
         applySettingsDefaults(state);
         if (thumbnails) {
             EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
@@ -60,7 +61,8 @@ public:
     ScriptedMessages messages;
     RecordingProgress progress;
     GenerationContext context;
-    FileOps* files = &realFileOps();
+    RealFileOps disk;
+    FileOps* files = &disk;
 };
 
 QStringList albumEntries(int photos, bool thumbnails) {

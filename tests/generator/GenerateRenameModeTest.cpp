@@ -3,6 +3,7 @@
 #include "TestPhotos.h"
 #include "generator/GenerateAlbum.h"
 #include "generator/RenamePlan.h"
+#include "platform/RealFileOps.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
 #include "steps/InterruptedRun.h"
@@ -32,7 +33,7 @@ public:
         applyStartupDefaults(state, QStringLiteral("/start"));
         EXPECT_TRUE(changeFolder(state, source).ok);
         EXPECT_TRUE(
-            messages.told(configureAlbum(state, QStringLiteral("Summer"), messages, realFileOps()))
+            messages.told(configureAlbum(state, QStringLiteral("Summer"), messages, *files))
                 .ok);
         applySettingsDefaults(state);
         state.keepSourceFolder = false;
@@ -63,7 +64,8 @@ public:
     ScriptedMessages messages;
     RecordingProgress progress;
     GenerationContext context;
-    FileOps* files = &realFileOps();
+    RealFileOps disk;
+    FileOps* files = &disk;
 };
 
 TEST(RenameMode, SourceFolderBecomesTheAlbum) {

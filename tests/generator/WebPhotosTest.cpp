@@ -1,6 +1,7 @@
 #include "DiskContents.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
+#include "TestServices.h"
 #include "TestPhotos.h"
 #include "platform/FsPath.h"
 #include "webphotos/WebPhoto.h"
@@ -67,7 +68,8 @@ ToolRun make(const TestFolder& dir, const QString& folder, QStringList options) 
     QString out;
     QTextStream outStream(&out), errStream(&run.err);
     options += {"-q", "--background", "0000FF", "-n", "Лето", dir.filePath(folder)};
-    run.status = runCommandLine(options, programFolder(), outStream, errStream, realFileOps());
+    TestServices test;
+    run.status = runCommandLine(options, test.over(), outStream, errStream);
     errStream.flush();
     return run;
 }

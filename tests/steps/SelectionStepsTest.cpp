@@ -2,6 +2,7 @@
 #include "Recorders.h"
 #include "TestFolder.h"
 #include "TestPhotos.h"
+#include "platform/RealFileOps.h"
 #include "platform/FileStatus.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
@@ -66,12 +67,13 @@ protected:
 
     TestFolder folder;
     AlbumState state = startedState();
+    RealFileOps disk;
 };
 
 TEST_F(ConfigureAlbum, TakesTheNameAndListsPhotosInListingOrder) {
     ScriptedMessages messages;
     ASSERT_TRUE(
-        messages.told(configureAlbum(state, QStringLiteral(" Лето 2024 "), messages, realFileOps()))
+        messages.told(configureAlbum(state, QStringLiteral(" Лето 2024 "), messages, disk))
             .ok);
     EXPECT_TRUE(messages.informed.isEmpty());
     EXPECT_TRUE(messages.asked.isEmpty());
@@ -86,6 +88,7 @@ TEST_F(ConfigureAlbum, TakesTheNameAndListsPhotosInListingOrder) {
 // album's name, with one photo renamed and one aside: "Настроить" puts every
 // name back, says so, and goes on with the folder under its first name.
 TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
+    RealFileOps disk;
     TestFolder root;
     const QString first = root.filePath(QStringLiteral("Поездка"));
     const QString renamed = root.makeFolder(QStringLiteral("Альбом"));
@@ -122,7 +125,7 @@ TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
     ASSERT_TRUE(changeFolder(state, renamed).ok);
     ScriptedMessages messages;
     ASSERT_TRUE(
-        messages.told(configureAlbum(state, QStringLiteral("Альбом"), messages, realFileOps())).ok);
+        messages.told(configureAlbum(state, QStringLiteral("Альбом"), messages, disk)).ok);
     ASSERT_EQ(messages.informed.size(), 1);
     EXPECT_TRUE(messages.informed[0].contains(QStringLiteral("был прерван")))
         << messages.informed[0].toStdString();
@@ -141,7 +144,7 @@ TEST_F(ConfigureAlbum, NoPhotosCountedIsRefused) {
     fresh.albumName = QStringLiteral("было");
     ScriptedMessages messages;
     EXPECT_FALSE(
-        messages.told(configureAlbum(fresh, QStringLiteral("Лето"), messages, realFileOps())).ok);
+        messages.told(configureAlbum(fresh, QStringLiteral("Лето"), messages, disk)).ok);
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("В выбранной папке нет файлов изображений")});
     EXPECT_EQ(fresh.albumName, QStringLiteral("было"));
@@ -153,7 +156,7 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
     ScriptedMessages messages({true});
     EXPECT_FALSE(
         messages
-            .told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, realFileOps()))
+            .told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, disk))
             .ok);
     ASSERT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(messages.asked[0].text,
@@ -169,7 +172,7 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionNoKeepsTheName) {
     ScriptedMessages messages({false});
     EXPECT_TRUE(
         messages
-            .told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, realFileOps()))
+            .told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, disk))
             .ok);
     EXPECT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(state.albumName, QStringLiteral("Мой фотоальбом"));
@@ -180,7 +183,7 @@ TEST_F(ConfigureAlbum, OnlyTheExactDefaultNameIsQuestioned) {
     for (const QString& name : {QStringLiteral("мой фотоальбом"), QStringLiteral("Мой фотоальбом "),
                                 QStringLiteral("Мой альбом")}) {
         ScriptedMessages messages({true});
-        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, realFileOps())).ok)
+        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, disk)).ok)
             << name.toStdString();
         EXPECT_TRUE(messages.asked.isEmpty()) << name.toStdString();
     }
@@ -211,7 +214,7 @@ TEST_F(ConfigureAlbum, NamesThatCannotNameAFolderAreRefusedBeforeAnythingChanges
         before.albumName = QStringLiteral("было");
         AlbumState attempt = before;
         ScriptedMessages messages;
-        EXPECT_FALSE(messages.told(configureAlbum(attempt, name, messages, realFileOps())).ok)
+        EXPECT_FALSE(messages.told(configureAlbum(attempt, name, messages, disk)).ok)
             << name.toStdString();
         EXPECT_EQ(messages.informed.size(), 1) << name.toStdString();
         EXPECT_EQ(attempt.albumName, QStringLiteral("было")) << name.toStdString();
@@ -221,6 +224,7 @@ TEST_F(ConfigureAlbum, NamesThatCannotNameAFolderAreRefusedBeforeAnythingChanges
 }
 
 TEST(ConfigureAlbumLimit, FortyOneJpgsKeepTheFirstFortyWithOneMessage) {
+    RealFileOps disk;
     TestFolder folder;
     const QStringList names = numberedNames(41);
     writePhotos(folder, names);
@@ -230,7 +234,7 @@ TEST(ConfigureAlbumLimit, FortyOneJpgsKeepTheFirstFortyWithOneMessage) {
 
     ScriptedMessages messages;
     EXPECT_TRUE(
-        messages.told(configureAlbum(state, QStringLiteral("Сорок"), messages, realFileOps())).ok);
+        messages.told(configureAlbum(state, QStringLiteral("Сорок"), messages, disk)).ok);
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
     EXPECT_EQ(state.photoCount(), 40);

@@ -47,6 +47,8 @@ QString FaultyFileOps::Call::changedFolder() const {
     return QDir::cleanPath(QFileInfo(changed).absolutePath());
 }
 
+FaultyFileOps::FaultyFileOps() : ownDisk_(std::make_unique<RealFileOps>()), inner_(*ownDisk_) {}
+
 FaultyFileOps::FaultyFileOps(FileOps& inner) : inner_(inner) {}
 
 void FaultyFileOps::failAt(int step, int errnoValue) {

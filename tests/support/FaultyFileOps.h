@@ -1,13 +1,15 @@
 #pragma once
 
 #include "platform/FileOps.h"
+#include "platform/RealFileOps.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 
 // File operations that pass every call on to another implementation (the real
-// file system unless told otherwise) and number the calls from 1, so that a test
+// file system, one of its own, unless told otherwise) and number the calls from 1, so that a test
 // can make any single call fail with the reason a real disk would give, or end
 // the process right there as a crash or a pulled plug would.
 class FaultyFileOps : public FileOps {
@@ -25,7 +27,8 @@ public:
     enum class Stop { Before, Halfway };
     static constexpr int StoppedExitCode = 86;
 
-    explicit FaultyFileOps(FileOps& inner = realFileOps());
+    FaultyFileOps();
+    explicit FaultyFileOps(FileOps& inner);
 
     // The call with this number fails with the errno value's reason and changes nothing.
     void failAt(int step, int errnoValue);
@@ -57,6 +60,7 @@ public:
 private:
     Outcome run(const Call& call, const QByteArray* bytes, const std::function<Outcome()>& real);
 
+    std::unique_ptr<RealFileOps> ownDisk_;
     FileOps& inner_;
     QList<Call> calls_;
     int failures_ = 0;
