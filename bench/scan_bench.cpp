@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     const FolderListing listing = listPhotoFiles(folder);
-    if (!listing.ok) {
+    if (!listing.ok()) {
         QTextStream(stderr) << listing.message << "\n";
         return 1;
     }

@@ -20,11 +20,8 @@ bool parseColour(QString text, MakeOptions& options) {
     return true;
 }
 
-ParsedCommandLine usageError(const QString& why) {
-    ParsedCommandLine parsed;
-    parsed.ok = false;
-    parsed.message = why;
-    return parsed;
+Result<ParsedCommandLine> usageError(const QString& why) {
+    return Result<ParsedCommandLine>::failure(why);
 }
 
 } // namespace
@@ -100,7 +97,7 @@ QString versionText() {
     return QStringLiteral("photoalbum-make %1\n").arg(QStringLiteral(PHOTOALBUM_VERSION));
 }
 
-ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+Result<ParsedCommandLine> parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption name({QStringLiteral("n"), QStringLiteral("name")},
                                   QStringLiteral("album name"), QStringLiteral("NAME"));
     const QCommandLineOption thumbnails(QStringLiteral("thumbnails"));
@@ -124,11 +121,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     ParsedCommandLine parsed;
     if (parser.isSet(help)) {
         parsed.action = ParsedCommandLine::Action::Help;
-        return parsed;
+        return Result<ParsedCommandLine>::of(parsed);
     }
     if (parser.isSet(version)) {
         parsed.action = ParsedCommandLine::Action::Version;
-        return parsed;
+        return Result<ParsedCommandLine>::of(parsed);
     }
     if (!parsedWell)
         return usageError(parser.errorText());
@@ -152,5 +149,5 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         return usageError(positional.isEmpty() ? QStringLiteral("no FOLDER given")
                                                : QStringLiteral("only one FOLDER is taken"));
     options.folder = positional.first();
-    return parsed;
+    return Result<ParsedCommandLine>::of(parsed);
 }

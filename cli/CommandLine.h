@@ -18,14 +18,15 @@ struct MakeOptions {
     bool quiet = false;
 };
 
-// A usage error is a failure whose message says what is wrong.
-struct ParsedCommandLine : Outcome {
+// What the command line asks for; a usage error is a failure whose message
+// says what is wrong.
+struct ParsedCommandLine {
     enum class Action { Make, Help, Version } action = Action::Make;
     MakeOptions options;
 };
 
 // Reads the arguments (without the program name).
-ParsedCommandLine parseCommandLine(const QStringList& arguments);
+Result<ParsedCommandLine> parseCommandLine(const QStringList& arguments);
 
 QString usageText();
 QString versionText();

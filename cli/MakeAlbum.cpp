@@ -116,11 +116,12 @@ Outcome chooseSettings(AlbumState& state, const MakeOptions& options) {
         if (const Outcome mode = checkWebPhotosMode(state); !mode)
             return mode;
     }
-    const PhotoChoice chosen = options.web ? setWebPhotos(state, true) : setThumbnails(state, true);
+    const Result<PhotoChoice> chosen =
+        options.web ? setWebPhotos(state, true) : setThumbnails(state, true);
     Outcome news = chosen;
     news.notes.clear();
-    if (options.thumbnails && !chosen.limitNote.isEmpty())
-        news.notes.append(chosen.limitNote);
+    if (options.thumbnails && !chosen.value.limitNote.isEmpty())
+        news.notes.append(chosen.value.limitNote);
     return news;
 }
 
@@ -128,7 +129,7 @@ Outcome chooseSettings(AlbumState& state, const MakeOptions& options) {
 // folder's name checked, the titles of the photos just chosen, the page colour
 // and description.
 Outcome preparePages(AlbumState& state, const MakeOptions& options) {
-    if (const AlbumNameCheck prepared = prepareAlbumFolder(state); !prepared)
+    if (const Outcome prepared = prepareAlbumFolder(state); !prepared)
         return prepared;
     if (isParseMode(state))
         takeTitlesFromNames(state);
@@ -204,13 +205,13 @@ int makeAlbum(const MakeOptions& options, const ProgramServices& services, QText
 
 int runCommandLine(const QStringList& arguments, const ProgramServices& services, QTextStream& out,
                    QTextStream& err, const DeliverOutput& deliver) {
-    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    const Result<ParsedCommandLine> parsed = parseCommandLine(arguments);
     if (!parsed) {
         err << "photoalbum-make: " << withControlsEscaped(parsed.message) << "\n"
             << "Try 'photoalbum-make --help' for more information." << Qt::endl;
         return ExitUsage;
     }
-    switch (parsed.action) {
+    switch (parsed.value.action) {
     case ParsedCommandLine::Action::Help:
         out << usageText();
         return 0;
@@ -221,7 +222,7 @@ int runCommandLine(const QStringList& arguments, const ProgramServices& services
         break;
     }
     try {
-        return makeAlbum(parsed.options, services, out, err, deliver);
+        return makeAlbum(parsed.value.options, services, out, err, deliver);
     } catch (const std::exception& e) {
         err << "photoalbum-make: " << e.what() << Qt::endl;
         return ExitRefused;

@@ -64,7 +64,7 @@ Outcome AlbumFiles::placePhotos(const QString& folder, const WebPhotoSet& web) {
 Outcome AlbumFiles::placePhoto(int k, bool thumbnail, const QString& target,
                                const WebPhotoSet& web) {
     if (state_.webPhotos) {
-        const WebPhoto& made = web.photos.at(k - 1);
+        const WebPhoto& made = web.value.at(k - 1);
         const Outcome written =
             write(target, thumbnail ? made.thumbnail : made.photo, &made.readers);
         if (!written)

@@ -13,39 +13,41 @@ Outcome runCopyMode(AlbumState& state, AlbumFiles& album, const WebPhotoSet& web
         return AlbumFiles::failed(QStringLiteral("Не удалось создать папку"), part, made);
     const QString mark = part + sep + partMarkName();
     Outcome result = album.write(mark, QByteArrayLiteral("photoalbum: album being written\n"));
-    if (!result.ok)
+    if (!result.ok())
         result = AlbumFiles::failed(QStringLiteral("Не удалось записать файл"), mark, result);
-    if (result.ok)
+    if (result.ok())
         result = album.placePhotos(part + sep, web);
-    if (result.ok)
+    if (result.ok())
         result = album.copyNavigationImages(part + sep);
-    if (result.ok)
+    if (result.ok())
         result = album.writePages(part + sep);
-    if (result.ok && album.stopRequested())
+    if (result.ok() && album.stopRequested())
         result = Outcome::failure(QStringLiteral("Работа прервана."));
     Result<QString> record;
-    if (result.ok) {
+    if (result.ok()) {
         record = recordFinishedAlbum(part, state.sourceFolder, finalFolder, files);
         if (!record)
             result = record;
     }
     bool published = false;
-    if (result.ok) {
+    if (result.ok()) {
         if (const Outcome moved = files.renameNoReplace(part, finalFolder); !moved)
             result = AlbumFiles::failed(QStringLiteral("Не удалось дать папке альбома имя"),
                                         finalFolder, moved);
         else
             published = true;
     }
-    if (result.ok) {
+    if (result.ok()) {
         const QString publishedMark = finalFolder + sep + partMarkName();
         if (const Outcome removed = files.removeFile(publishedMark); !removed)
             result = AlbumFiles::failed(QStringLiteral("Не удалось убрать файл"), publishedMark,
                                         removed);
     }
-    if (!result.ok) {
+    if (!result.ok()) {
+        // A record left behind does no harm: it counts only for a folder under
+        // the album's name, and the undoing takes that name away.
         if (!record.value.isEmpty())
-            files.removeFile(record.value);
+            (void)files.removeFile(record.value);
         QString left;
         if (published && !files.renameNoReplace(finalFolder, part))
             left = QStringLiteral(" Не удалось убрать созданную папку «%1».").arg(finalFolder);

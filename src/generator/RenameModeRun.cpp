@@ -42,9 +42,10 @@ Outcome renamePhotos(const QList<PhotoRename>& renames, const QString& at, Album
 Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
     FileOps& files = album.disk();
     const QString folder = state.sourceFolder;
-    const RenamePlan plan = planPhotoRenames(state, nativeSeparator());
-    if (!plan)
-        return plan;
+    const Result<RenamePlan> planned = planPhotoRenames(state, nativeSeparator());
+    if (!planned)
+        return planned;
+    const RenamePlan& plan = planned.value;
 
     const RenameJournal journal = journalOf(state, plan);
     const QString unchanged =
@@ -66,11 +67,11 @@ Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
 
     QString now = journal.originalFolder;
     Outcome result = album.writePages(folder);
-    if (result.ok)
+    if (result.ok())
         result = album.copyNavigationImages(folder);
-    if (result.ok && album.stopRequested())
+    if (result.ok() && album.stopRequested())
         result = Outcome::failure(QStringLiteral("Работа прервана."));
-    if (result.ok && journal.albumFolder != now) {
+    if (result.ok() && journal.albumFolder != now) {
         if (const Outcome moved = files.renameNoReplace(now, journal.albumFolder); !moved)
             result =
                 AlbumFiles::failed(QStringLiteral("Не удалось переименовать папку"), now, moved);
@@ -78,22 +79,24 @@ Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
             now = journal.albumFolder;
     }
     const QString at = now + nativeSeparator();
-    if (result.ok)
+    if (result.ok())
         result = renamePhotos(plan.renames, at, album);
     Result<QString> record;
-    if (result.ok) {
+    if (result.ok()) {
         record = recordFinishedAlbum(now, journal.originalFolder, journal.albumFolder, files);
         if (!record)
             result = record;
     }
-    if (result.ok) {
+    if (result.ok()) {
         if (const Outcome removed = files.removeFile(journalPath); !removed)
             result =
                 AlbumFiles::failed(QStringLiteral("Не удалось убрать файл"), journalPath, removed);
     }
-    if (!result.ok) {
+    if (!result.ok()) {
+        // A record left behind does no harm: it counts only for a folder under
+        // the album's name, and the undoing takes that name away.
         if (!record.value.isEmpty())
-            files.removeFile(record.value);
+            (void)files.removeFile(record.value);
         const Outcome undone = undoJournal(journal, now, journalPath, files);
         result.message +=
             undone ? QStringLiteral(" Все изменения отменены: папка «%1» осталась как была.")

@@ -12,11 +12,9 @@
 
 namespace {
 
-RenamePlan refused(const QString& why) {
-    RenamePlan plan;
-    plan.ok = false;
-    plan.message = why + QStringLiteral(" Альбом не создан, ничего не изменено.");
-    return plan;
+Result<RenamePlan> refused(const QString& why) {
+    return Result<RenamePlan>::failure(why +
+                                       QStringLiteral(" Альбом не создан, ничего не изменено."));
 }
 
 // Renaming a folder needs the right to write into the folder above it, and in a
@@ -52,7 +50,7 @@ QString whyNotRenamable(const QString& folder, const QString& parent, const QStr
 QString whyAlbumNameTaken(const FolderEntries& beside, const QString& parent,
                           const QString& ownName, const QString& albumName) {
     const QString albumKey = caseKey(albumName);
-    for (const FolderEntry& entry : beside.entries) {
+    for (const FolderEntry& entry : beside.value) {
         if (entry.name != ownName && caseKey(entry.name) == albumKey)
             return QStringLiteral("Рядом с исходной папкой уже есть «%1»: папке альбома нельзя "
                                   "дать это имя.")
@@ -139,7 +137,7 @@ QString whyNamesTaken(const FolderEntries& here, const QString& folder, const Al
     for (const PhotoRename& r : renames)
         sources.insert(r.from);
     const QSet<QString> targets = targetKeys(renames);
-    for (const FolderEntry& entry : here.entries) {
+    for (const FolderEntry& entry : here.value) {
         const QString key = caseKey(entry.name);
         if (pageNames.contains(key))
             return QStringLiteral("В исходной папке уже есть «%1»: программа не перезаписывает "
@@ -159,7 +157,7 @@ QList<PhotoRename> withTemporaryNames(const QList<PhotoRename>& renames,
                                       const FolderEntries& here) {
     const QSet<QString> targets = targetKeys(renames);
     QSet<QString> present;
-    for (const FolderEntry& entry : here.entries)
+    for (const FolderEntry& entry : here.value)
         present.insert(caseKey(entry.name));
     QList<PhotoRename> planned;
     for (PhotoRename r : renames) {
@@ -178,7 +176,7 @@ QList<PhotoRename> withTemporaryNames(const QList<PhotoRename>& renames,
 
 } // namespace
 
-RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
+Result<RenamePlan> planPhotoRenames(const AlbumState& state, QChar separator) {
     const QString folder = state.sourceFolder;
     const QString parent = folderOfPath(folder, separator);
     if (parent.isEmpty())
@@ -191,10 +189,10 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     plan.albumFolder = parent + state.albumName;
 
     const FolderEntries here = listFolderEntries(folder, true);
-    if (!here.ok)
+    if (!here.ok())
         return refused(here.message + QLatin1Char('.'));
     const FolderEntries beside = listFolderEntries(parent, true);
-    if (!beside.ok)
+    if (!beside.ok())
         return refused(beside.message + QLatin1Char('.'));
     QList<PhotoRename> renames = albumNames(state);
     QString why = whyAlbumNameTaken(beside, parent, bareName(ownPath, separator), state.albumName);
@@ -209,5 +207,5 @@ RenamePlan planPhotoRenames(const AlbumState& state, QChar separator) {
     if (!why.isEmpty())
         return refused(why);
     plan.renames = withTemporaryNames(renames, here);
-    return plan;
+    return Result<RenamePlan>::of(plan);
 }

@@ -12,12 +12,11 @@
 // plan's renames are what the journal records.
 using PhotoRename = RenameJournal::Rename;
 
-// A failed plan says why rename mode cannot start.
-struct RenamePlan : Outcome {
+struct RenamePlan {
     QList<PhotoRename> renames;
     QString albumFolder; // the folder's path once it has the album's name, without one
 };
 
 // Checks the source folder, the folder above it and every photo, and plans the
-// renames; changes nothing on disk.
-RenamePlan planPhotoRenames(const AlbumState& state, QChar separator);
+// renames; changes nothing on disk. A failure says why rename mode cannot start.
+Result<RenamePlan> planPhotoRenames(const AlbumState& state, QChar separator);

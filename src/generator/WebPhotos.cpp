@@ -61,7 +61,7 @@ WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
     WebPhotoSet set;
     const LoadedLibrary library = webPhotoLibrary(programFolder);
     if (!library.entry) {
-        set.ok = false;
+        set.status = Status::Failed;
         set.message = library.failure;
         return set;
     }

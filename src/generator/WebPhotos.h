@@ -9,7 +9,7 @@
 #include <QList>
 
 // One album photo made from its original, as JPEG bytes without metadata.
-struct WebPhoto : Outcome {
+struct WebPhoto {
     QByteArray photo;
     QByteArray thumbnail; // empty unless asked for
     PhotoReaders readers; // the original's, as it was read
@@ -24,8 +24,6 @@ struct WebPhoto : Outcome {
 // The image code is a library of its own in the program's folder, loaded on the
 // first call, so that a run without web photos never loads Qt's image code. A library
 // that cannot be loaded fails the run with a message naming it.
-struct WebPhotoSet : Outcome {
-    QList<WebPhoto> photos;
-};
+using WebPhotoSet = Result<QList<WebPhoto>>;
 WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
                           ProgressSink* progress);

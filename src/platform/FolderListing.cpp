@@ -42,7 +42,7 @@ FolderEntries listFolderEntries(const QString& folder, bool withHidden) {
         keyed.append({name.toUpper(), {name, isFolder, isFile, isForeignLink(*it)}});
     }
     if (ec) {
-        result.ok = false;
+        result.status = Status::Failed;
         result.message = ec == std::errc::no_such_file_or_directory
                              ? QStringLiteral("Папка «%1» не найдена").arg(folder)
                              : QStringLiteral("Не удалось прочитать папку «%1»: %2")
@@ -52,15 +52,15 @@ FolderEntries listFolderEntries(const QString& folder, bool withHidden) {
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
     });
-    result.entries.reserve(keyed.size());
+    result.value.reserve(keyed.size());
     for (const auto& [key, entry] : keyed)
-        result.entries.append(entry);
+        result.value.append(entry);
     return result;
 }
 
 QStringList photoNamesIn(const FolderEntries& listing) {
     QStringList names;
-    for (const FolderEntry& entry : listing.entries) {
+    for (const FolderEntry& entry : listing.value) {
         if (entry.isFile && !entry.foreignLink && hasJpgExtension(entry.name))
             names.append(entry.name);
     }
@@ -69,7 +69,7 @@ QStringList photoNamesIn(const FolderEntries& listing) {
 
 QStringList foreignLinkNotes(const QString& folder, const FolderEntries& listing) {
     QStringList notes;
-    for (const FolderEntry& entry : listing.entries) {
+    for (const FolderEntry& entry : listing.value) {
         if (entry.foreignLink && hasJpgExtension(entry.name))
             notes.append(QStringLiteral("Файл «%1» — символическая ссылка другого пользователя: "
                                         "программа по таким ссылкам не переходит, в альбом он "
@@ -82,9 +82,9 @@ QStringList foreignLinkNotes(const QString& folder, const FolderEntries& listing
 FolderListing listPhotoFiles(const QString& folder) {
     const FolderEntries entries = listFolderEntries(folder);
     FolderListing result;
-    result.ok = entries.ok;
+    result.status = entries.status;
     result.message = entries.message;
-    if (entries.ok)
-        result.names = photoNamesIn(entries);
+    if (entries.ok())
+        result.value = photoNamesIn(entries);
     return result;
 }

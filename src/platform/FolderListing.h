@@ -17,17 +17,13 @@ struct FolderEntry {
 // Every visible entry of a folder (files and sub-folders) in a stable order: by
 // the upper-cased name (as Windows lists them), ties by the exact name. With
 // `withHidden` the dot-entries are listed too (for checks of names in use).
-struct FolderEntries : Outcome {
-    QList<FolderEntry> entries;
-};
+using FolderEntries = Result<QList<FolderEntry>>;
 FolderEntries listFolderEntries(const QString& folder, bool withHidden = false);
 
 // The photos of a folder: ordinary files whose names end in ".jpg" in any letter
 // case, in the same order. A link another user owns is not followed, as the
 // kernel's protected_symlinks would not: it is no photo.
-struct FolderListing : Outcome {
-    QStringList names;
-};
+using FolderListing = Result<QStringList>;
 FolderListing listPhotoFiles(const QString& folder);
 QStringList photoNamesIn(const FolderEntries& listing);
 

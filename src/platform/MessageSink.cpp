@@ -7,6 +7,6 @@ QString applicationTitle() {
 void tell(MessageSink& messages, const Outcome& outcome) {
     for (const QString& note : outcome.notes)
         messages.inform(note);
-    if (!outcome.ok && !outcome.declined && !outcome.message.isEmpty())
+    if (!outcome.ok() && !outcome.declined() && !outcome.message.isEmpty())
         messages.inform(outcome.message);
 }

@@ -20,9 +20,8 @@ bool passed(Outcome& result, const Outcome& step) {
     result.notes += step.notes;
     if (step)
         return true;
-    result.ok = false;
+    result.status = step.status;
     result.message = step.message;
-    result.declined = step.declined;
     return false;
 }
 
@@ -48,15 +47,19 @@ Outcome takeRealPath(AlbumState& state) {
 // What an interrupted run left is put right first; the photos of a folder put
 // back are counted again under their first names, as a folder change counts them.
 Outcome putBackInterruptedRename(AlbumState& state, FileOps& files) {
-    const Recovery recovery = recoverInterruptedRename(state.sourceFolder, files);
+    const Result<Recovery> recovery = recoverInterruptedRename(state.sourceFolder, files);
     if (!recovery)
         return Outcome::failure(recovery.message);
     Outcome result;
     result.notes = recovery.notes;
-    if (recovery.recovered) {
-        state.sourceFolder = withTrailingSeparator(recovery.folder);
+    if (recovery.value.recovered) {
+        state.sourceFolder = withTrailingSeparator(recovery.value.folder);
         result.notes.append(recovery.message);
-        changeFolder(state, recovery.folder);
+        // The folder put back is counted again; a count that fails stops the step.
+        const Outcome counted = changeFolder(state, recovery.value.folder);
+        result.notes += counted.notes;
+        result.status = counted.status;
+        result.message = counted.message;
     }
     return result;
 }
@@ -96,7 +99,7 @@ Outcome tellFinishedAlbum(const AlbumState& state, const QString& typedName, Fil
 
 // «Настроить» takes every photo up to 40, whatever the options say.
 Outcome takeAlbumPhotos(AlbumState& state, const QString& typedName) {
-    const PhotoChoice chosen = choosePhotos(state, PhotoOptions::Ignored);
+    const Result<PhotoChoice> chosen = choosePhotos(state, PhotoOptions::Ignored);
     if (!chosen)
         return Outcome::failure(chosen.message);
     if (state.photos.isEmpty()) {

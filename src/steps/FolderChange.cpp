@@ -8,9 +8,9 @@
 Outcome changeFolder(AlbumState& state, const QString& folder) {
     const QString source = withTrailingSeparator(folder);
     const FolderListing listing = listPhotoFiles(source);
-    if (!listing.ok)
+    if (!listing.ok())
         return Outcome::failure(listing.message);
     state.sourceFolder = source;
-    state.folderPhotoCount = static_cast<int>(listing.names.size());
+    state.folderPhotoCount = static_cast<int>(listing.value.size());
     return {};
 }

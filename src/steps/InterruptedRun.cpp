@@ -21,37 +21,38 @@ QString unusableJournal(const QString& path, const QString& why) {
 
 // A journal or record kept in the user's state folder, when there is one; a
 // failure says why it cannot be used.
-struct KeptJournal : Result<RenameJournal> {
+struct KeptJournal {
     QString path;
     bool found = false;
     bool cutShort = false;
+    RenameJournal journal;
 };
-KeptJournal readKept(const Result<QString>& path) {
+Result<KeptJournal> readKept(const Result<QString>& path) {
     KeptJournal kept;
     if (!path || !linkStatusOf(path.value).exists())
-        return kept;
+        return Result<KeptJournal>::of(kept);
     kept.path = path.value;
     kept.found = true;
     const Result<QByteArray> bytes = readOwnSmallFile(path.value, MaxJournalBytes);
     if (!bytes) {
-        kept.ok = false;
-        kept.message = bytes.message;
-        return kept;
+        Result<KeptJournal> unread = Result<KeptJournal>::from(bytes);
+        unread.value = kept;
+        return unread;
     }
-    const DecodedJournal journal = decodeJournal(bytes.value);
-    kept.ok = journal.ok;
-    kept.message = journal.message;
-    kept.cutShort = journal.cutShort;
-    kept.value = journal.value;
-    return kept;
+    const Result<DecodedJournal> decoded = decodeJournal(bytes.value);
+    kept.cutShort = decoded.value.cutShort;
+    kept.journal = decoded.value.journal;
+    Result<KeptJournal> result = Result<KeptJournal>::from(decoded);
+    result.value = kept;
+    return result;
 }
 
-KeptJournal keptJournalOf(const QString& folder) {
+Result<KeptJournal> keptJournalOf(const QString& folder) {
     return readKept(keptJournalPath(folder));
 }
 
 // What a finished album's record says, when the folder has a sound one.
-KeptJournal finishedRecordOf(const QString& albumFolder) {
+Result<KeptJournal> finishedRecordOf(const QString& albumFolder) {
     return readKept(finishedRecordPath(albumFolder));
 }
 
@@ -107,13 +108,13 @@ Outcome undoJournal(const RenameJournal& journal, const QString& folderNow,
     return {};
 }
 
-Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
-    Recovery result;
-    result.folder = withoutTrailingSeparator(folder);
-    const KeptJournal journal = keptJournalOf(result.folder);
-    if (!journal.found) {
+Result<Recovery> recoverInterruptedRename(const QString& folder, FileOps& files) {
+    Result<Recovery> result;
+    result.value.folder = withoutTrailingSeparator(folder);
+    const Result<KeptJournal> kept = keptJournalOf(result.value.folder);
+    if (!kept.value.found) {
         // Only the user's state folder holds journals the program acts on.
-        const QString planted = inFolder(result.folder, folderJournalName());
+        const QString planted = inFolder(result.value.folder, folderJournalName());
         if (linkStatusOf(planted).exists())
             result.notes.append(
                 QStringLiteral("В папке есть «%1». Программа не выполняет списков "
@@ -123,41 +124,42 @@ Recovery recoverInterruptedRename(const QString& folder, FileOps& files) {
         return result;
     }
     const auto unusable = [&](const QString& why) {
-        result.ok = false;
-        result.message = unusableJournal(journal.path, why);
+        result.status = Status::Failed;
+        result.message = unusableJournal(kept.value.path, why);
         return result;
     };
-    if (!journal && journal.cutShort) {
+    if (!kept && kept.value.cutShort) {
         // Cut short while it was written: nothing had been changed yet.
-        if (const Outcome removed = files.removeFile(journal.path); !removed) {
-            result.ok = false;
+        if (const Outcome removed = files.removeFile(kept.value.path); !removed) {
+            result.status = Status::Failed;
             result.message = QStringLiteral("Не удалось убрать неполный список переименований "
                                             "«%1»: %2.")
-                                 .arg(journal.path, removed.message);
+                                 .arg(kept.value.path, removed.message);
         }
         return result;
     }
-    if (!journal)
-        return unusable(journal.message);
-    if (const Outcome checked = checkJournal(journal.value, result.folder); !checked)
+    if (!kept)
+        return unusable(kept.message);
+    if (const Outcome checked = checkJournal(kept.value.journal, result.value.folder); !checked)
         return unusable(checked.message);
-    if (const Outcome undone = undoJournal(journal.value, result.folder, journal.path, files);
+    if (const Outcome undone =
+            undoJournal(kept.value.journal, result.value.folder, kept.value.path, files);
         !undone) {
-        result.ok = false;
+        result.status = Status::Failed;
         result.message = QStringLiteral("Прошлый запуск с папкой «%1» был прерван. %2")
-                             .arg(result.folder, undone.message);
+                             .arg(result.value.folder, undone.message);
         return result;
     }
-    const bool renamedBack = result.folder == journal.value.albumFolder &&
-                             journal.value.albumFolder != journal.value.originalFolder;
+    const bool renamedBack = result.value.folder == kept.value.journal.albumFolder &&
+                             kept.value.journal.albumFolder != kept.value.journal.originalFolder;
     if (renamedBack)
-        result.folder = journal.value.originalFolder;
-    result.recovered = true;
+        result.value.folder = kept.value.journal.originalFolder;
+    result.value.recovered = true;
     result.message =
         QStringLiteral("Прошлый запуск с папкой «%1» был прерван. Фотографиям "
                        "возвращены прежние имена, созданные тогда файлы убраны%2; "
                        "альбом будет создан заново.")
-            .arg(result.folder,
+            .arg(result.value.folder,
                  renamedBack ? QStringLiteral(", папке возвращено её имя") : QString());
     return result;
 }
@@ -178,12 +180,12 @@ QString renamedFolderOf(const QString& missingFolder, const QString& albumName) 
     const Result<QString> real = realPath(candidate);
     if (!real || real.value != candidate || !linkStatusOf(candidate).isFolder)
         return {};
-    const auto names = [&](const KeptJournal& record) {
-        return record.ok && record.value.originalFolder == expected &&
-               record.value.albumFolder == candidate;
+    const auto names = [&](const Result<KeptJournal>& record) {
+        return record.ok() && record.value.journal.originalFolder == expected &&
+               record.value.journal.albumFolder == candidate;
     };
-    const KeptJournal journal = keptJournalOf(candidate);
-    if (journal.found && names(journal) && checkJournal(journal.value, candidate))
+    const Result<KeptJournal> kept = keptJournalOf(candidate);
+    if (kept.value.found && names(kept) && checkJournal(kept.value.journal, candidate))
         return candidate;
     return names(finishedRecordOf(candidate)) ? candidate : QString();
 }
@@ -243,16 +245,16 @@ Result<QString> finishStoppedAlbum(const QString& folder, const QString& albumNa
         return {};
     // Rename mode: the folder is the album, unless its journal is still kept:
     // then the rename is put back and made again. Copy mode: the album is inside.
-    const KeptJournal renamed = finishedRecordOf(source);
+    const Result<KeptJournal> renamed = finishedRecordOf(source);
     if (hasKeptJournal(source))
         return {};
-    if (renamed.ok && renamed.found && renamed.value.albumFolder == source &&
+    if (renamed.ok() && renamed.value.found && renamed.value.journal.albumFolder == source &&
         bareName(source) == albumName)
         return Result<QString>::of(source);
     const QString inside = inFolder(source, albumName);
-    const KeptJournal copied = finishedRecordOf(inside);
-    if (!copied.ok || !copied.found || copied.value.originalFolder != source ||
-        copied.value.albumFolder != inside)
+    const Result<KeptJournal> copied = finishedRecordOf(inside);
+    if (!copied.ok() || !copied.value.found || copied.value.journal.originalFolder != source ||
+        copied.value.journal.albumFolder != inside)
         return {};
     const QString mark = inFolder(inside, partMarkName());
     if (linkStatusOf(mark).isFile) {

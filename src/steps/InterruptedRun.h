@@ -18,11 +18,11 @@ Outcome undoJournal(const RenameJournal& journal, const QString& folderNow,
 // folder) is put back. `folder` is then the folder under its first name
 // (without a trailing separator) and the message says what was done. A journal
 // found in the folder itself is left alone, with a note that says so.
-struct Recovery : Outcome {
+struct Recovery {
     bool recovered = false;
     QString folder;
 };
-Recovery recoverInterruptedRename(const QString& folder, FileOps& files);
+Result<Recovery> recoverInterruptedRename(const QString& folder, FileOps& files);
 
 // When `missingFolder` is gone because an interrupted or finished rename gave
 // it the album's name, the folder it is now; empty otherwise.

@@ -34,22 +34,22 @@ QString number(qsizetype value) {
     return QStringLiteral(" ") + QString::number(value);
 }
 
-PhotoChoice refused(const QString& why) {
-    PhotoChoice result;
-    result.ok = false;
+Result<PhotoChoice> refused(const QString& why) {
+    Result<PhotoChoice> result;
+    result.status = Status::Failed;
     result.message = why;
     return result;
 }
 
 // The named files of the source folder become the album's photos in their
 // order, up to `limit`; more are left out with one note.
-PhotoChoice takeUpTo(AlbumState& state, const QStringList& names, int limit,
-                     const QString& tooMany) {
-    PhotoChoice result;
+Result<PhotoChoice> takeUpTo(AlbumState& state, const QStringList& names, int limit,
+                             const QString& tooMany) {
+    Result<PhotoChoice> result;
     state.photos.clear();
     for (const QString& name : names) {
         if (state.photos.size() == limit) {
-            result.limitNote = tooMany;
+            result.value.limitNote = tooMany;
             break;
         }
         state.photos.append({state.sourceFolder + name, {}, {}, {}});
@@ -57,11 +57,11 @@ PhotoChoice takeUpTo(AlbumState& state, const QStringList& names, int limit,
     return result;
 }
 
-PhotoChoice takePhotos(AlbumState& state, const QStringList& names) {
+Result<PhotoChoice> takePhotos(AlbumState& state, const QStringList& names) {
     return takeUpTo(state, names, MaxPhotos, tooManyPhotosMessage());
 }
 
-PhotoChoice chooseWebPhotos(AlbumState& state, const QStringList& names) {
+Result<PhotoChoice> chooseWebPhotos(AlbumState& state, const QStringList& names) {
     QStringList chosen;
     for (const QString& name : names) {
         if (!isThumbnailName(name))
@@ -71,7 +71,7 @@ PhotoChoice chooseWebPhotos(AlbumState& state, const QStringList& names) {
         return refused(noPhotosMessage());
     if (!state.thumbnails)
         return takePhotos(state, chosen);
-    const PhotoChoice result =
+    const Result<PhotoChoice> result =
         takeUpTo(state, chosen, MaxPhotosWithThumbnails, tooManyWebPhotosMessage());
     // A thumbnail is made from its photo: the photo stands in its place (the
     // preparation window shows it, the order moves it along).
@@ -80,17 +80,17 @@ PhotoChoice chooseWebPhotos(AlbumState& state, const QStringList& names) {
     return result;
 }
 
-PhotoChoice choosePairedPhotos(AlbumState& state, const QStringList& names) {
+Result<PhotoChoice> choosePairedPhotos(AlbumState& state, const QStringList& names) {
     state.photos.clear();
     QStringList thumbnails;
-    PhotoChoice result;
+    Result<PhotoChoice> result;
     // Over the limit, a name too short to be a thumbnail's takes the last place
     // and the scan goes on; any other photo ends the scan.
     const auto takePhoto = [&](const QString& name, bool overLimitTakesLastPlace) {
         const QString file = state.sourceFolder + name;
         if (state.photos.size() == MaxPhotosWithThumbnails) {
             // Told once a choice, however many photos are over the limit.
-            result.limitNote = tooManyWebPhotosMessage();
+            result.value.limitNote = tooManyWebPhotosMessage();
             if (overLimitTakesLastPlace)
                 state.photos.last().file = file;
             return false;
@@ -104,7 +104,7 @@ PhotoChoice choosePairedPhotos(AlbumState& state, const QStringList& names) {
         } else if (isThumbnailName(name)) {
             if (thumbnails.size() == MaxPhotosWithThumbnails) {
                 // Unpaired thumbnails would go to the wrong photos: none are used.
-                result.ok = false;
+                result.status = Status::Failed;
                 result.message =
                     QStringLiteral("Программа может обработать для WEB только 20 миниатюр");
                 return result;
@@ -118,7 +118,7 @@ PhotoChoice choosePairedPhotos(AlbumState& state, const QStringList& names) {
         pairThumbnails(state.photos, thumbnails);
         return result;
     }
-    result.ok = false;
+    result.status = Status::Failed;
     result.message = QStringLiteral("Проверьте наличие миниатюр и их соответствие главным "
                                     "изображениям в выбранной папке. Найдено: ") +
                      number(state.photos.size()) + QStringLiteral(" - ") +
@@ -146,34 +146,34 @@ bool isThumbnailName(const QString& name) {
     return name.mid(dot - 2, 2) == QLatin1String("-m");
 }
 
-PhotoChoice choosePhotos(AlbumState& state, PhotoOptions options) {
+Result<PhotoChoice> choosePhotos(AlbumState& state, PhotoOptions options) {
     const FolderEntries listing = listFolderEntries(state.sourceFolder);
     if (!listing)
         return refused(listing.message);
     const QStringList names = photoNamesIn(listing);
     const bool asSet = options == PhotoOptions::AsSet;
-    PhotoChoice result = asSet && state.webPhotos    ? chooseWebPhotos(state, names)
-                         : asSet && state.thumbnails ? choosePairedPhotos(state, names)
-                                                     : takePhotos(state, names);
+    Result<PhotoChoice> result = asSet && state.webPhotos    ? chooseWebPhotos(state, names)
+                                 : asSet && state.thumbnails ? choosePairedPhotos(state, names)
+                                                             : takePhotos(state, names);
     result.notes = foreignLinkNotes(state.sourceFolder, listing);
-    if (!result.limitNote.isEmpty())
-        result.notes.append(result.limitNote);
+    if (!result.value.limitNote.isEmpty())
+        result.notes.append(result.value.limitNote);
     return result;
 }
 
-PhotoChoice setThumbnails(AlbumState& state, bool on) {
+Result<PhotoChoice> setThumbnails(AlbumState& state, bool on) {
     state.thumbnails = on;
     if (!on && !state.webPhotos)
         return {};
-    const PhotoChoice chosen = choosePhotos(state);
+    const Result<PhotoChoice> chosen = choosePhotos(state);
     if (!chosen)
         (on ? state.thumbnails : state.webPhotos) = false;
     return chosen;
 }
 
-PhotoChoice setWebPhotos(AlbumState& state, bool on) {
+Result<PhotoChoice> setWebPhotos(AlbumState& state, bool on) {
     state.webPhotos = on;
-    const PhotoChoice chosen = choosePhotos(state);
+    const Result<PhotoChoice> chosen = choosePhotos(state);
     if (!chosen)
         (on ? state.webPhotos : state.thumbnails) = false;
     return chosen;

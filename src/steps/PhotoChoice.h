@@ -11,7 +11,7 @@ bool isThumbnailName(const QString& name);
 // What a choice of photos tells: its notes are one for each link of another
 // user that was left out, then the limit that left photos out, which
 // `limitNote` holds alone (empty when every photo was taken).
-struct PhotoChoice : Outcome {
+struct PhotoChoice {
     QString limitNote;
 };
 
@@ -31,14 +31,14 @@ enum class PhotoOptions { AsSet, Ignored };
 // - otherwise every photo, up to 40.
 // A limit that leaves photos out is told once, as a note; so is each link of
 // another user that is left out.
-PhotoChoice choosePhotos(AlbumState& state, PhotoOptions options = PhotoOptions::AsSet);
+Result<PhotoChoice> choosePhotos(AlbumState& state, PhotoOptions options = PhotoOptions::AsSet);
 
 // The settings window's thumbnail box and web photo box: the option takes the
 // new value and the photos are chosen again (clearing thumbnails without web
 // photos keeps the list the last choice left). When the choice fails, the
 // option that could not be served goes off again.
-PhotoChoice setThumbnails(AlbumState& state, bool on);
-PhotoChoice setWebPhotos(AlbumState& state, bool on);
+Result<PhotoChoice> setThumbnails(AlbumState& state, bool on);
+Result<PhotoChoice> setWebPhotos(AlbumState& state, bool on);
 
 // Web photos are made only into a new album folder: in rename mode the originals
 // would be the album's photos, and no original's bytes may change.

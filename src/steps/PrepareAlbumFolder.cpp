@@ -9,22 +9,20 @@
 
 #include <cerrno>
 
-AlbumNameCheck checkAlbumNameFree(const AlbumState& state) {
-    AlbumNameCheck check;
-    const auto refuse = [&](const QString& why, bool exists) {
-        check.ok = false;
-        check.message = why;
-        check.albumExists = exists;
+Result<AlbumNameCheck> checkAlbumNameFree(const AlbumState& state) {
+    const auto refuse = [](const QString& why, bool exists) {
+        Result<AlbumNameCheck> check = Result<AlbumNameCheck>::failure(why);
+        check.value.albumExists = exists;
         return check;
     };
     if (const Outcome name = checkAlbumName(state.albumName); !name)
         return refuse(name.message, false);
     const FolderEntries listing = listFolderEntries(state.sourceFolder, true);
-    if (!listing.ok)
+    if (!listing.ok())
         return refuse(listing.message, false);
     const QString folder = state.sourceFolder + state.albumName;
     const QString albumKey = caseKey(state.albumName);
-    for (const FolderEntry& entry : listing.entries) {
+    for (const FolderEntry& entry : listing.value) {
         if (caseKey(entry.name) != albumKey)
             continue;
         // A folder that differs only in letter case is the same folder on the
@@ -43,10 +41,10 @@ AlbumNameCheck checkAlbumNameFree(const AlbumState& state) {
         return refuse(QStringLiteral("Не удалось создать папку альбома «%1»: %2.")
                           .arg(folder, describeErrno(ENAMETOOLONG)),
                       false);
-    return check;
+    return {};
 }
 
-AlbumNameCheck prepareAlbumFolder(const AlbumState& state) {
+Result<AlbumNameCheck> prepareAlbumFolder(const AlbumState& state) {
     if (!state.keepSourceFolder)
         return {};
     return checkAlbumNameFree(state);

@@ -142,10 +142,10 @@ QByteArray encodeJournal(const RenameJournal& journal) {
     return text + ending + '\n';
 }
 
-DecodedJournal decodeJournal(const QByteArray& bytes) {
-    DecodedJournal result;
+Result<DecodedJournal> decodeJournal(const QByteArray& bytes) {
+    Result<DecodedJournal> result;
     const auto unusable = [&result](const QString& why) {
-        result.ok = false;
+        result.status = Status::Failed;
         result.message = why;
         return result;
     };
@@ -155,20 +155,21 @@ DecodedJournal decodeJournal(const QByteArray& bytes) {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QByteArray& line = lines[i];
         const bool valid =
-            i == 0 ? line == header : !ended && (line == ending || parseLine(line, result.value));
+            i == 0 ? line == header
+                   : !ended && (line == ending || parseLine(line, result.value.journal));
         if (!valid)
             return unusable(QStringLiteral("строка %1 испорчена").arg(i + 1));
         ended = ended || (i > 0 && line == ending);
     }
     if (!ended) {
         // A run stopped while writing the journal leaves a beginning of it.
-        result.cutShort = lines.isEmpty() ? header.startsWith(tail) : isBeginningOfLine(tail);
-        return unusable(result.cutShort ? QStringLiteral("список записан не до конца")
-                                        : QStringLiteral("последняя строка испорчена"));
+        result.value.cutShort = lines.isEmpty() ? header.startsWith(tail) : isBeginningOfLine(tail);
+        return unusable(result.value.cutShort ? QStringLiteral("список записан не до конца")
+                                              : QStringLiteral("последняя строка испорчена"));
     }
     if (!tail.isEmpty())
         return unusable(QStringLiteral("после его конца есть лишнее"));
-    if (result.value.originalFolder.isEmpty() || result.value.albumFolder.isEmpty())
+    if (result.value.journal.originalFolder.isEmpty() || result.value.journal.albumFolder.isEmpty())
         return unusable(QStringLiteral("в нём нет пути папки"));
     return result;
 }

@@ -46,10 +46,11 @@ QByteArray encodeJournal(const RenameJournal& journal);
 // used. `cutShort` tells a journal a stopped run left half-written (nothing
 // had been changed yet: the journal is on disk before the first change) from
 // one that is damaged or not the program's.
-struct DecodedJournal : Result<RenameJournal> {
+struct DecodedJournal {
+    RenameJournal journal;
     bool cutShort = false;
 };
-DecodedJournal decodeJournal(const QByteArray& bytes);
+Result<DecodedJournal> decodeJournal(const QByteArray& bytes);
 
 // Whether an undo of this journal can only ever touch what a run of the
 // program in `folderNow` (a real path, without a trailing separator) made: the

@@ -56,7 +56,7 @@ void takeTitlesFromNames(AlbumState& state) {
 
 Outcome loadTitlesFromNames(AlbumState& state) {
     const QList<Photo> before = state.photos;
-    const PhotoChoice chosen = choosePhotos(state);
+    const Result<PhotoChoice> chosen = choosePhotos(state);
     if (!chosen)
         return Outcome::failure(chosen.message);
     // When the album already held exactly these photos (perhaps in a new order),
@@ -68,7 +68,7 @@ Outcome loadTitlesFromNames(AlbumState& state) {
     // The preparation window tells the limit again, as the selection window
     // did; the folder's links were told there.
     Outcome result;
-    if (!chosen.limitNote.isEmpty())
-        result.notes.append(chosen.limitNote);
+    if (!chosen.value.limitNote.isEmpty())
+        result.notes.append(chosen.value.limitNote);
     return result;
 }

@@ -20,7 +20,7 @@ extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& req
 
     // Each worker holds one decoded photo at a time; what it hands back is the
     // small encoded result.
-    std::function<WebPhoto(const QString&)> make = [&](const QString& original) {
+    std::function<Result<WebPhoto>(const QString&)> make = [&](const QString& original) {
         try {
             return makeWebPhoto(original, background, request.thumbnails);
         } catch (const std::exception&) {
@@ -31,19 +31,19 @@ extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& req
     // stays behind in the program (a forked child would wait on them for ever).
     QThreadPool pool;
     pool.setMaxThreadCount(QThread::idealThreadCount());
-    QFuture<WebPhoto> future = QtConcurrent::mapped(&pool, originals, make);
+    QFuture<Result<WebPhoto>> future = QtConcurrent::mapped(&pool, originals, make);
 
     for (int i = 0; i < originals.size(); ++i) {
-        WebPhoto photo = future.resultAt(i);
+        Result<WebPhoto> photo = future.resultAt(i);
         if (!photo) {
             future.cancel();
             future.waitForFinished();
-            set.ok = false;
+            set.status = Status::Failed;
             set.message = photo.message;
-            set.photos.clear();
+            set.value.clear();
             return;
         }
-        set.photos.append(std::move(photo));
+        set.value.append(std::move(photo.value));
         if (request.progress)
             request.progress->caption(
                 QStringLiteral("Подготавливается для WEB файл изображения:\r\n") + originals[i], 0);

@@ -50,9 +50,9 @@ QByteArray onCanvas(const QImage& picture, const QSize& canvasSize, const QColor
 
 } // namespace
 
-WebPhoto failedWebPhoto(const QString& original) {
-    WebPhoto result;
-    result.ok = false;
+Result<WebPhoto> failedWebPhoto(const QString& original) {
+    Result<WebPhoto> result;
+    result.status = Status::Failed;
     result.message = QStringLiteral("Файл фотографии «%1» повреждён или не является изображением "
                                     "JPEG: подготовить его для WEB нельзя. Альбом не создан, "
                                     "ничего не изменено.")
@@ -62,9 +62,9 @@ WebPhoto failedWebPhoto(const QString& original) {
 
 namespace {
 
-WebPhoto tooLargeWebPhoto(const QString& original, const JpegFrame& frame, qint64 mib) {
-    WebPhoto result;
-    result.ok = false;
+Result<WebPhoto> tooLargeWebPhoto(const QString& original, const JpegFrame& frame, qint64 mib) {
+    Result<WebPhoto> result;
+    result.status = Status::Failed;
     result.message = QStringLiteral("Файл фотографии «%1» слишком велик (%2×%3 точек): чтобы "
                                     "подготовить его для WEB, нужно %4 МБ памяти, а можно не "
                                     "больше %5 МБ. Альбом не создан, ничего не изменено.")
@@ -78,7 +78,8 @@ WebPhoto tooLargeWebPhoto(const QString& original, const JpegFrame& frame, qint6
 
 } // namespace
 
-WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool withThumbnail) {
+Result<WebPhoto> makeWebPhoto(const QString& original, const QColor& background,
+                              bool withThumbnail) {
     // Opened by the name's bytes, so that a name that is not UTF-8 opens too,
     // and read as a stream: a huge file costs no memory.
     const Result<int> fd = openOrdinaryFile(original);
@@ -120,15 +121,15 @@ WebPhoto makeWebPhoto(const QString& original, const QColor& background, bool wi
     if (photo.size() != photoSize)
         photo = photo.scaled(photoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    WebPhoto result;
-    result.readers = {info.st_mode & 07777u, info.st_gid};
-    result.photo = onCanvas(photo, PagePhotoSize, background);
+    Result<WebPhoto> result;
+    result.value.readers = {info.st_mode & 07777u, info.st_gid};
+    result.value.photo = onCanvas(photo, PagePhotoSize, background);
     if (withThumbnail) {
         const QImage thumbnail = photo.scaled(fitted(upright, PageThumbnailSize),
                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        result.thumbnail = onCanvas(thumbnail, PageThumbnailSize, background);
+        result.value.thumbnail = onCanvas(thumbnail, PageThumbnailSize, background);
     }
-    if (result.photo.isEmpty() || (withThumbnail && result.thumbnail.isEmpty()))
+    if (result.value.photo.isEmpty() || (withThumbnail && result.value.thumbnail.isEmpty()))
         return failedWebPhoto(original);
     return result;
 }

@@ -15,8 +15,8 @@
 // does the refusal of a photo whose decoding would take more memory than all
 // decodes together may (DecodeBudgetMiB), before it is decoded.
 // Exported beside the library's entry for the tests, which link the library.
-Q_DECL_EXPORT WebPhoto makeWebPhoto(const QString& original, const QColor& background,
-                                    bool withThumbnail);
+Q_DECL_EXPORT Result<WebPhoto> makeWebPhoto(const QString& original, const QColor& background,
+                                            bool withThumbnail);
 
 // The same message for any photo that cannot be made.
-WebPhoto failedWebPhoto(const QString& original);
+Result<WebPhoto> failedWebPhoto(const QString& original);

@@ -3,8 +3,8 @@
 #include "TestFolder.h"
 #include "TestPhotos.h"
 #include "generator/GenerateAlbum.h"
-#include "platform/RealFileOps.h"
 #include "platform/ErrorText.h"
+#include "platform/RealFileOps.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
 #include "steps/PhotoChoice.h"
@@ -35,15 +35,15 @@ public:
             root.writeFile(QStringLiteral("Фото/") + n, original[n]);
         }
         applyStartupDefaults(state, QStringLiteral("/start"));
-        EXPECT_TRUE(changeFolder(state, source).ok);
-        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, *files)).ok);
+        EXPECT_TRUE(changeFolder(state, source).ok());
+        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, *files)).ok());
         applySettingsDefaults(state);
         if (thumbnails) {
-            EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
+            EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok());
         }
-        EXPECT_TRUE(messages.told(prepareAlbumFolder(state)).ok);
+        EXPECT_TRUE(messages.told(prepareAlbumFolder(state)).ok());
         if (isParseMode(state)) {
-            EXPECT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
+            EXPECT_TRUE(messages.told(loadTitlesFromNames(state)).ok());
         }
         state.typedAlbumName = name;
         context.programFolder = programFolder();
@@ -83,7 +83,7 @@ TEST(CopyMode, PhotosInTheirNewOrderPagesAndButtonsSourceUntouched) {
     const auto before = treeSnapshot(a.source);
 
     const Outcome result = a.generate();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    ASSERT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_EQ(a.state.albumFolder, a.source + QStringLiteral("Лето/"));
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(3, false));
 
@@ -121,7 +121,7 @@ TEST(CopyMode, ThumbnailsAreCopiedBesideTheirPhotos) {
     CopyAlbum a({"sea.jpg", "sea-m.jpg", "sky.jpg", "sky-m.jpg"}, true);
     ASSERT_TRUE(a.state.thumbnails);
     EXPECT_EQ(movePhotoDown(a.state, 0), 1); // sky, sea
-    ASSERT_TRUE(a.generate().ok);
+    ASSERT_TRUE(a.generate().ok());
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(2, true));
     EXPECT_EQ(a.albumFile("n1.jpg"), a.original["sky.jpg"]);
     EXPECT_EQ(a.albumFile("n1-m.jpg"), a.original["sky-m.jpg"]);
@@ -138,7 +138,7 @@ TEST(CopyMode, ProgressCaptionsForEveryStep) {
     for (int i = 1; i <= 10; ++i)
         names << QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
     CopyAlbum a(names);
-    ASSERT_TRUE(a.generate().ok);
+    ASSERT_TRUE(a.generate().ok());
 
     const auto& captions = a.progress.captions;
     ASSERT_EQ(captions.size(), 30);
@@ -164,14 +164,14 @@ TEST(CopyMode, ProgressCaptionsForEveryStep) {
 // of that name and leaves it as it is.
 TEST(CopyMode, SecondRunLeavesTheFirstAlbumAlone) {
     CopyAlbum a({"a.jpg", "b.jpg"});
-    ASSERT_TRUE(a.generate().ok);
+    ASSERT_TRUE(a.generate().ok());
     EXPECT_EQ(a.albumFile("n1.jpg"), a.original["a.jpg"]);
     const auto made = treeSnapshot(a.root.path());
 
     EXPECT_EQ(movePhotoDown(a.state, 0), 1);
     a.state.photo(1).title = QStringLiteral("Новый");
     const Outcome again = a.generate();
-    ASSERT_FALSE(again.ok);
+    ASSERT_FALSE(again.ok());
     EXPECT_TRUE(again.message.contains(QStringLiteral("уже существует")))
         << again.message.toStdString();
     EXPECT_EQ(treeSnapshot(a.root.path()), made);
@@ -181,7 +181,7 @@ TEST(CopyMode, SecondRunLeavesTheFirstAlbumAlone) {
 TEST(CopyMode, EmptyAlbumGetsItsIndexAndButtons) {
     CopyAlbum a({"a.jpg"});
     a.state.photos.resize(0);
-    ASSERT_TRUE(a.generate().ok);
+    ASSERT_TRUE(a.generate().ok());
     EXPECT_EQ(a.state.albumFolder, a.album());
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(0, false));
     EXPECT_EQ(pageFileLines(a.album() + "start.htm").size(), 36);
@@ -233,7 +233,7 @@ TEST(CopyModeRefusals, NothingIsCopiedOrWritten) {
         r.spoil(a);
         const auto before = treeSnapshot(a.root.path());
         const Outcome result = a.generate();
-        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.ok());
         EXPECT_TRUE(result.message.contains(r.named(a))) << result.message.toStdString();
         EXPECT_EQ(treeSnapshot(a.root.path()), before);
         EXPECT_TRUE(a.progress.captions.isEmpty());
@@ -250,7 +250,7 @@ TEST(CopyModeFailures, FailedCopyNamesThePhotoAndTheReason) {
         EROFS);
     a.files = &files;
     const Outcome result = a.generate();
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.ok());
     EXPECT_EQ(files.failures(), 1);
     EXPECT_TRUE(result.message.contains(a.state.photo(2).file)) << result.message.toStdString();
     EXPECT_TRUE(result.message.contains(describeErrno(EROFS)));

@@ -31,17 +31,16 @@ public:
             root.writeFile(QStringLiteral("Trip/") + n, original[n]);
         }
         applyStartupDefaults(state, QStringLiteral("/start"));
-        EXPECT_TRUE(changeFolder(state, source).ok);
+        EXPECT_TRUE(changeFolder(state, source).ok());
         EXPECT_TRUE(
-            messages.told(configureAlbum(state, QStringLiteral("Summer"), messages, *files))
-                .ok);
+            messages.told(configureAlbum(state, QStringLiteral("Summer"), messages, *files)).ok());
         applySettingsDefaults(state);
         state.keepSourceFolder = false;
         state.titlesFromFileNames = false;
         if (thumbnails) {
-            EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
+            EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok());
         }
-        EXPECT_TRUE(messages.told(prepareAlbumFolder(state)).ok);
+        EXPECT_TRUE(messages.told(prepareAlbumFolder(state)).ok());
         state.typedAlbumName = state.albumName;
         context.programFolder = programFolder();
         context.progress = &progress;
@@ -74,7 +73,7 @@ TEST(RenameMode, SourceFolderBecomesTheAlbum) {
     const QString oldFirst = a.state.photo(1).file;
 
     const Outcome result = a.generate();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    ASSERT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_EQ(a.root.entries(), QStringList{QStringLiteral("Summer")});
     EXPECT_EQ(a.state.albumFolder, a.album());
     const QStringList expected = {"back-bt.gif", "for-bt.gif", "ish-bt.gif", "n1.htm", "n1.jpg",
@@ -97,7 +96,7 @@ TEST(RenameMode, SourceFolderBecomesTheAlbum) {
 TEST(RenameMode, ThumbnailsGetTheirAlbumNames) {
     RenameAlbum a({"sea.jpg", "sea-m.jpg", "sky.jpg", "sky-m.jpg"}, true);
     EXPECT_EQ(movePhotoDown(a.state, 0), 1);
-    ASSERT_TRUE(a.generate().ok);
+    ASSERT_TRUE(a.generate().ok());
     EXPECT_EQ(a.albumFile("n1.jpg"), a.original["sky.jpg"]);
     EXPECT_EQ(a.albumFile("n1-m.jpg"), a.original["sky-m.jpg"]);
     EXPECT_EQ(a.albumFile("n2.jpg"), a.original["sea.jpg"]);
@@ -124,7 +123,7 @@ TEST(RenameMode, PhotosAlreadyNamedLikeAlbumFilesAreNeverLost) {
         if (c.moveDownLine >= 0)
             movePhotoDown(a.state, c.moveDownLine);
         const Outcome result = a.generate();
-        ASSERT_TRUE(result.ok) << result.message.toStdString();
+        ASSERT_TRUE(result.ok()) << result.message.toStdString();
         EXPECT_EQ(photoContents(a.album()), a.originalContents());
         for (int k = 1; k <= c.expectedOrder.size(); ++k)
             EXPECT_EQ(a.albumFile(QStringLiteral("n%1.jpg").arg(k)),
@@ -169,7 +168,7 @@ TEST(RenameModeRefusals, NothingChangesOnDisk) {
         c.spoil(a);
         const auto before = treeSnapshot(a.root.path());
         const Outcome result = a.generate();
-        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.ok());
         EXPECT_TRUE(result.message.contains(c.named(a))) << result.message.toStdString();
         EXPECT_EQ(treeSnapshot(a.root.path()), before);
         EXPECT_TRUE(a.state.albumFolder.isEmpty());
@@ -188,7 +187,7 @@ TEST(RenameModeRefusals, SourceWithoutAParentFolderIsRefused) {
     const auto before = treeSnapshot(a.root.path());
     const Outcome result = a.generate();
     QDir::setCurrent(saved);
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.ok());
     EXPECT_FALSE(result.message.isEmpty());
     EXPECT_EQ(treeSnapshot(a.root.path()), before);
 }
@@ -196,7 +195,7 @@ TEST(RenameModeRefusals, SourceWithoutAParentFolderIsRefused) {
 TEST(RenameMode, AlbumNamedLikeItsOwnFolderKeepsTheFolder) {
     RenameAlbum a({"a.jpg"});
     a.state.albumName = QStringLiteral("Trip");
-    ASSERT_TRUE(a.generate().ok);
+    ASSERT_TRUE(a.generate().ok());
     EXPECT_EQ(a.state.albumFolder, a.source);
     EXPECT_EQ(a.root.entries(), QStringList{QStringLiteral("Trip")});
     EXPECT_EQ(fileBytes(a.source + "n1.jpg"), a.original["a.jpg"]);
@@ -205,7 +204,7 @@ TEST(RenameMode, AlbumNamedLikeItsOwnFolderKeepsTheFolder) {
 TEST(RenameMode, EmptyAlbumStillGetsButtonsAndTheNewName) {
     RenameAlbum a({"a.jpg"});
     a.state.photos.resize(0);
-    ASSERT_TRUE(a.generate().ok);
+    ASSERT_TRUE(a.generate().ok());
     EXPECT_EQ(a.state.albumFolder, a.album());
     const QStringList expected = {"a.jpg", "back-bt.gif", "for-bt.gif", "ish-bt.gif", "start.htm"};
     EXPECT_EQ(sortedEntries(a.album()), expected);

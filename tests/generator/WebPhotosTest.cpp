@@ -1,8 +1,8 @@
 #include "DiskContents.h"
 #include "MakeAlbum.h"
 #include "TestFolder.h"
-#include "TestServices.h"
 #include "TestPhotos.h"
+#include "TestServices.h"
 #include "platform/FsPath.h"
 #include "webphotos/WebPhoto.h"
 
@@ -191,7 +191,7 @@ TEST(WebPhotos, NameThatIsNotUtf8IsReadByItsBytes) {
     const QString original = dir.filePath(fromFsBytes("\xcf\xf0\xe8.jpg"));
     const QByteArray jpeg = cameraJpeg({800, 400}, 0);
     std::ofstream(toFsPath(original), std::ios::binary).write(jpeg.constData(), jpeg.size());
-    EXPECT_EQ(QImage::fromData(makeWebPhoto(original, Qt::white, false).photo).size(),
+    EXPECT_EQ(QImage::fromData(makeWebPhoto(original, Qt::white, false).value.photo).size(),
               QSize(600, 410));
 }
 

@@ -15,36 +15,36 @@ TEST(PhotoListing, OnlyVisibleJpgFilesInAnyCaseSortedLikeWindows) {
     folder.makeFolder(QStringLiteral("folder.jpg"));
 
     const FolderListing listing = listPhotoFiles(folder.path());
-    ASSERT_TRUE(listing.ok) << listing.message.toStdString();
+    ASSERT_TRUE(listing.ok()) << listing.message.toStdString();
     // Upper-cased names first; equal upper-cased names by their exact spelling.
     const QStringList expected = {QStringLiteral("A.jpg"),   QStringLiteral("a.jpg"),
                                   QStringLiteral("B.jpg"),   QStringLiteral("b.JPG"),
                                   QStringLiteral("c.Jpg"),   QStringLiteral("x-m.jpg"),
                                   QStringLiteral("Дача.jpg")};
-    EXPECT_EQ(listing.names, expected);
+    EXPECT_EQ(listing.value, expected);
 }
 
 TEST(PhotoListing, WorksWithOrWithoutTrailingSeparator) {
     TestFolder folder;
     folder.writeFile(QStringLiteral("1.jpg"), "x");
-    EXPECT_EQ(listPhotoFiles(folder.path()).names, QStringList{QStringLiteral("1.jpg")});
-    EXPECT_EQ(listPhotoFiles(folder.withSeparator()).names, QStringList{QStringLiteral("1.jpg")});
+    EXPECT_EQ(listPhotoFiles(folder.path()).value, QStringList{QStringLiteral("1.jpg")});
+    EXPECT_EQ(listPhotoFiles(folder.withSeparator()).value, QStringList{QStringLiteral("1.jpg")});
 }
 
 TEST(PhotoListing, EmptyFolderIsFineButAMissingOneIsAnError) {
     TestFolder folder;
     const FolderListing empty = listPhotoFiles(folder.path());
-    EXPECT_TRUE(empty.ok);
-    EXPECT_TRUE(empty.names.isEmpty());
+    EXPECT_TRUE(empty.ok());
+    EXPECT_TRUE(empty.value.isEmpty());
 
     const QString missing = folder.filePath(QStringLiteral("нет такой"));
     const FolderListing failed = listPhotoFiles(missing);
-    EXPECT_FALSE(failed.ok);
-    EXPECT_TRUE(failed.names.isEmpty());
+    EXPECT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.value.isEmpty());
     EXPECT_TRUE(failed.message.contains(missing)) << failed.message.toStdString();
 
     folder.writeFile(QStringLiteral("file.jpg"), "x");
-    EXPECT_FALSE(listPhotoFiles(folder.filePath(QStringLiteral("file.jpg"))).ok);
+    EXPECT_FALSE(listPhotoFiles(folder.filePath(QStringLiteral("file.jpg"))).ok());
 }
 
 TEST(FolderEntriesListing, FoldersAreMarkedAndDotEntriesHidden) {
@@ -56,16 +56,16 @@ TEST(FolderEntriesListing, FoldersAreMarkedAndDotEntriesHidden) {
     folder.makeFolder(QStringLiteral(".git"));
 
     const FolderEntries listing = listFolderEntries(folder.path());
-    ASSERT_TRUE(listing.ok);
-    ASSERT_EQ(listing.entries.size(), 3);
-    EXPECT_EQ(listing.entries[0].name, QStringLiteral("a"));
-    EXPECT_TRUE(listing.entries[0].isFolder);
-    EXPECT_EQ(listing.entries[1].name, QStringLiteral("b.txt"));
-    EXPECT_FALSE(listing.entries[1].isFolder);
-    EXPECT_EQ(listing.entries[2].name, QStringLiteral("Альбом"));
-    EXPECT_TRUE(listing.entries[2].isFolder);
+    ASSERT_TRUE(listing.ok());
+    ASSERT_EQ(listing.value.size(), 3);
+    EXPECT_EQ(listing.value[0].name, QStringLiteral("a"));
+    EXPECT_TRUE(listing.value[0].isFolder);
+    EXPECT_EQ(listing.value[1].name, QStringLiteral("b.txt"));
+    EXPECT_FALSE(listing.value[1].isFolder);
+    EXPECT_EQ(listing.value[2].name, QStringLiteral("Альбом"));
+    EXPECT_TRUE(listing.value[2].isFolder);
 
-    EXPECT_FALSE(listFolderEntries(folder.filePath(QStringLiteral("missing"))).ok);
+    EXPECT_FALSE(listFolderEntries(folder.filePath(QStringLiteral("missing"))).ok());
 }
 
 } // namespace

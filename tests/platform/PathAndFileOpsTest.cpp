@@ -58,14 +58,14 @@ TEST(RealFileOps, RenameNeverReplacesAnExistingEntry) {
     RealFileOps ops;
     const Outcome result = ops.renameNoReplace(folder.filePath(QStringLiteral("a.jpg")),
                                                folder.filePath(QStringLiteral("b.jpg")));
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.ok());
     EXPECT_FALSE(result.message.isEmpty());
     EXPECT_EQ(folder.readFile(QStringLiteral("a.jpg")), "A");
     EXPECT_EQ(folder.readFile(QStringLiteral("b.jpg")), "B");
 
     EXPECT_TRUE(ops.renameNoReplace(folder.filePath(QStringLiteral("a.jpg")),
                                     folder.filePath(QStringLiteral("c.jpg")))
-                    .ok);
+                    .ok());
     EXPECT_FALSE(folder.exists(QStringLiteral("a.jpg")));
     EXPECT_EQ(folder.readFile(QStringLiteral("c.jpg")), "A");
 }
@@ -102,9 +102,9 @@ TEST(RealFileOps, CreatesOnlyNewFilesAndNeverChangesThroughALink) {
                              folder.filePath(QStringLiteral("copy.jpg"))));
     EXPECT_EQ(QFile::permissions(folder.filePath(QStringLiteral("copy.jpg"))).toInt() & 0x0077, 0);
 
-    EXPECT_TRUE(ops.makeFolder(folder.filePath(QStringLiteral("Лето"))).ok);
-    EXPECT_FALSE(ops.makeFolder(folder.filePath(QStringLiteral("Лето"))).ok);
-    EXPECT_FALSE(ops.makeFolder(folder.filePath(QStringLiteral("src.jpg"))).ok);
+    EXPECT_TRUE(ops.makeFolder(folder.filePath(QStringLiteral("Лето"))).ok());
+    EXPECT_FALSE(ops.makeFolder(folder.filePath(QStringLiteral("Лето"))).ok());
+    EXPECT_FALSE(ops.makeFolder(folder.filePath(QStringLiteral("src.jpg"))).ok());
 }
 
 // A photo is opened for reading only as an ordinary file, through a link only of
@@ -124,7 +124,7 @@ TEST(OrdinaryFile, NothingElseIsOpenedAndNoLinkOfAnotherUserFollowed) {
     EXPECT_TRUE(pathHandlesSeen || ::read(watch, event, sizeof event) < 0) << "opened";
     ::close(watch);
     const Result<int> own = openOrdinaryFile(folder.filePath("b.jpg"));
-    ASSERT_TRUE(own.ok) << own.message.toStdString();
+    ASSERT_TRUE(own.ok()) << own.message.toStdString();
     EXPECT_EQ(::read(own.value, event, sizeof event), 1);
     ::close(own.value);
     if (::lchown(at("b.jpg"), 65534, 65534) == 0) {
@@ -138,12 +138,12 @@ TEST(RealFileOps, FailuresCarryARussianReason) {
     RealFileOps ops;
     const Outcome copy = ops.copyFile(folder.filePath(QStringLiteral("missing.jpg")),
                                       folder.filePath(QStringLiteral("x.jpg")));
-    EXPECT_FALSE(copy.ok);
+    EXPECT_FALSE(copy.ok());
     EXPECT_EQ(copy.message, QStringLiteral("файл или папка не найдены"));
     EXPECT_FALSE(folder.exists(QStringLiteral("x.jpg")));
 
     const Outcome write = ops.writeFile(folder.filePath(QStringLiteral("no/such/start.htm")), "x");
-    EXPECT_FALSE(write.ok);
+    EXPECT_FALSE(write.ok());
     EXPECT_EQ(write.message, QStringLiteral("файл или папка не найдены"));
 }
 

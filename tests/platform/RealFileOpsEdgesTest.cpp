@@ -19,7 +19,7 @@ TEST(RealFileOpsEdges, RenameOntoAHardLinkIsRefused) {
     ASSERT_EQ(::link(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()), 0);
     RealFileOps ops;
     const Outcome result = ops.renameNoReplace(a, b);
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.message, describeErrno(EEXIST));
     EXPECT_TRUE(folder.exists(QStringLiteral("a.jpg")));
 }
@@ -32,11 +32,11 @@ TEST(RealFileOpsEdges, RemoveEmptyFolderTouchesNothingElse) {
     folder.writeFile(QStringLiteral("полная/n1.jpg"), "photo");
     folder.writeFile(QStringLiteral("файл.jpg"), "photo");
 
-    EXPECT_TRUE(ops.removeEmptyFolder(folder.filePath(QStringLiteral("пустая"))).ok);
+    EXPECT_TRUE(ops.removeEmptyFolder(folder.filePath(QStringLiteral("пустая"))).ok());
     EXPECT_FALSE(folder.exists(QStringLiteral("пустая")));
-    EXPECT_FALSE(ops.removeEmptyFolder(folder.filePath(QStringLiteral("полная"))).ok);
+    EXPECT_FALSE(ops.removeEmptyFolder(folder.filePath(QStringLiteral("полная"))).ok());
     EXPECT_EQ(folder.readFile(QStringLiteral("полная/n1.jpg")), "photo");
-    EXPECT_FALSE(ops.removeEmptyFolder(folder.filePath(QStringLiteral("файл.jpg"))).ok);
+    EXPECT_FALSE(ops.removeEmptyFolder(folder.filePath(QStringLiteral("файл.jpg"))).ok());
     EXPECT_EQ(folder.readFile(QStringLiteral("файл.jpg")), "photo");
 }
 
@@ -49,7 +49,7 @@ TEST(RealFileOpsEdges, FailedCopyOntoAFolderLeavesTheFolder) {
     folder.makeFolder(QStringLiteral("n1.jpg"));
     EXPECT_FALSE(ops.copyFile(folder.filePath(QStringLiteral("a.jpg")),
                               folder.filePath(QStringLiteral("n1.jpg")))
-                     .ok);
+                     .ok());
     EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("n1.jpg"))).isDir());
     EXPECT_EQ(folder.readFile(QStringLiteral("a.jpg")), "A");
 }

@@ -26,7 +26,7 @@ protected:
     void useFolder() {
         applyStartupDefaults(state, QStringLiteral("/start"));
         applySettingsDefaults(state);
-        ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+        ASSERT_TRUE(changeFolder(state, folder.path()).ok());
     }
     QString path(const QString& name) const { return folder.withSeparator() + name; }
 
@@ -41,7 +41,7 @@ TEST_F(ThumbnailScan, FivePhotosAndFiveThumbnailsWrittenInShuffledOrderArePaired
     writePhotos(folder, names);
     useFolder();
 
-    EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
+    EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok());
     EXPECT_TRUE(messages.informed.isEmpty());
     EXPECT_TRUE(state.thumbnails);
     ASSERT_EQ(state.photoCount(), 5);
@@ -55,7 +55,7 @@ TEST_F(ThumbnailScan, PairingFollowsNamesNotListingPositions) {
     // Listed photos: a-x.jpg, a.jpg; listed thumbnails: a-m.jpg, a-x-m.jpg.
     writePhotos(folder, {"a.jpg", "a-m.jpg", "a-x.jpg", "a-x-m.jpg"});
     useFolder();
-    EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
+    EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok());
     EXPECT_EQ(state.photo(1).file, path("a-x.jpg"));
     EXPECT_EQ(state.photo(1).thumbnail, path("a-x-m.jpg"));
     EXPECT_EQ(state.photo(2).file, path("a.jpg"));
@@ -66,7 +66,7 @@ TEST_F(ThumbnailScan, DifferentCountsSwitchThumbnailsOffWithTheExactMessage) {
     writePhotos(folder,
                 {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "1-m.jpg", "2-m.jpg", "3-m.jpg"});
     useFolder();
-    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok);
+    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok());
     EXPECT_EQ(messages.informed, QStringList{countsDiffer(" 5 -  3")});
     EXPECT_TRUE(messages.informed[0].endsWith(QStringLiteral("Найдено:  5 -  3")));
     EXPECT_FALSE(state.thumbnails);
@@ -82,7 +82,7 @@ TEST_F(ThumbnailScan, TwentyFiveShortNamesWarnOnceThenCountsDiffer) {
     writePhotos(folder, names);
     useFolder();
 
-    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok);
+    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok());
     EXPECT_EQ(messages.informed, QStringList({tooManyPhotos, countsDiffer(" 20 -  0")}));
     EXPECT_EQ(state.photoCount(), 20);
     // Listing order: 1, 10..19, 2, 20..25, 3..9; the last short name takes place 20.
@@ -97,7 +97,7 @@ TEST_F(ThumbnailScan, TwentyOneLongNamesStopAtTheFirstExtraPhoto) {
         names.append(QStringLiteral("photo%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
     writePhotos(folder, names);
     useFolder();
-    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok);
+    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok());
     EXPECT_EQ(messages.informed.count(tooManyPhotos), 1);
     EXPECT_EQ(state.photoCount(), 20);
     EXPECT_EQ(state.photo(20).file, path("photo20.jpg"));
@@ -111,7 +111,7 @@ TEST_F(ThumbnailScan, TwentyOneThumbnailsStopAndSwitchTheOptionOff) {
     }
     writePhotos(folder, names);
     useFolder();
-    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok);
+    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok());
     ASSERT_FALSE(messages.informed.isEmpty());
     EXPECT_EQ(messages.informed.last(), tooManyThumbnails);
     EXPECT_FALSE(messages.informed.join('|').contains(QStringLiteral("Найдено")));
@@ -122,7 +122,7 @@ TEST_F(ThumbnailScan, UpperCaseMarkerAndOddDotPositionsArePhotos) {
     // "-M" is no marker; "a.b-m.jpg" has its first dot at place 1; "ab.x-m.jpg" at place 2.
     writePhotos(folder, {"pic-M.jpg", "a.b-m.jpg", "ab.x-m.jpg", "pic-m.jpg"});
     useFolder();
-    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok);
+    EXPECT_FALSE(messages.told(setThumbnails(state, true)).ok());
     EXPECT_EQ(state.photoCount(), 3);
     EXPECT_TRUE(messages.informed.last().endsWith(QStringLiteral("Найдено:  3 -  1")));
 }
@@ -158,9 +158,9 @@ TEST_F(ThumbnailScan, WebPhotosLeaveTheMFilesAloneAndKeepTheLimitOfTwenty) {
         names << QStringLiteral("p%1.jpg").arg(i) << QStringLiteral("p%1-m.jpg").arg(i);
     writePhotos(folder, names);
     useFolder();
-    EXPECT_TRUE(messages.told(setWebPhotos(state, true)).ok);
+    EXPECT_TRUE(messages.told(setWebPhotos(state, true)).ok());
     EXPECT_EQ(state.photoCount(), 21);
-    EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok);
+    EXPECT_TRUE(messages.told(setThumbnails(state, true)).ok());
     EXPECT_EQ(messages.informed, QStringList{tooManyPhotos});
     ASSERT_EQ(state.photoCount(), 20);
     EXPECT_EQ(state.photo(20).file, path("p29.jpg"));

@@ -2,8 +2,8 @@
 #include "Recorders.h"
 #include "TestFolder.h"
 #include "TestPhotos.h"
-#include "platform/RealFileOps.h"
 #include "platform/FileStatus.h"
+#include "platform/RealFileOps.h"
 #include "steps/ConfigureAlbum.h"
 #include "steps/FolderChange.h"
 #include "steps/InterruptedRun.h"
@@ -34,11 +34,11 @@ TEST(FolderChange, AddsOneSeparatorAndCountsEveryJpgWithoutLimit) {
     folder.writeFile(QStringLiteral("notes.txt"), "x");
     AlbumState state = startedState();
 
-    ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+    ASSERT_TRUE(changeFolder(state, folder.path()).ok());
     EXPECT_EQ(state.sourceFolder, folder.path() + QLatin1Char('/'));
     EXPECT_EQ(state.folderPhotoCount, 42); // thumbnails count too, and there is no limit of 40
 
-    ASSERT_TRUE(changeFolder(state, folder.withSeparator()).ok);
+    ASSERT_TRUE(changeFolder(state, folder.withSeparator()).ok());
     EXPECT_EQ(state.sourceFolder, folder.withSeparator());
     EXPECT_FALSE(state.sourceFolder.endsWith(QStringLiteral("//")));
 }
@@ -47,11 +47,11 @@ TEST(FolderChange, UnlistableFolderKeepsTheState) {
     TestFolder folder;
     writePhotos(folder, {QStringLiteral("a.jpg")});
     AlbumState state = startedState();
-    ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+    ASSERT_TRUE(changeFolder(state, folder.path()).ok());
 
     const QString missing = folder.filePath(QStringLiteral("пропала"));
     const Outcome result = changeFolder(state, missing);
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.message.contains(missing)) << result.message.toStdString();
     EXPECT_EQ(state.sourceFolder, folder.withSeparator());
     EXPECT_EQ(state.folderPhotoCount, 1);
@@ -62,7 +62,7 @@ protected:
     void SetUp() override {
         writePhotos(folder,
                     {QStringLiteral("b.jpg"), QStringLiteral("A.JPG"), QStringLiteral("c-m.jpg")});
-        ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+        ASSERT_TRUE(changeFolder(state, folder.path()).ok());
     }
 
     TestFolder folder;
@@ -73,8 +73,7 @@ protected:
 TEST_F(ConfigureAlbum, TakesTheNameAndListsPhotosInListingOrder) {
     ScriptedMessages messages;
     ASSERT_TRUE(
-        messages.told(configureAlbum(state, QStringLiteral(" Лето 2024 "), messages, disk))
-            .ok);
+        messages.told(configureAlbum(state, QStringLiteral(" Лето 2024 "), messages, disk)).ok());
     EXPECT_TRUE(messages.informed.isEmpty());
     EXPECT_TRUE(messages.asked.isEmpty());
     EXPECT_EQ(state.albumName, QStringLiteral(" Лето 2024 ")); // not trimmed
@@ -109,7 +108,7 @@ TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
                        {QStringLiteral("b.jpg"), QString(), QStringLiteral("n1.jpg"),
                         inode(QStringLiteral("n1.jpg"))}};
     const Result<QString> kept = keptJournalPath(renamed);
-    ASSERT_TRUE(kept.ok) << kept.message.toStdString();
+    ASSERT_TRUE(kept.ok()) << kept.message.toStdString();
     QFile keptFile(kept.value);
     ASSERT_TRUE(keptFile.open(QIODevice::WriteOnly));
     keptFile.write(encodeJournal(journal));
@@ -122,10 +121,10 @@ TEST(ConfigureAfterInterruptedRename, PutsEveryNameBackAndGoesOn) {
     QDir::setCurrent(current);
 
     AlbumState state = startedState();
-    ASSERT_TRUE(changeFolder(state, renamed).ok);
+    ASSERT_TRUE(changeFolder(state, renamed).ok());
     ScriptedMessages messages;
     ASSERT_TRUE(
-        messages.told(configureAlbum(state, QStringLiteral("Альбом"), messages, disk)).ok);
+        messages.told(configureAlbum(state, QStringLiteral("Альбом"), messages, disk)).ok());
     ASSERT_EQ(messages.informed.size(), 1);
     EXPECT_TRUE(messages.informed[0].contains(QStringLiteral("был прерван")))
         << messages.informed[0].toStdString();
@@ -143,8 +142,7 @@ TEST_F(ConfigureAlbum, NoPhotosCountedIsRefused) {
     AlbumState fresh = startedState(); // before any folder change the count is 0
     fresh.albumName = QStringLiteral("было");
     ScriptedMessages messages;
-    EXPECT_FALSE(
-        messages.told(configureAlbum(fresh, QStringLiteral("Лето"), messages, disk)).ok);
+    EXPECT_FALSE(messages.told(configureAlbum(fresh, QStringLiteral("Лето"), messages, disk)).ok());
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("В выбранной папке нет файлов изображений")});
     EXPECT_EQ(fresh.albumName, QStringLiteral("было"));
@@ -155,9 +153,8 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
     state.photos = {{QStringLiteral("старое"), {}, {}, {}}};
     ScriptedMessages messages({true});
     EXPECT_FALSE(
-        messages
-            .told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, disk))
-            .ok);
+        messages.told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, disk))
+            .ok());
     ASSERT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(messages.asked[0].text,
               QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться и "
@@ -171,9 +168,8 @@ TEST_F(ConfigureAlbum, DefaultNameQuestionYesStopsWithoutChanges) {
 TEST_F(ConfigureAlbum, DefaultNameQuestionNoKeepsTheName) {
     ScriptedMessages messages({false});
     EXPECT_TRUE(
-        messages
-            .told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, disk))
-            .ok);
+        messages.told(configureAlbum(state, QStringLiteral("Мой фотоальбом"), messages, disk))
+            .ok());
     EXPECT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(state.albumName, QStringLiteral("Мой фотоальбом"));
     EXPECT_EQ(state.photoCount(), 3);
@@ -183,7 +179,7 @@ TEST_F(ConfigureAlbum, OnlyTheExactDefaultNameIsQuestioned) {
     for (const QString& name : {QStringLiteral("мой фотоальбом"), QStringLiteral("Мой фотоальбом "),
                                 QStringLiteral("Мой альбом")}) {
         ScriptedMessages messages({true});
-        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, disk)).ok)
+        EXPECT_TRUE(messages.told(configureAlbum(state, name, messages, disk)).ok())
             << name.toStdString();
         EXPECT_TRUE(messages.asked.isEmpty()) << name.toStdString();
     }
@@ -214,7 +210,7 @@ TEST_F(ConfigureAlbum, NamesThatCannotNameAFolderAreRefusedBeforeAnythingChanges
         before.albumName = QStringLiteral("было");
         AlbumState attempt = before;
         ScriptedMessages messages;
-        EXPECT_FALSE(messages.told(configureAlbum(attempt, name, messages, disk)).ok)
+        EXPECT_FALSE(messages.told(configureAlbum(attempt, name, messages, disk)).ok())
             << name.toStdString();
         EXPECT_EQ(messages.informed.size(), 1) << name.toStdString();
         EXPECT_EQ(attempt.albumName, QStringLiteral("было")) << name.toStdString();
@@ -229,12 +225,11 @@ TEST(ConfigureAlbumLimit, FortyOneJpgsKeepTheFirstFortyWithOneMessage) {
     const QStringList names = numberedNames(41);
     writePhotos(folder, names);
     AlbumState state = startedState();
-    ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+    ASSERT_TRUE(changeFolder(state, folder.path()).ok());
     ASSERT_EQ(state.folderPhotoCount, 41);
 
     ScriptedMessages messages;
-    EXPECT_TRUE(
-        messages.told(configureAlbum(state, QStringLiteral("Сорок"), messages, disk)).ok);
+    EXPECT_TRUE(messages.told(configureAlbum(state, QStringLiteral("Сорок"), messages, disk)).ok());
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
     EXPECT_EQ(state.photoCount(), 40);

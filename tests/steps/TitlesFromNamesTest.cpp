@@ -43,7 +43,7 @@ protected:
     void useFolder() {
         applyStartupDefaults(state, QStringLiteral("/start"));
         applySettingsDefaults(state);
-        ASSERT_TRUE(changeFolder(state, folder.path()).ok);
+        ASSERT_TRUE(changeFolder(state, folder.path()).ok());
     }
 
     TestFolder folder;
@@ -55,7 +55,7 @@ TEST_F(TitlesLoad, FillsEveryTitleFromTheListedNames) {
     writePhotos(folder, {"Море#Закат над заливом.jpg", "#Без названия.jpg", "Дача.jpg"});
     useFolder();
     // Listing: "#Без названия", "Дача", "Море#…" ("#" sorts before letters).
-    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok());
     EXPECT_TRUE(messages.informed.isEmpty());
     ASSERT_EQ(state.photoCount(), 3);
     EXPECT_EQ(state.photo(1).file, folder.withSeparator() + "#Без названия.jpg");
@@ -70,7 +70,7 @@ TEST_F(TitlesLoad, FillsEveryTitleFromTheListedNames) {
 TEST_F(TitlesLoad, ThirdFileWithoutHashIsTitledTretya) {
     writePhotos(folder, {"a.jpg", "b.jpg", "Дача.jpg"});
     useFolder();
-    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok());
     EXPECT_EQ(state.photo(3).title, QStringLiteral("Третья"));
     EXPECT_EQ(state.photo(3).comment, QStringLiteral("Дача"));
 }
@@ -83,7 +83,7 @@ TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
     useFolder();
     state.photos.resize(40);
     state.photo(40).title = QStringLiteral("typed");
-    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok());
     EXPECT_EQ(messages.informed,
               QStringList{QStringLiteral("Программа может обработать только 40 изображений")});
     EXPECT_EQ(state.photoCount(), 40);
@@ -94,12 +94,12 @@ TEST_F(TitlesLoad, FortyOneFilesGiveOneMessageAndForty) {
 TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
     writePhotos(folder, {"A#одна.jpg", "B#две.jpg", "C#три.jpg"});
     useFolder();
-    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok());
     EXPECT_EQ(movePhotoDown(state, 0), 1); // B, A, C
     EXPECT_EQ(movePhotoDown(state, 1), 2); // B, C, A
     state.photo(1).title = QStringLiteral("набрано");
 
-    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok());
     const QString dir = folder.withSeparator();
     const QStringList files = {dir + "B#две.jpg", dir + "C#три.jpg", dir + "A#одна.jpg"};
     const QStringList titles = {"B", "C", "A"};
@@ -114,10 +114,10 @@ TEST_F(TitlesLoad, ReloadAfterUpAndDownKeepsEachTitleWithItsPhoto) {
 TEST_F(TitlesLoad, ReloadAfterTheFolderChangedTakesTheListingOrder) {
     writePhotos(folder, {"b#2.jpg", "a#1.jpg"});
     useFolder();
-    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok());
     movePhotoDown(state, 0);
     folder.writeFile(QStringLiteral("c#3.jpg"), makeJpeg(9));
-    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok);
+    ASSERT_TRUE(messages.told(loadTitlesFromNames(state)).ok());
     ASSERT_EQ(state.photoCount(), 3);
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(state.photo(k).title, QString(QChar('a' + k - 1)));
