@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     const int repeats = args.size() > 2 ? args[2].toInt() : 21;
 
     if (repeats <= 0) {
-        out << listPhotoFiles(folder).names.size() << "\n";
+        out << listPhotoFiles(folder).value.size() << "\n";
         return 0;
     }
     const FolderListing listing = listPhotoFiles(folder);
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << listing.message << "\n";
         return 1;
     }
-    out << "count " << listing.names.size() << "\n";
+    out << "count " << listing.value.size() << "\n";
     out << "listPhotoFiles_us "
         << medianMicroseconds(repeats, [&] { (void)listPhotoFiles(folder); }) << "\n";
     AlbumState state;

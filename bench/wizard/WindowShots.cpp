@@ -3,8 +3,13 @@
 // Message boxes are answered by script, so the run needs no one at the screen.
 // The album folder that "Подготовить" creates is made inside PHOTO_FOLDER.
 
-#include "ControlNames.h"
 #include "ScriptedDesktop.h"
+#include "platform/FolderLock.h"
+#include "platform/RealFileOps.h"
+#include "ui_GenerationWindow.h"
+#include "ui_PreparationWindow.h"
+#include "ui_SelectionWindow.h"
+#include "ui_SettingsWindow.h"
 #include "wizard/AboutBox.h"
 #include "wizard/FileList.h"
 #include "wizard/FolderList.h"
@@ -15,14 +20,11 @@
 #include "wizard/Wizard.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTextStream>
 #include <QWindow>
 
@@ -68,15 +70,6 @@ bool save(QWidget* window, const QString& outFolder, QTextStream& out) {
     return true;
 }
 
-template <typename T> T* find(QWidget* window, const char* name) {
-    return window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-}
-
-void press(QWidget* window, const char* name) {
-    if (auto* button = find<QPushButton>(window, name))
-        button->click();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -96,31 +89,43 @@ int main(int argc, char** argv) {
     ScriptedDesktop desktop;
     QDir parent(photos);
     parent.cdUp();
-    Wizard wizard(desktop, parent.absolutePath(), QCoreApplication::applicationDirPath());
+    RealFileOps disk;
+    FolderLocks locks;
+    Wizard wizard(desktop, {disk, locks, QCoreApplication::applicationDirPath()},
+                  parent.absolutePath());
     wizard.start();
     SelectionWindow* selection = wizard.selectionWindow();
-    find<FolderList>(selection, Selection::folders)->setPath(photos);
-    find<FileList>(selection, Selection::files)->setCurrentRow(2);
-    auto* name = find<QLineEdit>(selection, Selection::albumName);
-    name->setText(QStringLiteral("Летний отпуск"));
+    if (const Outcome moved = selection->form().folderList->setPath(photos); !moved)
+        err << moved.message << '\n';
+    selection->form().fileList->setCurrentRow(2);
+    selection->form().albumNameEdit->setText(QStringLiteral("Летний отпуск"));
     bool ok = save(selection, outFolder, out);
 
-    press(selection, Selection::configure);
+    selection->form().configureButton->click();
     // The settings window shows the web photos option ticked.
-    if (auto* webPhotos = find<QCheckBox>(wizard.settingsWindow(), Settings::webPhotos))
-        webPhotos->setChecked(true);
+    if (SettingsWindow* settings = wizard.settingsWindow())
+        settings->form().webPhotosCheck->setChecked(true);
     ok = save(wizard.settingsWindow(), outFolder, out) && ok;
 
-    press(wizard.settingsWindow(), Settings::prepare);
-    if (auto* list = find<QListWidget>(wizard.preparationWindow(), Preparation::photoList))
-        list->setCurrentRow(2);
+    if (SettingsWindow* settings = wizard.settingsWindow())
+        settings->form().prepareButton->click();
+    if (PreparationWindow* preparation = wizard.preparationWindow()) {
+        QListView* list = preparation->form().photoList;
+        list->setCurrentIndex(list->model()->index(2, 0));
+        // The list's small pictures are decoded in the background and shown as they come.
+        QElapsedTimer decoding;
+        decoding.start();
+        while (decoding.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
     ok = save(wizard.preparationWindow(), outFolder, out) && ok;
 
-    press(wizard.preparationWindow(), Preparation::generate);
+    if (PreparationWindow* preparation = wizard.preparationWindow())
+        preparation->form().generateButton->click();
     if (GenerationWindow* generation = wizard.generationWindow()) {
-        find<QScrollBar>(generation, Generation::red)->setValue(15);
-        find<QScrollBar>(generation, Generation::green)->setValue(5);
-        find<QScrollBar>(generation, Generation::blue)->setValue(45);
+        generation->form().redBar->setValue(15);
+        generation->form().greenBar->setValue(5);
+        generation->form().blueBar->setValue(45);
     }
     ok = save(wizard.generationWindow(), outFolder, out) && ok;
 

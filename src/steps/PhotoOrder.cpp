@@ -13,3 +13,11 @@ int movePhotoDown(AlbumState& state, int line) {
     state.photos.swapItemsAt(line, line + 1);
     return line + 1;
 }
+
+int movePhoto(AlbumState& state, int line, int toLine) {
+    const int count = state.photoCount();
+    if (line < 0 || line >= count || toLine < 0 || toLine >= count)
+        return line;
+    state.photos.move(line, toLine);
+    return toLine;
+}

@@ -7,3 +7,8 @@
 // to select afterwards; nothing moves at the ends or when no line (-1) is selected.
 int movePhotoUp(AlbumState& state, int line);
 int movePhotoDown(AlbumState& state, int line);
+
+// Moves the photo on list line `line` to line `toLine`, with everything that
+// travels with it; the photos between close up. Returns the line to select
+// afterwards: `toLine`, or `line` when either is outside the list.
+int movePhoto(AlbumState& state, int line, int toLine);

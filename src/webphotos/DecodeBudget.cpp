@@ -36,13 +36,16 @@ qint64 decodeMiB(const JpegFrame& frame, const QSize& scaledSize) {
         }
     }
     // Qt's handler asks the decoder for the smallest eighths of the picture that
-    // still cover the size asked for; that picture and Qt's copy of it while
-    // scaling or turning it upright, four bytes a pixel.
+    // still cover the size asked for; that picture, or the size asked for when
+    // it is enlarged, and Qt's copy of it while scaling or turning it upright,
+    // four bytes a pixel.
     const double factor = std::min(double(frame.width) / std::max(1, scaledSize.width()),
                                    double(frame.height) / std::max(1, scaledSize.height()));
     const qint64 eighths = std::clamp(qint64(std::ceil(8 / factor)), qint64(1), qint64(8));
     const qint64 width = (frame.width * eighths + 7) / 8, height = (frame.height * eighths + 7) / 8;
-    bytes += 2 * width * height * 4;
+    const qint64 pixels =
+        std::max(width * height, qint64(scaledSize.width()) * scaledSize.height());
+    bytes += 2 * pixels * 4;
     return (bytes + MiB - 1) / MiB;
 }
 

@@ -1,28 +1,19 @@
 #pragma once
 
-#include <QString>
-#include <Qt>
-#include <initializer_list>
-#include <utility>
+#include <QPushButton>
 
-class QFrame;
-class QLabel;
-class QObject;
-class QPushButton;
+class QKeyEvent;
 class QWidget;
 
-// Gives each control its object name: the fixed name by which tests, the
-// screenshot tool and desktop automation find it. The names stay as they are
-// whatever the controls are called in the code.
-void setObjectNames(std::initializer_list<std::pair<QObject*, const char*>> controls);
+// A push button that Enter presses while it has the focus, as Space does. The
+// windows are no dialogs, so no button is a default that Enter would press elsewhere.
+class Button : public QPushButton {
+public:
+    explicit Button(QWidget* parent = nullptr);
 
-// Tab visits the controls in the order given.
-void setTabChain(std::initializer_list<QWidget*> controls);
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
 
-QLabel* makeLabel(QWidget* parent, const QString& text);
-QPushButton* makeButton(QWidget* parent, const QString& caption);
-// A decorative line; lines take no focus.
-QFrame* makeLine(QWidget* parent, Qt::Orientation orientation);
-// A label for headings: larger and bold.
-QLabel* makeHeading(QWidget* parent, const QString& text, int pointSizeDelta);
+// Makes a heading of a label: larger and bold, grown from the desktop's font.
 void useHeadingFont(QWidget* control, int pointSizeDelta);

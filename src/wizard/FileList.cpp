@@ -13,12 +13,12 @@ bool FileList::showFolder(const QString& folder, bool photosOnly) {
     bool ok = true;
     if (photosOnly) {
         const FolderListing listing = listPhotoFiles(folder);
-        ok = listing.ok;
-        names = listing.names;
+        ok = listing.ok();
+        names = listing.value;
     } else {
         const FolderEntries listing = listFolderEntries(folder);
-        ok = listing.ok;
-        for (const FolderEntry& entry : listing.entries) {
+        ok = listing.ok();
+        for (const FolderEntry& entry : listing.value) {
             if (!entry.isFolder)
                 names.append(entry.name);
         }

@@ -50,7 +50,7 @@ Outcome FolderList::fill(const QString& folder) {
     if (folder.isEmpty())
         return Outcome::failure(QString());
     const FolderEntries listing = listFolderEntries(folder);
-    if (!listing.ok)
+    if (!listing.ok())
         return Outcome::failure(listing.message);
 
     QStringList chain;
@@ -77,7 +77,7 @@ Outcome FolderList::fill(const QString& folder) {
         addLine(openIcon, displayName(step), depth++, step);
     const int currentRow = count() - 1;
     const QString base = QDir(folder).absolutePath();
-    for (const FolderEntry& entry : listing.entries) {
+    for (const FolderEntry& entry : listing.value) {
         if (entry.isFolder)
             addLine(closedIcon, entry.name, depth,
                     QDir::toNativeSeparators(QDir(base).filePath(entry.name)));

@@ -5,17 +5,15 @@
 #include <QStringList>
 #include <QThread>
 #include <QTimer>
+#include <memory>
 
 class ColourBar;
 class GenerationWorker;
-class FittedLabel;
-class PhotoView;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
 struct Outcome;
+
+namespace Ui {
+class GenerationWindow;
+}
 
 // The generation window: a likeness of the index page on the chosen background,
 // the album description, three colour bars, and "Создать", which writes the album.
@@ -25,15 +23,10 @@ public:
     explicit GenerationWindow(Wizard& wizard);
     ~GenerationWindow() override;
 
+    // The window's controls, for tests and automation.
+    const Ui::GenerationWindow& form() const { return *ui; }
+
 private:
-    // The headings, captions and lines: they only show, no handler reads them.
-    struct Decor;
-    // Building is done in these steps, in this order.
-    void build();
-    Decor createControls();
-    void nameControls(const Decor& decor);
-    void layOut(const Decor& decor);
-    void orderTabs();
     void wireHandlers();
     void load();
     void onDescriptionEdited();
@@ -45,22 +38,7 @@ private:
     void onGenerated(const Outcome& result);
     void showResult();
 
-    QPushButton* createButton = nullptr;
-    // Shown only while the album is being written: stops it and undoes it all.
-    QPushButton* stopButton = nullptr;
-    QPlainTextEdit* descriptionEdit = nullptr;
-    ColourBar* redBar = nullptr;
-    ColourBar* greenBar = nullptr;
-    ColourBar* blueBar = nullptr;
-    FittedLabel* albumNameLabel = nullptr;
-    FittedLabel* firstTitleLabel = nullptr;
-    FittedLabel* secondTitleLabel = nullptr;
-    QLabel* statusLabel = nullptr;
-    QProgressBar* progressBar = nullptr;
-    // The background as "#RRGGBB"; the user may type it too.
-    QLineEdit* colourEdit = nullptr;
-    PhotoView* firstPreview = nullptr;
-    PhotoView* secondPreview = nullptr;
+    std::unique_ptr<Ui::GenerationWindow> ui;
     bool typingColour_ = false;
     bool stopPressed_ = false;
     // The run in progress; null when none is.

@@ -1,50 +1,23 @@
 #include "wizard/PhotoView.h"
 
-#include "platform/FileStatus.h"
+#include "webphotos/PhotoDecode.h"
 
-#include <QFile>
-#include <QImageReader>
 #include <QPixmap>
-#include <unistd.h>
 
-namespace {
-
-// Decodes a picture as large as fits the box with its proportions kept,
-// upright; a null image when it cannot be read.
 QImage decodeScaled(const QString& path, QSize box) {
-    // Opened by the name's bytes, so that a name that is not UTF-8 shows too,
-    // and read as a stream; a pipe or device under a photo's name shows nothing.
-    const Result<int> fd = openOrdinaryFile(path);
-    if (!fd)
-        return {};
-    QFile file;
-    if (!file.open(fd.value, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd.value);
-        return {};
-    }
-    QImageReader reader(&file);
-    reader.setAutoTransform(true);
-    // The orientation is applied after scaling, so a photo stored on its side
-    // is fitted into the transposed box.
-    QSize storedBox = box;
-    if (reader.transformation().testFlag(QImageIOHandler::TransformationRotate90))
-        storedBox.transpose();
-    const QSize stored = reader.size();
-    QSize target = stored.isValid() ? stored.scaled(storedBox, Qt::KeepAspectRatio) : storedBox;
-    // A photo of nearly the box's proportions fills it, leaving no one-pixel seam.
-    if (storedBox.width() - target.width() <= 1 && storedBox.height() - target.height() <= 1)
-        target = storedBox;
-    reader.setScaledSize(target.expandedTo(QSize(1, 1)));
-    return reader.read();
+    // A pipe or device under a photo's name, a damaged file or one whose decoding
+    // would take too much memory shows nothing.
+    return decodePhoto(path, box, PhotoSizing::Fill).value.picture;
 }
 
-} // namespace
-
-PhotoView::PhotoView(QWidget* parent, QSize size) : QLabel(parent) {
-    setFixedSize(size);
+PhotoView::PhotoView(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::Box);
     setFocusPolicy(Qt::NoFocus);
+}
+
+PhotoView::PhotoView(QWidget* parent, QSize size) : PhotoView(parent) {
+    setFixedSize(size);
 }
 
 bool PhotoView::showFile(const QString& path) {

@@ -1,6 +1,14 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
+
+// Decodes a JPEG picture as large as fits the box with its proportions kept,
+// upright; a null image when it cannot be read, is not a whole JPEG, or would
+// take more memory to decode than all decodes together may. The JPEG is scaled
+// while it is decoded, so a large photo never takes its full size in memory.
+// Safe on any thread.
+QImage decodeScaled(const QString& path, QSize box);
 
 // An image control: shows a JPEG as large as the control holds it, with its
 // proportions kept and centred. The file is decoded straight at that size,
@@ -9,6 +17,8 @@
 class PhotoView : public QLabel {
     Q_OBJECT
 public:
+    // Sized by its form: a fixed size, as the picture is decoded to fit it.
+    explicit PhotoView(QWidget* parent);
     PhotoView(QWidget* parent, QSize size);
 
     // Shows the picture in the file. A file that cannot be read as a picture

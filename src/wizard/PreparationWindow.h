@@ -2,40 +2,37 @@
 
 #include "wizard/WizardWindow.h"
 
+#include <memory>
+
+namespace Ui {
+class PreparationWindow;
+}
+
 struct Photo;
+class PhotoListModel;
 
-class PhotoView;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-
-// The preparation window: one list line per album position; the selected
-// photo's picture, thumbnail, title and comment; Up and Down move the photo.
+// The preparation window: one list line per album place; the selected photo's
+// picture, thumbnail, title and comment. Up and Down, Alt+Up and Alt+Down in
+// the list, and dragging a line move the photo.
 class PreparationWindow : public WizardWindow {
     Q_OBJECT
 public:
     explicit PreparationWindow(Wizard& wizard);
+    ~PreparationWindow() override;
+
+    // The window's controls, for tests and automation.
+    const Ui::PreparationWindow& form() const { return *ui; }
 
     // What the settings window does after showing this window: the photo list
     // takes the focus and its first line is selected.
     void focusFirstPhoto();
 
 private:
-    // The headings, captions and lines: they only show, no handler reads them.
-    struct Decor;
-    // Building is done in these steps, in this order.
-    void build();
-    Decor createControls();
-    void nameControls(const Decor& decor);
-    void layOut(const Decor& decor);
-    void orderTabs();
     void wireHandlers();
     void load();
-    int selectedPosition() const;
+    int selectedLine() const;
     // The photo on the chosen line; none when no line is chosen.
     Photo* selectedPhoto() const;
-    void showPlaceFiles();
     void onPhotoChosen();
     void onTitleEdited();
     void onCommentEdited();
@@ -45,15 +42,6 @@ private:
     void onBackToSettings();
     void onGenerate();
 
-    QListWidget* photoList = nullptr;
-    QPushButton* selectionButton = nullptr;
-    QPushButton* settingsButton = nullptr;
-    QPushButton* generateButton = nullptr;
-    QPushButton* quitButton = nullptr;
-    QPushButton* upButton = nullptr;
-    QPushButton* downButton = nullptr;
-    PhotoView* preview = nullptr;
-    PhotoView* thumbnailPreview = nullptr;
-    QLineEdit* titleEdit = nullptr;
-    QPlainTextEdit* commentEdit = nullptr;
+    std::unique_ptr<Ui::PreparationWindow> ui;
+    PhotoListModel* photoModel_ = nullptr;
 };

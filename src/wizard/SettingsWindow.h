@@ -2,9 +2,11 @@
 
 #include "wizard/WizardWindow.h"
 
-class QCheckBox;
-class QLabel;
-class QPushButton;
+#include <memory>
+
+namespace Ui {
+class SettingsWindow;
+}
 
 // The settings window: the album options, each switching one flag of the album
 // state and one pair of explanatory notes.
@@ -12,20 +14,16 @@ class SettingsWindow : public WizardWindow {
     Q_OBJECT
 public:
     explicit SettingsWindow(Wizard& wizard);
+    ~SettingsWindow() override;
+
+    // The window's controls, for tests and automation.
+    const Ui::SettingsWindow& form() const { return *ui; }
 
 protected:
     void onUserClose() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The headings, captions and lines: they only show, no handler reads them.
-    struct Decor;
-    // Building is done in these steps, in this order.
-    void build();
-    Decor createControls();
-    void nameControls(const Decor& decor);
-    void layOut(const Decor& decor);
-    void orderTabs();
     void wireHandlers();
     void load();
     void showNotes();
@@ -37,19 +35,5 @@ private:
     void showPhotoOptions();
     void onPrepare();
 
-    QPushButton* selectionButton = nullptr;
-    QPushButton* prepareButton = nullptr;
-    QCheckBox* thumbnailsCheck = nullptr;
-    QCheckBox* titlesFromNamesCheck = nullptr;
-    QCheckBox* keepFolderCheck = nullptr;
-    QCheckBox* webPhotosCheck = nullptr;
-    // Each option has a note for either state of its box.
-    QLabel* anySizeNote = nullptr;
-    QLabel* preparedSizesNote = nullptr;
-    QLabel* typedTitlesNote = nullptr;
-    QLabel* namedTitlesNote = nullptr;
-    QLabel* insideFolderNote = nullptr;
-    QLabel* renamedFolderNote = nullptr;
-    QLabel* photosAsTheyAreNote = nullptr;
-    QLabel* photosMadeForWebNote = nullptr;
+    std::unique_ptr<Ui::SettingsWindow> ui;
 };

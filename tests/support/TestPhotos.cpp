@@ -34,6 +34,11 @@ QByteArray cutShort(const QByteArray& jpeg) {
     return jpeg.left(scan + (jpeg.size() - scan) / 2) + "\xFF\xD9";
 }
 
+QByteArray makeDecodeBomb() {
+    QByteArray bomb = makeProgressiveJpeg(1, 8, 8);
+    return bomb.replace(bomb.indexOf("\xFF\xC2") + 5, 4, QByteArray::fromHex("75307530"));
+}
+
 void writePhotos(const TestFolder& folder, const QStringList& names) {
     int seed = 1;
     for (const QString& name : names)

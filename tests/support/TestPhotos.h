@@ -18,6 +18,10 @@ QByteArray makeProgressiveJpeg(int seed, int width = 64, int height = 48);
 // marker: whole in its structure, short of data.
 QByteArray cutShort(const QByteArray& jpeg);
 
+// A few hundred bytes of a whole progressive JPEG whose header claims 30000x30000
+// pixels: decoding it would take gigabytes.
+QByteArray makeDecodeBomb();
+
 // Writes photos with the given names into the folder (relative to it).
 void writePhotos(const TestFolder& folder, const QStringList& names);
 

@@ -3,6 +3,9 @@
 #include "wizard/GenerationWindow.h"
 
 #include "WizardHarness.h"
+#include "ui_GenerationWindow.h"
+#include "ui_PreparationWindow.h"
+#include "ui_SettingsWindow.h"
 #include "wizard/PhotoView.h"
 #include "wizard/PreparationWindow.h"
 #include "wizard/SelectionWindow.h"
@@ -36,8 +39,8 @@ protected:
         start();
         chooseFolder(photos);
         configure(name);
-        click(wizard->settingsWindow(), Settings::prepare);
-        click(wizard->preparationWindow(), Preparation::generate);
+        click(wizard->settingsWindow()->form().prepareButton);
+        click(wizard->preparationWindow()->form().generateButton);
         return wizard->generationWindow();
     }
 
@@ -48,18 +51,17 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
     GenerationWindow* generation = openGeneration({"Дача.jpg"});
     ASSERT_NE(generation, nullptr);
     EXPECT_EQ(generation->windowTitle(), " Фотоальбом (Генерация)");
-    EXPECT_EQ(control<QLabel>(generation, Generation::albumName)->text(), "Альбом");
-    EXPECT_EQ(control<QLabel>(generation, Generation::firstTitle)->text(), "Первая");
-    EXPECT_EQ(control<QLabel>(generation, Generation::secondTitle)->text(), "");
-    EXPECT_EQ(control<QLabel>(generation, Generation::backgroundCaption)->text(),
-              "Выбери       фон");
-    EXPECT_EQ(control<QLabel>(generation, Generation::status)->text(), "");
-    EXPECT_TRUE(control<PhotoView>(generation, Generation::firstPhoto)->hasPicture());
-    EXPECT_FALSE(control<PhotoView>(generation, Generation::secondPhoto)->hasPicture());
+    EXPECT_EQ(generation->form().albumNameLabel->text(), "Альбом");
+    EXPECT_EQ(generation->form().firstTitleLabel->text(), "Первая");
+    EXPECT_EQ(generation->form().secondTitleLabel->text(), "");
+    EXPECT_EQ(generation->form().backgroundCaption->text(), "Выбери       фон");
+    EXPECT_EQ(generation->form().statusLabel->text(), "");
+    EXPECT_TRUE(generation->form().firstPreview->hasPicture());
+    EXPECT_FALSE(generation->form().secondPreview->hasPicture());
 
-    auto* red = control<QScrollBar>(generation, Generation::red);
-    auto* green = control<QScrollBar>(generation, Generation::green);
-    auto* blue = control<QScrollBar>(generation, Generation::blue);
+    auto* red = generation->form().redBar;
+    auto* green = generation->form().greenBar;
+    auto* blue = generation->form().blueBar;
     for (QScrollBar* bar : {red, green, blue}) {
         EXPECT_EQ(bar->value(), 0);
         EXPECT_EQ(bar->maximum(), 255);
@@ -76,16 +78,16 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
     // Closed and opened again, window and album still agree on the colour.
     generation->close();
     settle();
-    click(wizard->preparationWindow(), Preparation::generate);
+    click(wizard->preparationWindow()->form().generateButton);
     generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
-    EXPECT_EQ(control<QScrollBar>(generation, Generation::green)->value(), 255);
-    EXPECT_EQ(control<QScrollBar>(generation, Generation::blue)->value(), 55);
+    EXPECT_EQ(generation->form().greenBar->value(), 255);
+    EXPECT_EQ(generation->form().blueBar->value(), 55);
     EXPECT_EQ(background(generation), QColor(255, 0, 200));
     EXPECT_EQ(QColor(state().backgroundRed, state().backgroundGreen, state().backgroundBlue),
               QColor(255, 0, 200));
     // A screen reader hears a slider of the component; Page Down takes 16 off it.
-    auto* redAgain = control<QScrollBar>(generation, Generation::red);
+    auto* redAgain = generation->form().redBar;
     QTest::keyClick(redAgain, Qt::Key_PageDown);
     QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(redAgain);
     EXPECT_EQ(heard->role(), QAccessible::Slider);
@@ -96,9 +98,9 @@ TEST_F(GenerationTest, ShowsTheAlbumAndMirrorsTheBarsIntoTheColour) {
 TEST_F(GenerationTest, LongNamesKeepTheirColumnsAndAreHeardWhole) {
     const QString word = QString("Летнийотдыхнадаче").repeated(8);
     GenerationWindow* generation = openGeneration({word.left(100) + "#.jpg"}, word.left(125));
-    auto* title = control<QLabel>(generation, Generation::firstTitle);
-    EXPECT_LE(title->width(), control<QWidget>(generation, Generation::firstPhoto)->width());
-    for (QLabel* label : {title, control<QLabel>(generation, Generation::albumName)}) {
+    auto* title = generation->form().firstTitleLabel;
+    EXPECT_LE(title->width(), generation->form().firstPreview->width());
+    for (QLabel* label : {title, generation->form().albumNameLabel}) {
         EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();
         EXPECT_TRUE(word.startsWith(label->toolTip()) && label->toolTip().size() >= 100);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
@@ -108,7 +110,7 @@ TEST_F(GenerationTest, LongNamesKeepTheirColumnsAndAreHeardWhole) {
 
 TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) {
     GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg"});
-    auto* description = control<QPlainTextEdit>(generation, Generation::description);
+    auto* description = generation->form().descriptionEdit;
     EXPECT_EQ(description->toPlainText(), "Этот альбом показывает и рассказывает о ...");
     description->clear();
     typeText(description, "Л");
@@ -118,17 +120,15 @@ TEST_F(GenerationTest, DescriptionIsWrittenOnEveryKeystrokeAndKeptAfterClosing) 
 
     generation->close();
     settle();
-    click(wizard->preparationWindow(), Preparation::generate);
-    EXPECT_EQ(
-        control<QPlainTextEdit>(wizard->generationWindow(), Generation::description)->toPlainText(),
-        "Лето\nна даче");
+    click(wizard->preparationWindow()->form().generateButton);
+    EXPECT_EQ(wizard->generationWindow()->form().descriptionEdit->toPlainText(), "Лето\nна даче");
 }
 
 TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
     GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg"});
     const QByteArray kept = folder.readFile("photos/b.jpg");
     ASSERT_TRUE(QFile::remove(photos + sep + "b.jpg"));
-    click(generation, Generation::create);
+    click(generation->form().createButton);
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].contains(photos + sep + "b.jpg"))
         << desktop.texts()[0].toStdString();
@@ -140,7 +140,7 @@ TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
     folder.writeFile("photos/b.jpg", kept);
     desktop.clear();
     desktop.answer(false);
-    click(generation, Generation::create);
+    click(generation->form().createButton);
     EXPECT_EQ(desktop.texts(), QStringList{"Просматривать будем?"});
     EXPECT_TRUE(QFile::exists(photos + sep + "Альбом" + sep + "n2.htm"));
     EXPECT_EQ(wizard->generationWindow(), nullptr);
@@ -150,8 +150,8 @@ TEST_F(GenerationTest, FailedGenerationNamesTheFileAndLeavesTheWizardUsable) {
 
 TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
     GenerationWindow* generation = openGeneration({"a.jpg", "b.jpg", "c.jpg"});
-    auto* create = control<QPushButton>(generation, Generation::create);
-    auto* bar = control<QProgressBar>(generation, Generation::progress);
+    auto* create = generation->form().createButton;
+    auto* bar = generation->form().progressBar;
     int ticks = 0;
     bool closed = true;
     bool disabled = false;
@@ -161,18 +161,17 @@ TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
         if (++ticks == 1) {
             // A second "Создать", "Выйти" elsewhere and closing: all without effect.
             QTest::mouseClick(create, Qt::LeftButton);
-            QTest::mouseClick(control<QPushButton>(wizard->preparationWindow(), Preparation::quit),
-                              Qt::LeftButton);
+            QTest::mouseClick(wizard->preparationWindow()->form().quitButton, Qt::LeftButton);
             closed = generation->close();
             disabled = !create->isEnabled() && !wizard->preparationWindow()->isEnabled() &&
-                       control<QPushButton>(generation, "stopButton")->isEnabled();
+                       generation->form().stopButton->isEnabled();
         }
         if (progress.isEmpty() || progress.last() != bar->value())
             progress.append(bar->value());
     });
     timer.start(0);
     desktop.answer(true);
-    click(generation, Generation::create);
+    click(generation->form().createButton);
     timer.stop();
 
     EXPECT_GT(ticks, 1);

@@ -5,6 +5,10 @@
 #include "TestPhotos.h"
 #include "WizardHarness.h"
 #include "platform/FsPath.h"
+#include "ui_AboutBox.h"
+#include "ui_PreparationWindow.h"
+#include "ui_SelectionWindow.h"
+#include "ui_SettingsWindow.h"
 #include "wizard/AboutBox.h"
 #include "wizard/FileList.h"
 #include "wizard/FolderList.h"
@@ -32,14 +36,14 @@ QStringList lines(const QListWidget* list) {
     return result;
 }
 
-// The design names of the controls that take the focus, in the order Tab visits them.
-QStringList focusChain(QWidget* window, const QStringList& names) {
-    QStringList order;
+// The given controls in the order Tab visits them.
+QList<QWidget*> focusChain(QWidget* window, const QList<QWidget*>& controls) {
+    QList<QWidget*> order;
     QWidget* w = window;
     do {
         w = w->nextInFocusChain();
-        if (names.contains(w->objectName()) && !order.contains(w->objectName()))
-            order.append(w->objectName());
+        if (controls.contains(w) && !order.contains(w))
+            order.append(w);
     } while (w != window);
     return order;
 }
@@ -51,38 +55,40 @@ TEST_F(WizardTest, StartsWithDefaultsAndHintsBeforeAnyFolderIsChosen) {
     folder.writeFile("notes.txt", "x");
     start();
     SelectionWindow* selection = wizard->selectionWindow();
+    const Ui::SelectionWindow& form = selection->form();
     EXPECT_TRUE(selection->isVisible());
     EXPECT_EQ(selection->windowTitle(), " Генератор фотоальбома (Выбор)");
-    EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), folder.path() + sep);
-    EXPECT_EQ(control<QLineEdit>(selection, Selection::albumName)->text(), "Мой фотоальбом");
-    EXPECT_EQ(control<QLabel>(selection, Selection::nameHint)->text(), " < Введи название");
-    const auto heard = [&](const char* name, QAccessible::Text kind) {
-        return QAccessible::queryAccessibleInterface(control<QWidget>(selection, name))->text(kind);
+    EXPECT_EQ(form.folderEdit->text(), folder.path() + sep);
+    EXPECT_EQ(form.albumNameEdit->text(), "Мой фотоальбом");
+    EXPECT_EQ(form.nameHint->text(), " < Введи название");
+    const auto heard = [](QWidget* control, QAccessible::Text kind) {
+        return QAccessible::queryAccessibleInterface(control)->text(kind);
     };
-    EXPECT_EQ(heard(Selection::albumName, QAccessible::Description), "Введи название");
-    EXPECT_EQ(heard(Selection::folderPath, QAccessible::Name), "Альбом будет тут");
-    const QPalette pathColours = control<QLineEdit>(selection, Selection::folderPath)->palette();
+    EXPECT_EQ(heard(form.albumNameEdit, QAccessible::Description), "Введи название");
+    EXPECT_EQ(heard(form.folderEdit, QAccessible::Name), "Альбом будет тут");
+    const QPalette pathColours = form.folderEdit->palette();
     EXPECT_EQ(pathColours.color(QPalette::Base), pathColours.color(QPalette::Window));
-    EXPECT_EQ(lines(control<FileList>(selection, Selection::files)),
-              QStringList({"a.jpeg", "notes.txt"}));
+    EXPECT_EQ(lines(form.fileList), QStringList({"a.jpeg", "notes.txt"}));
     EXPECT_EQ(state().sourceFolder, folder.path() + sep);
     EXPECT_EQ(state().photoCount(), 0);
     EXPECT_EQ(state().backgroundRed + state().backgroundGreen + state().backgroundBlue, 3 * 255);
 
     // The start folder is counted at once: it holds no JPEG photo.
-    click(selection, Selection::configure);
-    click(selection, Selection::prepare);
-    click(selection, Selection::generate);
+    click(form.configureButton);
+    click(form.prepareButton);
+    click(form.generateButton);
     EXPECT_EQ(desktop.texts(),
               QStringList({noPhotos, noPhotos, "Нужно альбом настроить и подготовить"}));
     EXPECT_EQ(desktop.shown()[0].title, "Генератор фотоальбома");
     EXPECT_EQ(wizard->settingsWindow(), nullptr);
 
-    using namespace Selection;
-    EXPECT_EQ(focusChain(selection, {drive, folderPath, folders, files, albumName,
-                                     Selection::configure, prepare, generate, quit, about}),
-              QStringList({drive, folders, files, folderPath, albumName, Selection::configure,
-                           prepare, generate, about, quit}));
+    EXPECT_EQ(
+        focusChain(selection, {form.driveList, form.folderEdit, form.folderList, form.fileList,
+                               form.albumNameEdit, form.configureButton, form.prepareButton,
+                               form.generateButton, form.quitButton, form.aboutButton}),
+        QList<QWidget*>({form.driveList, form.folderList, form.fileList, form.folderEdit,
+                         form.albumNameEdit, form.configureButton, form.prepareButton,
+                         form.generateButton, form.aboutButton, form.quitButton}));
 }
 
 TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
@@ -91,19 +97,18 @@ TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
     folder.writeFile("photos/e.txt", "x");
     start();
     chooseFolder(photos);
-    SelectionWindow* selection = wizard->selectionWindow();
-    EXPECT_EQ(lines(control<FileList>(selection, Selection::files)),
-              QStringList({"a.jpg", "b.JPG", "c-m.jpg"}));
+    const Ui::SelectionWindow& form = wizard->selectionWindow()->form();
+    EXPECT_EQ(lines(form.fileList), QStringList({"a.jpg", "b.JPG", "c-m.jpg"}));
     EXPECT_EQ(state().folderPhotoCount, 3);
     EXPECT_EQ(state().sourceFolder, photos + sep);
-    EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), photos + sep);
-    auto* folders = control<FolderList>(selection, Selection::folders);
+    EXPECT_EQ(form.folderEdit->text(), photos + sep);
+    FolderList* folders = form.folderList;
     QAccessibleInterface* here =
         QAccessible::queryAccessibleInterface(folders)->child(folders->currentRow());
     EXPECT_EQ(here->text(QAccessible::Name), "photos");
     EXPECT_EQ(here->text(QAccessible::Description),
               QString("уровень %1").arg(photos.count('/') + 1));
-    click(selection, Selection::prepare);
+    click(form.prepareButton);
     EXPECT_EQ(desktop.texts(),
               QStringList{"Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."});
 }
@@ -115,7 +120,7 @@ TEST_F(WizardTest, FolderThatCannotBeListedKeepsThePreviousFolder) {
     chooseFolder(folder.path() + sep + "gone");
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.texts()[0].contains("gone")) << desktop.texts()[0].toStdString();
-    EXPECT_EQ(control<FolderList>(wizard->selectionWindow(), Selection::folders)->path(), photos);
+    EXPECT_EQ(wizard->selectionWindow()->form().folderList->path(), photos);
     EXPECT_EQ(state().sourceFolder, photos + sep);
     EXPECT_EQ(state().folderPhotoCount, 1);
 }
@@ -125,15 +130,15 @@ TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
     folder.writeFile("two.jpeg", makeJpeg(2));
     folder.writeFile("zbroken.jpg", "not a picture");
     start();
-    SelectionWindow* selection = wizard->selectionWindow();
-    auto* files = control<FileList>(selection, Selection::files);
-    auto* preview = control<PhotoView>(selection, Selection::preview);
+    const Ui::SelectionWindow& form = wizard->selectionWindow()->form();
+    FileList* files = form.fileList;
+    PhotoView* preview = form.preview;
     files->setCurrentRow(0);
     EXPECT_EQ(preview->shownFile(), folder.path() + sep + "one.JPG");
     EXPECT_EQ(preview->pixmap().size(), preview->contentsRect().size())
         << "decoded at control size";
     EXPECT_EQ(state().sourceFolder, folder.path() + sep);
-    EXPECT_EQ(control<QLineEdit>(selection, Selection::folderPath)->text(), folder.path() + sep);
+    EXPECT_EQ(form.folderEdit->text(), folder.path() + sep);
     files->setCurrentRow(1); // .jpeg: no preview
     files->setCurrentRow(2); // unreadable
     EXPECT_EQ(preview->shownFile(), folder.path() + sep + "one.JPG");
@@ -141,6 +146,9 @@ TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
     EXPECT_TRUE(desktop.shown().isEmpty());
     // Counted when the wizard started, not by the clicks.
     EXPECT_EQ(state().folderPhotoCount, 2);
+    // A few hundred bytes that would take gigabytes to decode show nothing.
+    folder.writeFile("zbomb.jpg", makeDecodeBomb());
+    EXPECT_TRUE(decodeScaled(folder.filePath("zbomb.jpg"), QSize(320, 240)).isNull());
 }
 
 // A name from an old Windows archive is no UTF-8: the preview reads it by its bytes.
@@ -149,8 +157,8 @@ TEST_F(WizardTest, PreviewShowsAPhotoWhoseNameIsNotUtf8) {
     std::ofstream(toFsPath(folder.path() + sep + fromFsBytes("\xcf\xf0\xe8.jpg")), std::ios::binary)
         .write(jpeg.constData(), jpeg.size());
     start();
-    control<FileList>(wizard->selectionWindow(), Selection::files)->setCurrentRow(0);
-    EXPECT_TRUE(control<PhotoView>(wizard->selectionWindow(), Selection::preview)->hasPicture());
+    wizard->selectionWindow()->form().fileList->setCurrentRow(0);
+    EXPECT_TRUE(wizard->selectionWindow()->form().preview->hasPicture());
 }
 
 TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
@@ -160,18 +168,19 @@ TEST_F(WizardTest, DefaultNameIsQuestionedAndYesStaysToEditIt) {
     start();
     chooseFolder(photoFolder({"a.jpg", "b.jpg"}));
     desktop.answer(true);
-    click(wizard->selectionWindow(), Selection::configure);
+    click(wizard->selectionWindow()->form().configureButton);
     ASSERT_EQ(desktop.shown().size(), 1);
     EXPECT_TRUE(desktop.shown()[0].question);
     EXPECT_EQ(desktop.shown()[0].text, question);
     EXPECT_EQ(desktop.shown()[0].title, "Внимание!");
     EXPECT_TRUE(wizard->selectionWindow()->isVisible());
-    EXPECT_EQ(wizard->selectionWindow()->focusWidget()->objectName(), Selection::albumName);
+    EXPECT_EQ(wizard->selectionWindow()->focusWidget(),
+              wizard->selectionWindow()->form().albumNameEdit);
     EXPECT_EQ(wizard->settingsWindow(), nullptr);
     EXPECT_TRUE(state().albumName.isEmpty());
 
     desktop.answer(false);
-    click(wizard->selectionWindow(), Selection::configure);
+    click(wizard->selectionWindow()->form().configureButton);
     EXPECT_EQ(state().albumName, "Мой фотоальбом");
     EXPECT_EQ(state().photoCount(), 2);
     EXPECT_NE(wizard->settingsWindow(), nullptr);
@@ -203,29 +212,29 @@ TEST_F(WizardTest, FortyOnePhotosAreCutToFortyOncePerPress) {
     ASSERT_NE(wizard->settingsWindow(), nullptr);
 
     // Titles from file names count the folder again, with the same message.
-    click(wizard->settingsWindow(), Settings::prepare);
+    click(wizard->settingsWindow()->form().prepareButton);
     ASSERT_NE(wizard->preparationWindow(), nullptr);
     EXPECT_EQ(desktop.texts().count("Программа может обработать только 40 изображений"), 2);
-    EXPECT_EQ(control<QListWidget>(wizard->preparationWindow(), Preparation::photoList)->count(),
-              40);
+    EXPECT_EQ(wizard->preparationWindow()->form().photoList->model()->rowCount(), 40);
 }
 
 TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
     start();
-    click(wizard->selectionWindow(), Selection::about);
+    QPushButton* aboutButton = wizard->selectionWindow()->form().aboutButton;
+    click(aboutButton);
     AboutBox* about = wizard->aboutBox();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->geometry().center(), wizard->selectionWindow()->geometry().center());
     EXPECT_EQ(about->windowTitle(), "О программе");
-    EXPECT_EQ(control<QLabel>(about, About::title)->text(), "Генератор фотоальбома");
-    EXPECT_EQ(control<QLabel>(about, About::version)->text(), "Version 1.0");
-    EXPECT_FALSE(control<QLabel>(about, About::icon)->pixmap().isNull());
-    EXPECT_EQ(control<QLabel>(about, About::description)->text(),
+    EXPECT_EQ(about->form().titleLabel->text(), "Генератор фотоальбома");
+    EXPECT_EQ(about->form().versionLabel->text(), "Version 1.0");
+    EXPECT_FALSE(about->form().iconLabel->pixmap().isNull());
+    EXPECT_EQ(about->form().descriptionLabel->text(),
               "Программа предназначена для создания фотоальбома в виде WEB-страниц.");
     // The caption as shown; "&" only marks the underlined shortcut letter.
-    EXPECT_EQ(control<QPushButton>(about, About::ok)->text().remove('&'), "OK");
+    EXPECT_EQ(about->form().okButton->text().remove('&'), "OK");
 
-    click(wizard->selectionWindow(), Selection::about);
+    click(aboutButton);
     EXPECT_EQ(wizard->aboutBox(), about) << "a second press only brings the box forward";
     chooseFolder(photoFolder({"a.jpg"}));
     configure("Альбом");
@@ -234,9 +243,9 @@ TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
 
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_EQ(wizard->aboutBox(), nullptr);
-    click(wizard->selectionWindow(), Selection::about);
+    click(aboutButton);
     ASSERT_NE(wizard->aboutBox(), nullptr);
-    click(wizard->aboutBox(), About::ok);
+    click(wizard->aboutBox()->form().okButton);
     EXPECT_EQ(wizard->aboutBox(), nullptr);
     settle();
     EXPECT_EQ(desktop.programEnds(), 0);
@@ -244,13 +253,13 @@ TEST_F(WizardTest, AboutBoxStaysOpenWhileTheWizardGoesOn) {
 
 TEST_F(WizardTest, QuitAndClosingTheSelectionWindowEndTheProgramWithoutAsking) {
     start();
-    click(wizard->selectionWindow(), Selection::quit);
+    click(wizard->selectionWindow()->form().quitButton);
     EXPECT_EQ(desktop.programEnds(), 1);
 
     desktop.clear();
-    wizard = std::make_unique<Wizard>(desktop, folder.path(), programFolder());
+    wizard = std::make_unique<Wizard>(desktop, services.over(), folder.path());
     wizard->start();
-    click(wizard->selectionWindow(), Selection::about); // another window is open
+    click(wizard->selectionWindow()->form().aboutButton); // another window is open
     wizard->selectionWindow()->close();
     EXPECT_EQ(desktop.programEnds(), 1);
     EXPECT_TRUE(desktop.shown().isEmpty());

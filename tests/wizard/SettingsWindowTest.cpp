@@ -3,6 +3,10 @@
 #include "wizard/SettingsWindow.h"
 
 #include "WizardHarness.h"
+#include "ui_GenerationWindow.h"
+#include "ui_PreparationWindow.h"
+#include "ui_SelectionWindow.h"
+#include "ui_SettingsWindow.h"
 #include "wizard/GenerationWindow.h"
 #include "wizard/PhotoView.h"
 #include "wizard/PreparationWindow.h"
@@ -19,15 +23,23 @@ namespace {
 
 const QString sep = QDir::separator();
 
-// Which of the six option labels are shown, as a string of their numbers.
-QString shownLabels(QWidget* settings) {
-    QString shown;
-    for (int n = 2; n <= 7; ++n) {
-        auto* label = settings->findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
-        if (label && !label->isHidden())
-            shown += QString::number(n);
+// The notes of the first three options that are shown, in their order.
+QList<QLabel*> shownNotes(const SettingsWindow* settings) {
+    const Ui::SettingsWindow& form = settings->form();
+    QList<QLabel*> shown;
+    for (QLabel* note : {form.anySizeNote, form.preparedSizesNote, form.typedTitlesNote,
+                         form.namedTitlesNote, form.insideFolderNote, form.renamedFolderNote}) {
+        if (!note->isHidden())
+            shown.append(note);
     }
     return shown;
+}
+
+// The notes shown for the options as they start: any sizes, titles from the
+// file names, the album inside the kept folder.
+QList<QLabel*> startingNotes(const SettingsWindow* settings) {
+    const Ui::SettingsWindow& form = settings->form();
+    return {form.anySizeNote, form.namedTitlesNote, form.insideFolderNote};
 }
 
 } // namespace
@@ -38,38 +50,40 @@ TEST_F(WizardTest, OptionsSwitchTheirLabelsAndFlags) {
     configure("Альбом");
     SettingsWindow* settings = wizard->settingsWindow();
     ASSERT_NE(settings, nullptr);
+    const Ui::SettingsWindow& form = settings->form();
     EXPECT_EQ(settings->windowTitle(), " Генератор фотоальбома (Настройка)");
-    EXPECT_EQ(control<QCheckBox>(settings, Settings::titlesFromNames)->text().remove('&'),
+    EXPECT_EQ(form.titlesFromNamesCheck->text().remove('&'),
               "Использовать  для комментария к фото имя файла");
-    EXPECT_EQ(shownLabels(settings), "256");
+    EXPECT_EQ(shownNotes(settings), startingNotes(settings));
     EXPECT_FALSE(state().thumbnails);
     EXPECT_TRUE(state().titlesFromFileNames);
     EXPECT_TRUE(state().keepSourceFolder);
 
-    control<QCheckBox>(settings, Settings::titlesFromNames)->click();
-    control<QCheckBox>(settings, Settings::keepFolder)->click();
-    EXPECT_EQ(shownLabels(settings), "247");
+    form.titlesFromNamesCheck->click();
+    form.keepFolderCheck->click();
+    EXPECT_EQ(shownNotes(settings),
+              QList<QLabel*>({form.anySizeNote, form.typedTitlesNote, form.renamedFolderNote}));
     EXPECT_FALSE(state().titlesFromFileNames);
     EXPECT_FALSE(state().keepSourceFolder);
-    auto* web = control<QCheckBox>(settings, Settings::webPhotos);
+    auto* web = form.webPhotosCheck;
     const QString why = QAccessible::queryAccessibleInterface(web)->text(QAccessible::Description);
     EXPECT_TRUE(!web->isEnabled() && why.contains("«Папку и исходные изображения в ней"));
 
     // "Выбрать" keeps the window as it is; the next "Настроить" only brings it back.
-    click(settings, Settings::choose);
+    click(form.selectionButton);
     EXPECT_TRUE(wizard->selectionWindow()->isVisible());
-    click(wizard->selectionWindow(), Selection::configure);
+    click(wizard->selectionWindow()->form().configureButton);
     EXPECT_EQ(wizard->settingsWindow(), settings);
-    EXPECT_FALSE(control<QCheckBox>(settings, Settings::keepFolder)->isChecked());
+    EXPECT_FALSE(form.keepFolderCheck->isChecked());
 
     // Closing it shows the selection window; the next showing starts afresh.
     wizard->selectionWindow()->hide();
     settings->close();
     EXPECT_TRUE(wizard->selectionWindow()->isVisible());
     EXPECT_EQ(wizard->settingsWindow(), nullptr);
-    click(wizard->selectionWindow(), Selection::configure);
+    click(wizard->selectionWindow()->form().configureButton);
     ASSERT_NE(wizard->settingsWindow(), nullptr);
-    EXPECT_EQ(shownLabels(wizard->settingsWindow()), "256");
+    EXPECT_EQ(shownNotes(wizard->settingsWindow()), startingNotes(wizard->settingsWindow()));
     EXPECT_TRUE(state().keepSourceFolder);
 }
 
@@ -79,25 +93,25 @@ TEST_F(WizardTest, MatchingThumbnailsStayWithTheirPhotosIntoTheAlbum) {
     chooseFolder(photos);
     configure("Мини");
     SettingsWindow* settings = wizard->settingsWindow();
-    control<QCheckBox>(settings, Settings::thumbnails)->click();
+    ASSERT_NE(settings, nullptr);
+    const Ui::SettingsWindow& form = settings->form();
+    form.thumbnailsCheck->click();
     EXPECT_TRUE(desktop.shown().isEmpty());
-    EXPECT_TRUE(control<QCheckBox>(settings, Settings::thumbnails)->isChecked());
-    EXPECT_EQ(shownLabels(settings), "356");
+    EXPECT_TRUE(form.thumbnailsCheck->isChecked());
+    EXPECT_EQ(shownNotes(settings), QList<QLabel*>({form.preparedSizesNote, form.namedTitlesNote,
+                                                    form.insideFolderNote}));
     EXPECT_EQ(state().photoCount(), 2);
 
-    click(settings, Settings::prepare);
+    click(form.prepareButton);
     PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
-    EXPECT_EQ(control<PhotoView>(preparation, Preparation::thumbnail)->shownFile(),
-              photos + sep + "a-m.jpg");
-    click(preparation, Preparation::down);
-    EXPECT_EQ(control<PhotoView>(preparation, Preparation::photo)->shownFile(),
-              photos + sep + "a.jpg");
-    EXPECT_EQ(control<PhotoView>(preparation, Preparation::thumbnail)->shownFile(),
-              photos + sep + "a-m.jpg");
+    EXPECT_EQ(preparation->form().thumbnailPreview->shownFile(), photos + sep + "a-m.jpg");
+    click(preparation->form().downButton);
+    EXPECT_EQ(preparation->form().preview->shownFile(), photos + sep + "a.jpg");
+    EXPECT_EQ(preparation->form().thumbnailPreview->shownFile(), photos + sep + "a-m.jpg");
 
-    click(preparation, Preparation::generate);
-    click(wizard->generationWindow(), Generation::create);
+    click(preparation->form().generateButton);
+    click(wizard->generationWindow()->form().createButton);
     const QString album = photos + sep + "Мини" + sep;
     for (const char* name : {"n1.jpg", "n1-m.jpg", "n2.jpg", "n2-m.jpg"})
         EXPECT_TRUE(QFile::exists(album + name)) << name;
@@ -113,12 +127,14 @@ TEST_F(WizardTest, MissingThumbnailsSwitchTheOptionOff) {
     chooseFolder(photoFolder({"a.jpg", "b.jpg", "c.jpg", "a-m.jpg", "b-m.jpg"}));
     configure("Мини");
     SettingsWindow* settings = wizard->settingsWindow();
-    control<QCheckBox>(settings, Settings::thumbnails)->click();
+    ASSERT_NE(settings, nullptr);
+    const Ui::SettingsWindow& form = settings->form();
+    form.thumbnailsCheck->click();
     EXPECT_EQ(desktop.texts(),
               QStringList{"Проверьте наличие миниатюр и их соответствие главным изображениям в "
                           "выбранной папке. Найдено:  3 -  2"});
-    EXPECT_FALSE(control<QCheckBox>(settings, Settings::thumbnails)->isChecked());
-    EXPECT_EQ(shownLabels(settings), "256");
+    EXPECT_FALSE(form.thumbnailsCheck->isChecked());
+    EXPECT_EQ(shownNotes(settings), startingNotes(settings));
     EXPECT_FALSE(state().thumbnails);
 }
 
@@ -129,11 +145,11 @@ TEST_F(WizardTest, FortyPhotosWithoutThumbnailsAreToldOnceWithTheNotesWhole) {
     start(photoFolder(names));
     configure("Мини");
     SettingsWindow* settings = wizard->settingsWindow();
-    QString notesWhileTold;
-    desktop.onShown = [&](const auto&) { notesWhileTold = shownLabels(settings); };
-    control<QCheckBox>(settings, Settings::thumbnails)->click();
+    QList<QLabel*> notesWhileTold;
+    desktop.onShown = [&](const auto&) { notesWhileTold = shownNotes(settings); };
+    settings->form().thumbnailsCheck->click();
     EXPECT_TRUE(desktop.texts().size() == 1 && desktop.texts()[0].startsWith("Проверьте"));
-    EXPECT_EQ(notesWhileTold, "256");
+    EXPECT_EQ(notesWhileTold, startingNotes(settings));
     settings->resize(settings->minimumWidth(), 1);
     settle();
     for (QLabel* note : settings->findChildren<QLabel*>())
@@ -149,11 +165,12 @@ TEST_F(WizardTest, MoreThanTwentyThumbnailsSwitchTheOptionOff) {
     configure("Мини");
     SettingsWindow* settings = wizard->settingsWindow();
     ASSERT_NE(settings, nullptr);
+    const Ui::SettingsWindow& form = settings->form();
     desktop.clear();
-    control<QCheckBox>(settings, Settings::thumbnails)->click();
+    form.thumbnailsCheck->click();
     EXPECT_EQ(desktop.texts(),
               QStringList{"Программа может обработать для WEB только 20 миниатюр"});
-    EXPECT_FALSE(control<QCheckBox>(settings, Settings::thumbnails)->isChecked());
+    EXPECT_FALSE(form.thumbnailsCheck->isChecked());
     EXPECT_FALSE(state().thumbnails);
 }
 
@@ -163,17 +180,19 @@ TEST_F(WizardTest, PrepareLeavesNoFolderBehindAndRefusesAnExistingAlbum) {
     chooseFolder(photos);
     configure("Альбом");
     SettingsWindow* settings = wizard->settingsWindow();
-    click(settings, Settings::prepare);
+    ASSERT_NE(settings, nullptr);
+    const Ui::SettingsWindow& form = settings->form();
+    click(form.prepareButton);
     EXPECT_NE(wizard->preparationWindow(), nullptr);
     EXPECT_FALSE(wizard->selectionWindow()->isVisible());
     // Back and forth with the same name is no refusal, and nothing is made on disk.
-    click(settings, Settings::prepare);
+    click(form.prepareButton);
     EXPECT_TRUE(desktop.texts().isEmpty());
     EXPECT_EQ(QDir(photos).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"a.jpg"});
 
     QDir().mkdir(photos + sep + "Альбом");
-    click(settings, Settings::prepare);
+    click(form.prepareButton);
     EXPECT_EQ(desktop.texts(),
               QStringList{"Фотоальбом с таким именем уже существует. Программа не позволяет "
                           "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "});

@@ -1,6 +1,7 @@
 #include "WizardHarness.h"
 
 #include "TestPhotos.h"
+#include "ui_SelectionWindow.h"
 #include "wizard/FolderList.h"
 #include "wizard/SelectionWindow.h"
 
@@ -15,23 +16,15 @@ WizardTest::~WizardTest() {
 }
 
 void WizardTest::start(const QString& startFolder) {
-    wizard = std::make_unique<Wizard>(desktop, startFolder.isEmpty() ? folder.path() : startFolder,
-                                      programFolder());
+    wizard = std::make_unique<Wizard>(desktop, services.over(disk),
+                                      startFolder.isEmpty() ? folder.path() : startFolder);
     wizard->start();
-}
-
-void WizardTest::click(QWidget* window, const char* name) {
-    click(control<QAbstractButton>(window, name));
 }
 
 void WizardTest::click(QAbstractButton* button) {
     const bool wasBusy = wizard && wizard->busy();
     QTest::mouseClick(button, Qt::LeftButton);
     finishRun(wasBusy);
-}
-
-void WizardTest::typeInto(QWidget* window, const char* name, const QString& text) {
-    typeText(control<QWidget>(window, name), text);
 }
 
 void WizardTest::typeText(QWidget* target, const QString& text) {
@@ -44,7 +37,7 @@ void WizardTest::typeText(QWidget* target, const QString& text) {
 }
 
 void WizardTest::chooseFolder(const QString& path) {
-    Q_EMIT control<FolderList>(wizard->selectionWindow(), Selection::folders)->folderChosen(path);
+    Q_EMIT wizard->selectionWindow()->form().folderList->folderChosen(path);
 }
 
 QString WizardTest::photoFolder(const QStringList& names, const QString& folderName) {
@@ -57,10 +50,10 @@ QString WizardTest::photoFolder(const QStringList& names, const QString& folderN
 }
 
 void WizardTest::configure(const QString& albumName) {
-    auto* name = control<QLineEdit>(wizard->selectionWindow(), Selection::albumName);
-    name->clear();
-    typeText(name, albumName);
-    click(wizard->selectionWindow(), Selection::configure);
+    const Ui::SelectionWindow& selection = wizard->selectionWindow()->form();
+    selection.albumNameEdit->clear();
+    typeInto(selection.albumNameEdit, albumName);
+    click(selection.configureButton);
 }
 
 void WizardTest::press(Qt::Key key, int times) {

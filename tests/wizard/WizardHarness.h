@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ControlNames.h"
 #include "ScriptedDesktop.h"
 #include "TestFolder.h"
+#include "TestServices.h"
 #include "state/AlbumState.h"
 #include "wizard/Wizard.h"
 
@@ -13,8 +13,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
-#include <string>
 
 // Readable failure output for Qt strings.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -29,8 +27,8 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
     *out << '}';
 }
 
-// Drives the wizard the way a user does: controls are found by their design
-// names (ControlNames.h), buttons are clicked and text is typed; message boxes are scripted.
+// Drives the wizard the way a user does: controls are reached through their
+// window's form, buttons are clicked and text is typed; message boxes are scripted.
 class WizardTest : public ::testing::Test {
 protected:
     ~WizardTest() override;
@@ -38,18 +36,6 @@ protected:
     // Starts the program in the given folder (the test folder when empty).
     void start(const QString& startFolder = QString());
 
-    template <typename T> T* control(QWidget* window, const char* name) {
-        if (!window)
-            throw std::runtime_error(std::string("window not open, looking for ") + name);
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            throw std::runtime_error(std::string("no control ") + name);
-        return found;
-    }
-
-    void click(QWidget* window, const char* name);
-    void typeInto(QWidget* window, const char* name, const QString& text);
-    // The same for a control reached through its window's form.
     void click(QAbstractButton* button);
     static void typeInto(QWidget* target, const QString& text) { typeText(target, text); }
     // Key presses for any text, Cyrillic included; "\n" presses Enter.
@@ -71,5 +57,8 @@ protected:
 
     TestFolder folder;
     ScriptedDesktop desktop;
+    TestServices services;
+    // The disk the wizard started next works on; null: the real one.
+    FileOps* disk = nullptr;
     std::unique_ptr<Wizard> wizard;
 };

@@ -1,6 +1,9 @@
 // The whole road from the folder choice to a finished album, in both modes.
 #include "DiskContents.h"
 #include "WizardHarness.h"
+#include "ui_GenerationWindow.h"
+#include "ui_PreparationWindow.h"
+#include "ui_SettingsWindow.h"
 #include "wizard/GenerationWindow.h"
 #include "wizard/PhotoView.h"
 #include "wizard/PreparationWindow.h"
@@ -13,7 +16,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTimer>
 
 namespace {
@@ -34,23 +36,23 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_FALSE(wizard->selectionWindow()->isVisible());
     EXPECT_TRUE(wizard->settingsWindow()->isVisible());
 
-    click(wizard->settingsWindow(), Settings::prepare);
+    click(wizard->settingsWindow()->form().prepareButton);
     PreparationWindow* preparation = wizard->preparationWindow();
     ASSERT_NE(preparation, nullptr);
-    auto* list = control<QListWidget>(preparation, Preparation::photoList);
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(2)->text(), "Третья");
-    EXPECT_EQ(list->currentRow(), 0);
+    QListView* list = preparation->form().photoList;
+    ASSERT_EQ(list->model()->rowCount(), 3);
+    EXPECT_EQ(list->model()->index(2, 0).data().toString(), "Третья — Море");
+    EXPECT_EQ(list->currentIndex().row(), 0);
     // Listed in upper-case name order: "Дача" first, without "#" it gets the ordinal word.
-    EXPECT_EQ(control<QLineEdit>(preparation, Preparation::title)->text(), "Первая");
+    EXPECT_EQ(preparation->form().titleEdit->text(), "Первая");
     EXPECT_EQ(state().photo(1).comment, "Дача");
     EXPECT_EQ(state().photo(3).title, "Море");
 
-    click(preparation, Preparation::generate);
+    click(preparation->form().generateButton);
     GenerationWindow* generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
     desktop.answer(true);
-    click(generation, Generation::create);
+    click(generation->form().createButton);
 
     const QString album = photos + sep + "Отпуск";
     EXPECT_EQ(QDir(album).entryList(QDir::Files, QDir::Name),
@@ -62,7 +64,7 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
     EXPECT_TRUE(desktop.shown()[0].question);
     EXPECT_EQ(desktop.shown()[0].text, viewQuestion);
     EXPECT_EQ(desktop.shown()[0].title, "Генерация выполнена");
-    EXPECT_EQ(control<QLabel>(generation, Generation::status)->text(),
+    EXPECT_EQ(generation->form().statusLabel->text(),
               "Ваш альбом в папке: \n" + album + sep + "\nДля просмотра выберите файл start.htm");
     // Copy mode goes back to the preparation window, ready for another round.
     EXPECT_EQ(wizard->generationWindow(), nullptr);
@@ -76,14 +78,14 @@ TEST_F(WizardTest, WebPhotosMakeThePhotosAndThumbnailsAtPageSize) {
     start(photos);
     configure("Веб");
     SettingsWindow* settings = wizard->settingsWindow();
-    click(settings, Settings::webPhotos);
-    click(settings, Settings::thumbnails);
+    click(settings->form().webPhotosCheck);
+    click(settings->form().thumbnailsCheck);
     EXPECT_EQ(desktop.texts(), QStringList());
     EXPECT_EQ(state().photoCount(), 2) << "the -m file is no photo of this album";
-    click(settings, Settings::prepare);
-    click(wizard->preparationWindow(), Preparation::generate);
+    click(settings->form().prepareButton);
+    click(wizard->preparationWindow()->form().generateButton);
     desktop.answer(false);
-    click(wizard->generationWindow(), Generation::create);
+    click(wizard->generationWindow()->form().createButton);
 
     const QString album = photos + sep + "Веб" + sep;
     for (int k = 1; k <= 2; ++k) {
@@ -111,10 +113,10 @@ TEST_P(RenameRoad, TurnsTheFolderIntoTheAlbumAndEndsTheProgram) {
     start();
     chooseFolder(photos);
     configure("Summer");
-    control<QCheckBox>(wizard->settingsWindow(), Settings::keepFolder)->click();
-    click(wizard->settingsWindow(), Settings::prepare);
+    wizard->settingsWindow()->form().keepFolderCheck->click();
+    click(wizard->settingsWindow()->form().prepareButton);
     EXPECT_EQ(folder.entries("Trip"), QStringList({"a.jpg", "b.jpg"})) << "nothing is created yet";
-    click(wizard->preparationWindow(), Preparation::generate);
+    click(wizard->preparationWindow()->form().generateButton);
     GenerationWindow* generation = wizard->generationWindow();
     ASSERT_NE(generation, nullptr);
 
@@ -127,7 +129,7 @@ TEST_P(RenameRoad, TurnsTheFolderIntoTheAlbumAndEndsTheProgram) {
         }
     };
     desktop.answer(viewIt);
-    click(generation, Generation::create);
+    click(generation->form().createButton);
 
     const QString album = folder.path() + sep + "Summer";
     EXPECT_FALSE(folder.exists("Trip"));
@@ -142,7 +144,7 @@ TEST_P(RenameRoad, TurnsTheFolderIntoTheAlbumAndEndsTheProgram) {
     EXPECT_EQ(generationOpenAtEnd, viewIt);
     if (viewIt) {
         EXPECT_EQ(desktop.openedPages(), QStringList{album + sep + "start.htm"});
-        EXPECT_EQ(control<QLabel>(generation, Generation::status)->text(),
+        EXPECT_EQ(generation->form().statusLabel->text(),
                   "Ваш альбом в папке: \n" + album + sep +
                       "\nДля просмотра выберите файл start.htm");
     }
@@ -212,7 +214,7 @@ TEST_P(KeyboardRoad, MakesAnAlbumAfterAStopHalfWay) {
     QObject::connect(&stopper, &QTimer::timeout, [&] {
         if (desktop.pauses().size() == 1) {
             press(Qt::Key_Return); // a second Enter on «Создать» stops nothing
-            EXPECT_NE(QApplication::focusWidget()->objectName(), "stopButton");
+            EXPECT_NE(QApplication::focusWidget(), wizard->generationWindow()->form().stopButton);
         }
         if (desktop.pauses().size() == 3 && !stopped) { // of 8 or 12 captions
             stopped = true;
