@@ -1,7 +1,9 @@
 // The generation window: what it shows, the colour bars, the description, and
-// a generation that fails.
+// a generation that fails, also on a disk that fails under it.
 #include "wizard/GenerationWindow.h"
 
+#include "DiskContents.h"
+#include "FaultyFileOps.h"
 #include "WizardHarness.h"
 #include "ui_GenerationWindow.h"
 #include "ui_PreparationWindow.h"
@@ -21,6 +23,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
 
 namespace {
 
@@ -185,4 +188,30 @@ TEST_F(GenerationTest, EventLoopRunsDuringGenerationAndTakesNoOtherInput) {
     EXPECT_EQ(bar->maximum(), 9);
     EXPECT_EQ(progress.last(), 9);
     EXPECT_GT(progress.size(), 3);
+}
+
+TEST_F(GenerationTest, DiskFailingMidGenerationLeavesEveryFolderAsItWas) {
+    // Rename mode: the folder and its photos are renamed before the disk fails.
+    FaultyFileOps faultyDisk;
+    faultyDisk.failWhen(
+        [](const FaultyFileOps::Call& call) {
+            return call.kind == FaultyFileOps::Kind::Rename && call.target.endsWith("n2.jpg");
+        },
+        ENOSPC);
+    disk = &faultyDisk;
+    photos = photoFolder({"a.jpg", "b.jpg"});
+    const QMap<QString, QByteArray> before = treeSnapshot(folder.path());
+    start();
+    chooseFolder(photos);
+    configure("Альбом");
+    click(wizard->settingsWindow()->form().keepFolderCheck);
+    click(wizard->settingsWindow()->form().prepareButton);
+    click(wizard->preparationWindow()->form().generateButton);
+    click(wizard->generationWindow()->form().createButton);
+
+    EXPECT_GT(faultyDisk.failures(), 0);
+    EXPECT_EQ(changes(before, treeSnapshot(folder.path())), QStringList());
+    ASSERT_EQ(desktop.texts().size(), 1);
+    EXPECT_TRUE(desktop.texts()[0].contains("n2.jpg")) << desktop.texts()[0].toStdString();
+    EXPECT_NE(wizard->generationWindow(), nullptr);
 }
