@@ -13,6 +13,7 @@
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/TitlesFromNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -71,7 +72,8 @@ bool refused(MessageSink& messages, const Outcome& step) {
 bool interrupted(MessageSink& messages) {
     if (!interruptionRequested())
         return false;
-    messages.inform(QStringLiteral("Работа прервана. Альбом не создан, ничего не изменено."));
+    messages.inform(QCoreApplication::translate(
+        "MakeAlbum", "Работа прервана. Альбом не создан, ничего не изменено."));
     return true;
 }
 
@@ -83,12 +85,13 @@ Result<QString> resolveFolder(const MakeOptions& options) {
         given = renamedFolderOf(given, options.name);
         if (given.isEmpty())
             return Result<QString>::failure(
-                QStringLiteral("«%1» не является папкой.").arg(options.folder));
+                QCoreApplication::translate("MakeAlbum", "«%1» не является папкой.")
+                    .arg(options.folder));
     }
     const Result<QString> real = realPath(given);
     if (!real)
-        return Result<QString>::failure(
-            QStringLiteral("Папка «%1»: %2.").arg(options.folder, real.message));
+        return Result<QString>::failure(QCoreApplication::translate("MakeAlbum", "Папка «%1»: %2.")
+                                            .arg(options.folder, real.message));
     return real;
 }
 
@@ -167,7 +170,8 @@ int reportAlbum(const QString& album, QTextStream& out, QTextStream& err, Messag
 } // namespace
 
 QString undeliveredOutputMessage(int errnoValue) {
-    return QStringLiteral("не удалось вывести результат на стандартный вывод: %1.")
+    return QCoreApplication::translate("MakeAlbum",
+                                       "не удалось вывести результат на стандартный вывод: %1.")
         .arg(describeErrno(errnoValue));
 }
 

@@ -7,6 +7,7 @@
 #include "steps/PrepareAlbumFolder.h"
 #include "steps/ThumbnailLimit.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace {
@@ -15,18 +16,23 @@ Outcome checkReadableFile(const QString& what, const QString& path) {
     const FileStatus file = statusOf(path);
     if (file.error == ENOENT || file.error == ENOTDIR)
         return Outcome::failure(
-            QStringLiteral("%1 «%2» не найден. Альбом не создан, ничего не изменено.")
+            QCoreApplication::translate("AlbumChecks",
+                                        "%1 «%2» не найден. Альбом не создан, ничего не изменено.")
                 .arg(what, path));
     if (!file.exists())
-        return Outcome::failure(QStringLiteral("%1 «%2»: %3. Альбом не создан, ничего не изменено.")
-                                    .arg(what, path, describeErrno(file.error)));
+        return Outcome::failure(
+            QCoreApplication::translate("AlbumChecks",
+                                        "%1 «%2»: %3. Альбом не создан, ничего не изменено.")
+                .arg(what, path, describeErrno(file.error)));
     if (!file.isFile)
-        return Outcome::failure(QStringLiteral("%1 «%2» не является обычным файлом. Альбом не "
-                                               "создан, ничего не изменено.")
+        return Outcome::failure(QCoreApplication::translate(
+                                    "AlbumChecks", "%1 «%2» не является обычным файлом. Альбом не "
+                                                   "создан, ничего не изменено.")
                                     .arg(what, path));
     if (readAccessError(path) != 0)
         return Outcome::failure(
-            QStringLiteral("Нет прав на чтение: %1 «%2». Альбом не создан, ничего не изменено.")
+            QCoreApplication::translate(
+                "AlbumChecks", "Нет прав на чтение: %1 «%2». Альбом не создан, ничего не изменено.")
                 .arg(what.toLower(), path));
     return {};
 }
@@ -44,20 +50,22 @@ Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
         return web;
 
     for (int k = 1; k <= state.photoCount(); ++k) {
-        if (Outcome photo =
-                checkReadableFile(QStringLiteral("Файл фотографии"), state.photo(k).file);
+        if (Outcome photo = checkReadableFile(
+                QCoreApplication::translate("AlbumChecks", "Файл фотографии"), state.photo(k).file);
             !photo)
             return photo;
         if (state.thumbnails) {
             if (Outcome thumbnail =
-                    checkReadableFile(QStringLiteral("Файл миниатюры"), state.photo(k).thumbnail);
+                    checkReadableFile(QCoreApplication::translate("AlbumChecks", "Файл миниатюры"),
+                                      state.photo(k).thumbnail);
                 !thumbnail)
                 return thumbnail;
         }
     }
     for (const QString& name : navigationImageNames()) {
         const QString path = withTrailingSeparator(context.programFolder) + name;
-        if (Outcome image = checkReadableFile(QStringLiteral("Файл кнопки навигации"), path);
+        if (Outcome image = checkReadableFile(
+                QCoreApplication::translate("AlbumChecks", "Файл кнопки навигации"), path);
             !image)
             return image;
     }

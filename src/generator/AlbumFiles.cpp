@@ -4,6 +4,8 @@
 #include "generator/PhotoPage.h"
 #include "state/AlbumLayout.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString numbered(const QString& text, int k) {
@@ -25,7 +27,7 @@ Outcome AlbumFiles::failed(const QString& what, const QString& path, const Outco
 Outcome AlbumFiles::write(const QString& path, const QByteArray& bytes,
                           const PhotoReaders* readers) {
     if (stopRequested())
-        return Outcome::failure(QStringLiteral("работа прервана"));
+        return Outcome::failure(QCoreApplication::translate("AlbumFiles", "работа прервана"));
     const Outcome result =
         readers ? files_.writeFileLike(path, bytes, *readers) : files_.writeFile(path, bytes);
     if (result)
@@ -35,7 +37,7 @@ Outcome AlbumFiles::write(const QString& path, const QByteArray& bytes,
 
 Outcome AlbumFiles::copy(const QString& from, const QString& to) {
     if (stopRequested())
-        return Outcome::failure(QStringLiteral("работа прервана"));
+        return Outcome::failure(QCoreApplication::translate("AlbumFiles", "работа прервана"));
     const Outcome result = files_.copyFile(from, to);
     if (result)
         made_.append(to);
@@ -53,9 +55,13 @@ Outcome AlbumFiles::placePhotos(const QString& folder, const WebPhotoSet& web) {
                 return placed;
         }
         if (state_.webPhotos)
-            progress(QStringLiteral("Записывается файл изображения:\r\n") + target, 300);
+            progress(
+                QCoreApplication::translate("AlbumFiles", "Записывается файл изображения:\r\n") +
+                    target,
+                300);
         else
-            progress(QStringLiteral("Копируется файл изображения:\r\n") + state_.photo(k).file,
+            progress(QCoreApplication::translate("AlbumFiles", "Копируется файл изображения:\r\n") +
+                         state_.photo(k).file,
                      300);
     }
     return {};
@@ -68,17 +74,21 @@ Outcome AlbumFiles::placePhoto(int k, bool thumbnail, const QString& target,
         const Outcome written =
             write(target, thumbnail ? made.thumbnail : made.photo, &made.readers);
         if (!written)
-            return failed(thumbnail ? QStringLiteral("Не удалось записать миниатюру")
-                                    : QStringLiteral("Не удалось записать фотографию"),
-                          target, written);
+            return failed(
+                thumbnail
+                    ? QCoreApplication::translate("AlbumFiles", "Не удалось записать миниатюру")
+                    : QCoreApplication::translate("AlbumFiles", "Не удалось записать фотографию"),
+                target, written);
         return {};
     }
     const QString& original = thumbnail ? state_.photo(k).thumbnail : state_.photo(k).file;
     const Outcome copied = copy(original, target);
     if (!copied)
-        return failed(thumbnail ? QStringLiteral("Не удалось скопировать миниатюру")
-                                : QStringLiteral("Не удалось скопировать фотографию"),
-                      original, copied);
+        return failed(
+            thumbnail
+                ? QCoreApplication::translate("AlbumFiles", "Не удалось скопировать миниатюру")
+                : QCoreApplication::translate("AlbumFiles", "Не удалось скопировать фотографию"),
+            original, copied);
     return {};
 }
 
@@ -87,8 +97,9 @@ Outcome AlbumFiles::copyNavigationImages(const QString& folder) {
         const QString source = withTrailingSeparator(context_.programFolder) + name;
         const Outcome copied = copy(source, folder + name);
         if (!copied)
-            return failed(QStringLiteral("Не удалось скопировать кнопку навигации"), folder + name,
-                          copied);
+            return failed(QCoreApplication::translate("AlbumFiles",
+                                                      "Не удалось скопировать кнопку навигации"),
+                          folder + name, copied);
     }
     return {};
 }
@@ -99,20 +110,27 @@ Outcome AlbumFiles::writePages(const QString& folder) {
     writeIndexHead(index, state_);
     for (int k = 1; k <= count; ++k) {
         writeIndexRow(index, state_, k);
-        progress(numbered(QStringLiteral("Добавка указателя на изображение: "), k), 200);
+        progress(
+            numbered(
+                QCoreApplication::translate("AlbumFiles", "Добавка указателя на изображение: "), k),
+            200);
     }
     writeIndexClosing(index);
     const QString indexPath = folder + indexPageName();
     if (const Outcome written = write(indexPath, index.bytes()); !written)
-        return failed(QStringLiteral("Не удалось записать страницу"), indexPath, written);
+        return failed(QCoreApplication::translate("AlbumFiles", "Не удалось записать страницу"),
+                      indexPath, written);
 
     for (int k = 1; k <= count; ++k) {
         PageText page;
         writePhotoPage(page, state_, k);
         const QString pagePath = folder + photoPageName(k);
         if (const Outcome written = write(pagePath, page.bytes()); !written)
-            return failed(QStringLiteral("Не удалось записать страницу"), pagePath, written);
-        progress(numbered(QStringLiteral("Страница для изображения: "), k), 300);
+            return failed(QCoreApplication::translate("AlbumFiles", "Не удалось записать страницу"),
+                          pagePath, written);
+        progress(
+            numbered(QCoreApplication::translate("AlbumFiles", "Страница для изображения: "), k),
+            300);
     }
     return {};
 }
@@ -128,6 +146,6 @@ QString AlbumFiles::removeMadeFiles(const QString& folder) {
         left.append(QStringLiteral("«%1»").arg(folder));
     if (left.isEmpty())
         return {};
-    return QStringLiteral(" Не удалось убрать созданные файлы: %1.")
+    return QCoreApplication::translate("AlbumFiles", " Не удалось убрать созданные файлы: %1.")
         .arg(left.join(QStringLiteral(", ")));
 }

@@ -3,6 +3,8 @@
 #include "state/AlbumLayout.h"
 #include "steps/InterruptedRun.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 RenameJournal journalOf(const AlbumState& state, const RenamePlan& plan) {
@@ -28,10 +30,14 @@ Outcome renamePhotos(const QList<PhotoRename>& renames, const QString& at, Album
             const QString to = at + (aside ? r.temporary : r.to);
             if (album.stopRequested())
                 return Outcome::failure(
-                    QStringLiteral("Работа прервана перед переименованием «%1».").arg(from));
+                    QCoreApplication::translate("RenameModeRun",
+                                                "Работа прервана перед переименованием «%1».")
+                        .arg(from));
             if (const Outcome moved = album.disk().renameNoReplace(from, to); !moved)
-                return Outcome::failure(QStringLiteral("Не удалось переименовать «%1» в «%2»: %3.")
-                                            .arg(from, to, moved.message));
+                return Outcome::failure(
+                    QCoreApplication::translate("RenameModeRun",
+                                                "Не удалось переименовать «%1» в «%2»: %3.")
+                        .arg(from, to, moved.message));
         }
     }
     return {};
@@ -49,18 +55,21 @@ Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
 
     const RenameJournal journal = journalOf(state, plan);
     const QString unchanged =
-        QStringLiteral(" Фотографии не переименованы, папка «%1» осталась без изменений.")
+        QCoreApplication::translate(
+            "RenameModeRun", " Фотографии не переименованы, папка «%1» осталась без изменений.")
             .arg(folder);
     const Result<QString> kept = keptJournalPath(journal.originalFolder);
     if (!kept)
-        return Outcome::failure(
-            QStringLiteral("Негде записать список переименований: %1.").arg(kept.message) +
-            unchanged);
+        return Outcome::failure(QCoreApplication::translate(
+                                    "RenameModeRun", "Негде записать список переименований: %1.")
+                                    .arg(kept.message) +
+                                unchanged);
     const QString journalPath = kept.value;
     if (const Outcome written = files.writeFileDurably(journalPath, encodeJournal(journal));
         !written) {
-        Outcome result =
-            AlbumFiles::failed(QStringLiteral("Не удалось записать файл"), journalPath, written);
+        Outcome result = AlbumFiles::failed(
+            QCoreApplication::translate("RenameModeRun", "Не удалось записать файл"), journalPath,
+            written);
         result.message += unchanged;
         return result;
     }
@@ -70,11 +79,12 @@ Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
     if (result.ok())
         result = album.copyNavigationImages(folder);
     if (result.ok() && album.stopRequested())
-        result = Outcome::failure(QStringLiteral("Работа прервана."));
+        result = Outcome::failure(QCoreApplication::translate("RenameModeRun", "Работа прервана."));
     if (result.ok() && journal.albumFolder != now) {
         if (const Outcome moved = files.renameNoReplace(now, journal.albumFolder); !moved)
-            result =
-                AlbumFiles::failed(QStringLiteral("Не удалось переименовать папку"), now, moved);
+            result = AlbumFiles::failed(
+                QCoreApplication::translate("RenameModeRun", "Не удалось переименовать папку"), now,
+                moved);
         else
             now = journal.albumFolder;
     }
@@ -89,8 +99,9 @@ Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
     }
     if (result.ok()) {
         if (const Outcome removed = files.removeFile(journalPath); !removed)
-            result =
-                AlbumFiles::failed(QStringLiteral("Не удалось убрать файл"), journalPath, removed);
+            result = AlbumFiles::failed(
+                QCoreApplication::translate("RenameModeRun", "Не удалось убрать файл"), journalPath,
+                removed);
     }
     if (!result.ok()) {
         // A record left behind does no harm: it counts only for a folder under
@@ -99,7 +110,8 @@ Outcome runRenameMode(AlbumState& state, AlbumFiles& album) {
             (void)files.removeFile(record.value);
         const Outcome undone = undoJournal(journal, now, journalPath, files);
         result.message +=
-            undone ? QStringLiteral(" Все изменения отменены: папка «%1» осталась как была.")
+            undone ? QCoreApplication::translate(
+                         "RenameModeRun", " Все изменения отменены: папка «%1» осталась как была.")
                          .arg(journal.originalFolder)
                    : QLatin1Char(' ') + undone.message;
         return result;

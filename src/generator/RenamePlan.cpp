@@ -7,14 +7,15 @@
 #include "platform/FsPath.h"
 #include "state/AlbumLayout.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <cerrno>
 
 namespace {
 
 Result<RenamePlan> refused(const QString& why) {
-    return Result<RenamePlan>::failure(why +
-                                       QStringLiteral(" Альбом не создан, ничего не изменено."));
+    return Result<RenamePlan>::failure(
+        why + QCoreApplication::translate("RenamePlan", " Альбом не создан, ничего не изменено."));
 }
 
 // Renaming a folder needs the right to write into the folder above it, and in a
@@ -23,25 +24,28 @@ QString whyNotRenamable(const QString& folder, const QString& parent, const QStr
     for (const QString& place : {folder, parent}) {
         const int error = writeAccessError(place);
         if (error == ENOENT)
-            return QStringLiteral("Папка «%1» не найдена.").arg(place);
+            return QCoreApplication::translate("RenamePlan", "Папка «%1» не найдена.").arg(place);
         if (error != 0)
-            return QStringLiteral("Нет прав на запись в папку «%1».").arg(place);
+            return QCoreApplication::translate("RenamePlan", "Нет прав на запись в папку «%1».")
+                .arg(place);
     }
     const FileStatus own = statusOf(ownPath);
     const FileStatus above = statusOf(parent);
     if (!own.exists())
-        return QStringLiteral("Папка «%1» не найдена.").arg(folder);
+        return QCoreApplication::translate("RenamePlan", "Папка «%1» не найдена.").arg(folder);
     if (own.device != above.device)
-        return QStringLiteral("Папка «%1» — корень отдельного диска (точка монтирования): "
-                              "переименовать её нельзя. Оставьте папку без изменений (альбом "
-                              "будет создан внутри неё).")
+        return QCoreApplication::translate(
+                   "RenamePlan", "Папка «%1» — корень отдельного диска (точка монтирования): "
+                                 "переименовать её нельзя. Оставьте папку без изменений (альбом "
+                                 "будет создан внутри неё).")
             .arg(folder);
     const std::uint32_t me = effectiveUser();
     if (above.stickyFolder && me != 0 && own.owner != me && above.owner != me)
-        return QStringLiteral("Папку «%1» нельзя переименовать: она принадлежит другому "
-                              "пользователю, а папка «%2» позволяет переименовывать только "
-                              "свои папки. Оставьте папку без изменений (альбом будет создан "
-                              "внутри неё).")
+        return QCoreApplication::translate(
+                   "RenamePlan", "Папку «%1» нельзя переименовать: она принадлежит другому "
+                                 "пользователю, а папка «%2» позволяет переименовывать только "
+                                 "свои папки. Оставьте папку без изменений (альбом будет создан "
+                                 "внутри неё).")
             .arg(folder, parent);
     return {};
 }
@@ -52,8 +56,9 @@ QString whyAlbumNameTaken(const FolderEntries& beside, const QString& parent,
     const QString albumKey = caseKey(albumName);
     for (const FolderEntry& entry : beside.value) {
         if (entry.name != ownName && caseKey(entry.name) == albumKey)
-            return QStringLiteral("Рядом с исходной папкой уже есть «%1»: папке альбома нельзя "
-                                  "дать это имя.")
+            return QCoreApplication::translate(
+                       "RenamePlan", "Рядом с исходной папкой уже есть «%1»: папке альбома нельзя "
+                                     "дать это имя.")
                 .arg(parent + entry.name);
     }
     return {};
@@ -65,7 +70,8 @@ QString whyFolderUnchangeable(const QString& folder, const QString& parent, cons
     if (albumFolder != ownPath)
         return whyNotRenamable(folder, parent, ownPath);
     if (writeAccessError(folder) != 0)
-        return QStringLiteral("Нет прав на запись в папку «%1».").arg(folder);
+        return QCoreApplication::translate("RenamePlan", "Нет прав на запись в папку «%1».")
+            .arg(folder);
     return {};
 }
 
@@ -88,8 +94,9 @@ QString whyPathTooLong(const QList<PhotoRename>& renames, const QString& albumFo
         longest = std::max(longest, toFsBytes(bareName(r.from, separator)).size() +
                                         toFsBytes(temporaryNameSuffix()).size() + 2);
     if (toFsBytes(albumFolder).size() + 1 + longest + 1 > maxPathBytes())
-        return QStringLiteral("Путь «%1» слишком длинный: файлы альбома в нём нельзя будет "
-                              "открыть.")
+        return QCoreApplication::translate(
+                   "RenamePlan", "Путь «%1» слишком длинный: файлы альбома в нём нельзя будет "
+                                 "открыть.")
             .arg(albumFolder);
     return {};
 }
@@ -100,17 +107,24 @@ QString whyNotOwnPhotos(QList<PhotoRename>& renames, const QString& folder, QCha
     QSet<QString> sources;
     for (PhotoRename& r : renames) {
         if (folderOfPath(r.from, separator) != folder)
-            return QStringLiteral("Фотография «%1» лежит не в папке «%2».").arg(r.from, folder);
+            return QCoreApplication::translate("RenamePlan",
+                                               "Фотография «%1» лежит не в папке «%2».")
+                .arg(r.from, folder);
         if (sources.contains(r.from))
-            return QStringLiteral("Фотография «%1» стоит в альбоме дважды.").arg(r.from);
+            return QCoreApplication::translate("RenamePlan",
+                                               "Фотография «%1» стоит в альбоме дважды.")
+                .arg(r.from);
         const FileStatus status = linkStatusOf(r.from);
         if (status.isSymlink)
-            return QStringLiteral("Фотография «%1» — символическая ссылка, а не файл: после "
-                                  "переименования ссылки в альбоме вели бы в никуда. Замените "
-                                  "ссылку самой фотографией или оставьте папку без изменений.")
+            return QCoreApplication::translate(
+                       "RenamePlan", "Фотография «%1» — символическая ссылка, а не файл: после "
+                                     "переименования ссылки в альбоме вели бы в никуда. Замените "
+                                     "ссылку самой фотографией или оставьте папку без изменений.")
                 .arg(r.from);
         if (!status.isFile)
-            return QStringLiteral("Фотография «%1» не является обычным файлом.").arg(r.from);
+            return QCoreApplication::translate("RenamePlan",
+                                               "Фотография «%1» не является обычным файлом.")
+                .arg(r.from);
         r.inode = status.inode;
         sources.insert(r.from);
         r.from = bareName(r.from, separator);
@@ -140,12 +154,14 @@ QString whyNamesTaken(const FolderEntries& here, const QString& folder, const Al
     for (const FolderEntry& entry : here.value) {
         const QString key = caseKey(entry.name);
         if (pageNames.contains(key))
-            return QStringLiteral("В исходной папке уже есть «%1»: программа не перезаписывает "
-                                  "чужие файлы. Уберите его и повторите.")
+            return QCoreApplication::translate(
+                       "RenamePlan", "В исходной папке уже есть «%1»: программа не перезаписывает "
+                                     "чужие файлы. Уберите его и повторите.")
                 .arg(folder + entry.name);
         if (targets.contains(key) && (entry.isFolder || !sources.contains(entry.name)))
-            return QStringLiteral("В исходной папке уже есть «%1», не входящий в альбом, а это "
-                                  "имя нужно одной из фотографий. Переименуйте его.")
+            return QCoreApplication::translate(
+                       "RenamePlan", "В исходной папке уже есть «%1», не входящий в альбом, а это "
+                                     "имя нужно одной из фотографий. Переименуйте его.")
                 .arg(folder + entry.name);
     }
     return {};
@@ -180,9 +196,10 @@ Result<RenamePlan> planPhotoRenames(const AlbumState& state, QChar separator) {
     const QString folder = state.sourceFolder;
     const QString parent = folderOfPath(folder, separator);
     if (parent.isEmpty())
-        return refused(QStringLiteral("Папка «%1» — корень диска: у неё нет папки выше, и "
-                                      "переименовать её в альбом нельзя. Оставьте папку без "
-                                      "изменений (альбом будет создан внутри неё).")
+        return refused(QCoreApplication::translate(
+                           "RenamePlan", "Папка «%1» — корень диска: у неё нет папки выше, и "
+                                         "переименовать её в альбом нельзя. Оставьте папку без "
+                                         "изменений (альбом будет создан внутри неё).")
                            .arg(folder));
     const QString ownPath = withoutTrailingSeparator(folder, separator);
     RenamePlan plan;

@@ -1,44 +1,45 @@
 #include "platform/ErrorText.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 QString describeErrno(int errnoValue) {
     switch (errnoValue) {
     case ENOSPC:
-        return QStringLiteral("на диске нет места");
+        return QCoreApplication::translate("ErrorText", "на диске нет места");
 #ifdef EDQUOT
     case EDQUOT:
-        return QStringLiteral("превышена дисковая квота");
+        return QCoreApplication::translate("ErrorText", "превышена дисковая квота");
 #endif
     case EACCES:
     case EPERM:
-        return QStringLiteral("нет прав доступа");
+        return QCoreApplication::translate("ErrorText", "нет прав доступа");
     case ENOENT:
-        return QStringLiteral("файл или папка не найдены");
+        return QCoreApplication::translate("ErrorText", "файл или папка не найдены");
     case EEXIST:
-        return QStringLiteral("такое имя уже занято");
+        return QCoreApplication::translate("ErrorText", "такое имя уже занято");
     case EROFS:
-        return QStringLiteral("диск защищён от записи");
+        return QCoreApplication::translate("ErrorText", "диск защищён от записи");
     case EIO:
-        return QStringLiteral("ошибка ввода-вывода");
+        return QCoreApplication::translate("ErrorText", "ошибка ввода-вывода");
     case ENOTDIR:
-        return QStringLiteral("часть пути не является папкой");
+        return QCoreApplication::translate("ErrorText", "часть пути не является папкой");
     case EISDIR:
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("ErrorText", "это папка, а не файл");
     case ENAMETOOLONG:
-        return QStringLiteral("слишком длинное имя");
+        return QCoreApplication::translate("ErrorText", "слишком длинное имя");
     case ELOOP:
-        return QStringLiteral("слишком много символических ссылок");
+        return QCoreApplication::translate("ErrorText", "слишком много символических ссылок");
     case ENOTEMPTY:
-        return QStringLiteral("папка не пуста");
+        return QCoreApplication::translate("ErrorText", "папка не пуста");
     case EXDEV:
-        return QStringLiteral("нельзя переместить на другой диск");
+        return QCoreApplication::translate("ErrorText", "нельзя переместить на другой диск");
     case EINVAL:
-        return QStringLiteral("недопустимое имя или операция");
+        return QCoreApplication::translate("ErrorText", "недопустимое имя или операция");
     case EBUSY:
-        return QStringLiteral("файл или папка заняты");
+        return QCoreApplication::translate("ErrorText", "файл или папка заняты");
     default:
-        return QStringLiteral("системная ошибка %1").arg(errnoValue);
+        return QCoreApplication::translate("ErrorText", "системная ошибка %1").arg(errnoValue);
     }
 }
 

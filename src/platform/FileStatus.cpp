@@ -3,6 +3,7 @@
 #include "platform/ErrorText.h"
 #include "platform/FsPath.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -119,9 +120,10 @@ Result<int> pathHandle(const QByteArray& path, bool followLink) {
     if (!S_ISLNK(link.st_mode))
         return Result<int>::of(handle.release());
     if (!followLink)
-        return failed(QStringLiteral("это символическая ссылка"));
+        return failed(QCoreApplication::translate("FileStatus", "это символическая ссылка"));
     if (link.st_uid != ::geteuid() && link.st_uid != 0)
-        return failed(QStringLiteral("это символическая ссылка другого пользователя"));
+        return failed(QCoreApplication::translate("FileStatus",
+                                                  "это символическая ссылка другого пользователя"));
     // The target is read from the link just checked, never from one swapped in since.
     char target[PATH_MAX];
     const ssize_t size = ::readlinkat(handle.fd, "", target, sizeof target - 1);
@@ -141,7 +143,8 @@ Result<int> reopenByPath(const QByteArray& path, int linkFlag, const struct stat
     struct stat info {};
     if (::fstat(fd, &info) != 0 || info.st_dev != checked.st_dev || info.st_ino != checked.st_ino) {
         ::close(fd);
-        return failed(QStringLiteral("файл подменён, пока его открывали"));
+        return failed(
+            QCoreApplication::translate("FileStatus", "файл подменён, пока его открывали"));
     }
     ::fcntl(fd, F_SETFL, O_RDONLY);
     return Result<int>::of(fd);
@@ -154,7 +157,7 @@ Result<int> openOrdinary(const QString& path, bool followLink, struct stat& info
         return opened;
     const Descriptor handle{opened.value};
     if (::fstat(handle.fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return failed(QStringLiteral("это не обычный файл"));
+        return failed(QCoreApplication::translate("FileStatus", "это не обычный файл"));
     const QByteArray reopen = "/proc/self/fd/" + QByteArray::number(handle.fd);
     const int fd = ::open(reopen.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd >= 0)
@@ -182,9 +185,10 @@ Result<QByteArray> readOwnSmallFile(const QString& path, qint64 maxBytes) {
         return Result<QByteArray>::failure(why);
     };
     if (info.st_uid != ::geteuid())
-        return refuse(QStringLiteral("файл принадлежит другому пользователю"));
+        return refuse(
+            QCoreApplication::translate("FileStatus", "файл принадлежит другому пользователю"));
     if (info.st_size > maxBytes)
-        return refuse(QStringLiteral("файл слишком большой"));
+        return refuse(QCoreApplication::translate("FileStatus", "файл слишком большой"));
     QByteArray bytes;
     char buffer[1 << 14];
     while (bytes.size() <= maxBytes) {
@@ -200,6 +204,7 @@ Result<QByteArray> readOwnSmallFile(const QString& path, qint64 maxBytes) {
     ::close(fd);
     // A file that grew while it was read is as suspect as one that was large.
     if (bytes.size() > maxBytes)
-        return Result<QByteArray>::failure(QStringLiteral("файл слишком большой"));
+        return Result<QByteArray>::failure(
+            QCoreApplication::translate("FileStatus", "файл слишком большой"));
     return Result<QByteArray>::of(bytes);
 }

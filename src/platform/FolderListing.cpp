@@ -4,6 +4,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <filesystem>
 
@@ -43,10 +44,12 @@ FolderEntries listFolderEntries(const QString& folder, bool withHidden) {
     }
     if (ec) {
         result.status = Status::Failed;
-        result.message = ec == std::errc::no_such_file_or_directory
-                             ? QStringLiteral("Папка «%1» не найдена").arg(folder)
-                             : QStringLiteral("Не удалось прочитать папку «%1»: %2")
-                                   .arg(folder, describeError(ec));
+        result.message =
+            ec == std::errc::no_such_file_or_directory
+                ? QCoreApplication::translate("FolderListing", "Папка «%1» не найдена").arg(folder)
+                : QCoreApplication::translate("FolderListing",
+                                              "Не удалось прочитать папку «%1»: %2")
+                      .arg(folder, describeError(ec));
         return result;
     }
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
@@ -71,9 +74,11 @@ QStringList foreignLinkNotes(const QString& folder, const FolderEntries& listing
     QStringList notes;
     for (const FolderEntry& entry : listing.value) {
         if (entry.foreignLink && hasJpgExtension(entry.name))
-            notes.append(QStringLiteral("Файл «%1» — символическая ссылка другого пользователя: "
-                                        "программа по таким ссылкам не переходит, в альбом он "
-                                        "не вошёл.")
+            notes.append(QCoreApplication::translate(
+                             "FolderListing",
+                             "Файл «%1» — символическая ссылка другого пользователя: "
+                             "программа по таким ссылкам не переходит, в альбом он "
+                             "не вошёл.")
                              .arg(withTrailingSeparator(folder) + entry.name));
     }
     return notes;

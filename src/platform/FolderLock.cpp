@@ -4,6 +4,7 @@
 #include "platform/FsPath.h"
 #include "platform/UserFolders.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 #include <QPair>
@@ -83,7 +84,8 @@ FolderLocks::FolderLocks() : registry_(std::make_shared<Registry>()) {}
 Result<FolderLock> FolderLocks::acquire(const QString& folder) {
     const auto cannotOpen = [&folder](int error) {
         return Result<FolderLock>::failure(
-            QStringLiteral("Не удалось открыть папку «%1»: %2.").arg(folder, describeErrno(error)));
+            QCoreApplication::translate("FolderLock", "Не удалось открыть папку «%1»: %2.")
+                .arg(folder, describeErrno(error)));
     };
     const int folderFd = ::open(toFsBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0)
@@ -115,8 +117,9 @@ Result<FolderLock> FolderLocks::acquire(const QString& folder) {
         lockFolder = ::open(toFsBytes(folderOfLocks.value).constData(),
                             O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (lockFolder < 0)
-            return Result<FolderLock>::failure(QStringLiteral("Не удалось открыть папку «%1»: %2.")
-                                                   .arg(folderOfLocks.value, describeErrno(errno)));
+            return Result<FolderLock>::failure(
+                QCoreApplication::translate("FolderLock", "Не удалось открыть папку «%1»: %2.")
+                    .arg(folderOfLocks.value, describeErrno(errno)));
         lockName = identityName(key.first, key.second).toLatin1() + ".lock";
         error = lockFileIn(lockFolder, lockName, fd);
         if (error != 0)
@@ -130,12 +133,14 @@ Result<FolderLock> FolderLocks::acquire(const QString& folder) {
     }
     if (error == EWOULDBLOCK)
         return Result<FolderLock>::failure(
-            QStringLiteral("С папкой «%1» уже работает другой запуск программы. Дождитесь его "
-                           "окончания и повторите. Ничего не изменено.")
+            QCoreApplication::translate(
+                "FolderLock", "С папкой «%1» уже работает другой запуск программы. Дождитесь его "
+                              "окончания и повторите. Ничего не изменено.")
                 .arg(folder));
     if (error != 0)
         return Result<FolderLock>::failure(
-            QStringLiteral("Не удалось занять папку «%1»: %2.").arg(folder, describeErrno(error)));
+            QCoreApplication::translate("FolderLock", "Не удалось занять папку «%1»: %2.")
+                .arg(folder, describeErrno(error)));
     auto hold = std::make_shared<FolderLock::Hold>();
     hold->key = key;
     hold->registry = registry_;

@@ -1,7 +1,9 @@
 #include "platform/MessageSink.h"
 
+#include <QCoreApplication>
+
 QString applicationTitle() {
-    return QStringLiteral("Генератор фотоальбома");
+    return QCoreApplication::translate("MessageSink", "Генератор фотоальбома");
 }
 
 void tell(MessageSink& messages, const Outcome& outcome) {

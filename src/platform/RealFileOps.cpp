@@ -5,6 +5,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstdio>
@@ -21,8 +22,9 @@ Outcome fromErrno(int value) {
     // The program never follows a link where it writes or removes: ELOOP there
     // means a link stands where a file or folder was expected.
     if (value == ELOOP)
-        return Outcome::failure(QStringLiteral("на этом месте символическая ссылка, а программа "
-                                               "не пишет и не удаляет через ссылки"));
+        return Outcome::failure(QCoreApplication::translate(
+            "RealFileOps", "на этом месте символическая ссылка, а программа "
+                           "не пишет и не удаляет через ссылки"));
     return Outcome::failure(describeErrno(value));
 }
 
@@ -134,8 +136,8 @@ int shareWithSameGroup(int fd, const struct stat& original) {
 }
 
 Outcome swapped() {
-    return Outcome::failure(
-        QStringLiteral("папку, созданную программой, подменили, пока программа с ней работала"));
+    return Outcome::failure(QCoreApplication::translate(
+        "RealFileOps", "папку, созданную программой, подменили, пока программа с ней работала"));
 }
 
 } // namespace
@@ -359,7 +361,8 @@ Outcome RealFileOps::removeLeftoverFolder(const QString& path, const QString& ma
                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder < 0)
         return errno == ELOOP || errno == ENOTDIR
-                   ? Outcome::failure(QStringLiteral("это не папка, а ссылка или файл"))
+                   ? Outcome::failure(QCoreApplication::translate(
+                         "RealFileOps", "это не папка, а ссылка или файл"))
                    : fromErrno(errno);
     const auto refuse = [folder](const Outcome& why) {
         ::close(folder);
@@ -369,7 +372,8 @@ Outcome RealFileOps::removeLeftoverFolder(const QString& path, const QString& ma
     if (::fstat(folder, &info) != 0)
         return refuse(fromErrno(errno));
     if (info.st_uid != ::geteuid())
-        return refuse(Outcome::failure(QStringLiteral(
+        return refuse(Outcome::failure(QCoreApplication::translate(
+            "RealFileOps",
             "её создала не программа, запущенная этим пользователем: она принадлежит другому")));
     DIR* listing = ::fdopendir(::dup(folder));
     if (!listing)
@@ -395,10 +399,13 @@ Outcome RealFileOps::removeLeftoverFolder(const QString& path, const QString& ma
     }
     ::closedir(listing);
     if (!stranger.isEmpty())
-        return refuse(Outcome::failure(
-            QStringLiteral("в ней есть «%1», а такого программа не создаёт").arg(stranger)));
+        return refuse(
+            Outcome::failure(QCoreApplication::translate(
+                                 "RealFileOps", "в ней есть «%1», а такого программа не создаёт")
+                                 .arg(stranger)));
     if (!marked && !names.isEmpty())
-        return refuse(Outcome::failure(QStringLiteral("в ней нет отметки программы")));
+        return refuse(Outcome::failure(
+            QCoreApplication::translate("RealFileOps", "в ней нет отметки программы")));
     // The mark goes last, so that a stop halfway leaves a folder still known as ours.
     if (marked)
         names.append(mark);

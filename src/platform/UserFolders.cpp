@@ -4,6 +4,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cerrno>
 #include <fcntl.h>
@@ -17,7 +18,8 @@ const QString programFolderName = QStringLiteral("photoalbum");
 
 Result<QString> unusable(const QString& path, const QString& why) {
     return Result<QString>::failure(
-        QStringLiteral("Служебная папка программы «%1» непригодна: %2.").arg(path, why));
+        QCoreApplication::translate("UserFolders", "Служебная папка программы «%1» непригодна: %2.")
+            .arg(path, why));
 }
 
 // An absolute path from the environment, or empty: relative ones are to be
@@ -39,7 +41,7 @@ QString homeFolder() {
 // `base`/photoalbum, made private and checked through one handle.
 Result<QString> privateFolderIn(const QString& base, bool makeBase) {
     if (makeBase && !QDir().mkpath(base))
-        return unusable(base, QStringLiteral("её не удалось создать"));
+        return unusable(base, QCoreApplication::translate("UserFolders", "её не удалось создать"));
     const Result<QString> realBase = realPath(base);
     if (!realBase)
         return unusable(base, realBase.message);
@@ -50,14 +52,15 @@ Result<QString> privateFolderIn(const QString& base, bool makeBase) {
     const int fd = ::open(bytes.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return unusable(path, errno == ELOOP || errno == ENOTDIR
-                                  ? QStringLiteral("это не папка, а ссылка или файл")
+                                  ? QCoreApplication::translate("UserFolders",
+                                                                "это не папка, а ссылка или файл")
                                   : describeErrno(errno));
     struct stat info {};
     QString why;
     if (::fstat(fd, &info) != 0)
         why = describeErrno(errno);
     else if (info.st_uid != ::geteuid())
-        why = QStringLiteral("она принадлежит другому пользователю");
+        why = QCoreApplication::translate("UserFolders", "она принадлежит другому пользователю");
     else if ((info.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0)
         why = describeErrno(errno);
     ::close(fd);
@@ -73,8 +76,9 @@ Result<QString> userStateFolder() {
     if (base.isEmpty()) {
         const QString home = homeFolder();
         if (home.isEmpty())
-            return unusable(QStringLiteral("~/.local/state"),
-                            QStringLiteral("не найдена домашняя папка"));
+            return unusable(
+                QStringLiteral("~/.local/state"),
+                QCoreApplication::translate("UserFolders", "не найдена домашняя папка"));
         base = withTrailingSeparator(home) + QStringLiteral(".local/state");
     }
     return privateFolderIn(base, true);

@@ -3,6 +3,8 @@
 #include "platform/FsPath.h"
 #include "state/AlbumLayout.h"
 
+#include <QCoreApplication>
+
 namespace {
 // Longest folder name most file systems accept, in bytes of the name's encoding.
 constexpr qsizetype MaxFolderNameBytes = 255;
@@ -28,22 +30,27 @@ bool isServiceName(const QString& name) {
 } // namespace
 
 Outcome checkAlbumName(const QString& name) {
-    const QString rules = QStringLiteral(
+    const QString rules = QCoreApplication::translate(
+        "AlbumName",
         "Имя альбома станет именем папки: оно не может быть пустым, равным «.» или «..», "
         "содержать знаки / \\ : * ? \" < > | и управляющие символы.");
     if (hasUndecodableBytes(name))
-        return Outcome::failure(QStringLiteral("Недопустимое имя альбома: в нём есть байты, "
-                                               "которые не складываются в буквы (не UTF-8). "
-                                               "Наберите имя заново."));
+        return Outcome::failure(
+            QCoreApplication::translate("AlbumName", "Недопустимое имя альбома: в нём есть байты, "
+                                                     "которые не складываются в буквы (не UTF-8). "
+                                                     "Наберите имя заново."));
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
         isServiceName(name))
-        return Outcome::failure(QStringLiteral("Недопустимое имя альбома. ") + rules);
+        return Outcome::failure(
+            QCoreApplication::translate("AlbumName", "Недопустимое имя альбома. ") + rules);
     for (const QChar c : name) {
         if (isControl(c.unicode()) || QStringLiteral("/\\:*?\"<>|").contains(c))
-            return Outcome::failure(QStringLiteral("Недопустимое имя альбома. ") + rules);
+            return Outcome::failure(
+                QCoreApplication::translate("AlbumName", "Недопустимое имя альбома. ") + rules);
     }
     if (name.toUtf8().size() > MaxFolderNameBytes)
-        return Outcome::failure(QStringLiteral("Слишком длинное имя альбома: имя папки не может "
-                                               "быть длиннее 255 байт."));
+        return Outcome::failure(QCoreApplication::translate(
+            "AlbumName", "Слишком длинное имя альбома: имя папки не может "
+                         "быть длиннее 255 байт."));
     return {};
 }

@@ -8,6 +8,8 @@
 #include "steps/PhotoChoice.h"
 #include "steps/RenameJournal.h"
 
+#include <QCoreApplication>
+
 QString defaultTypedAlbumName() {
     return QStringLiteral("Мой фотоальбом");
 }
@@ -38,8 +40,8 @@ Outcome checkPhotosOrJournal(const AlbumState& state) {
 Outcome takeRealPath(AlbumState& state) {
     const Result<QString> real = realPath(state.sourceFolder);
     if (!real)
-        return Outcome::failure(
-            QStringLiteral("Папка «%1»: %2.").arg(state.sourceFolder, real.message));
+        return Outcome::failure(QCoreApplication::translate("ConfigureAlbum", "Папка «%1»: %2.")
+                                    .arg(state.sourceFolder, real.message));
     state.sourceFolder = withTrailingSeparator(real.value);
     return {};
 }
@@ -73,10 +75,11 @@ Outcome checkPhotosCounted(const AlbumState& state) {
 Outcome askAboutDefaultName(const QString& typedName, MessageSink& questions) {
     if (typedName != defaultTypedAlbumName())
         return {};
-    const QString question =
-        QStringLiteral("Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться "
-                       "и изменит его?");
-    if (questions.askYesNo(question, QStringLiteral("Внимание!"), MessageSink::Answer::Yes))
+    const QString question = QCoreApplication::translate(
+        "ConfigureAlbum", "Что, так просто,\"Мой альбом\"? А где фантазия?  Хотите вернуться "
+                          "и изменит его?");
+    if (questions.askYesNo(question, QCoreApplication::translate("ConfigureAlbum", "Внимание!"),
+                           MessageSink::Answer::Yes))
         return Outcome::declinedByUser();
     return {};
 }
@@ -88,9 +91,11 @@ Outcome tellFinishedAlbum(const AlbumState& state, const QString& typedName, Fil
         return Outcome::failure(finished.message);
     Outcome result;
     if (!finished.value.isEmpty()) {
-        result.notes.append(QStringLiteral("Альбом «%1» был создан прошлым запуском программы, "
-                                           "прерванным перед самым концом; он готов.")
-                                .arg(finished.value));
+        result.notes.append(
+            QCoreApplication::translate("ConfigureAlbum",
+                                        "Альбом «%1» был создан прошлым запуском программы, "
+                                        "прерванным перед самым концом; он готов.")
+                .arg(finished.value));
         if (const Outcome forgotten = forgetFinishedAlbum(finished.value, files); !forgotten)
             result.notes.append(forgotten.message);
     }

@@ -6,6 +6,8 @@
 #include "state/AlbumLayout.h"
 #include "steps/AlbumName.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString inFolder(const QString& folder, const QString& name) {
@@ -13,9 +15,11 @@ QString inFolder(const QString& folder, const QString& name) {
 }
 
 QString unusableJournal(const QString& path, const QString& why) {
-    return QStringLiteral("Список переименований «%1», оставшийся от прерванного запуска "
-                          "программы, использовать нельзя: %2. Файл оставлен на месте, ничего "
-                          "не изменено.")
+    return QCoreApplication::translate(
+               "InterruptedRun",
+               "Список переименований «%1», оставшийся от прерванного запуска "
+               "программы, использовать нельзя: %2. Файл оставлен на месте, ничего "
+               "не изменено.")
         .arg(path, why);
 }
 
@@ -66,9 +70,11 @@ Outcome undoJournal(const RenameJournal& journal, const QString& folderNow,
     };
     const auto stuck = [&](const QString& from, const QString& to, const Outcome& why) {
         return Outcome::failure(
-            QStringLiteral("Не удалось вернуть прежнее имя: «%1» → «%2»: %3. Ни одна фотография "
-                           "не потеряна; список переименований остался в «%4», и следующий "
-                           "запуск программы с этой папкой вернёт остальные имена.")
+            QCoreApplication::translate(
+                "InterruptedRun",
+                "Не удалось вернуть прежнее имя: «%1» → «%2»: %3. Ни одна фотография "
+                "не потеряна; список переименований остался в «%4», и следующий "
+                "запуск программы с этой папкой вернёт остальные имена.")
                 .arg(from, to, why.message, journalPath));
     };
     for (auto r = journal.renames.crbegin(); r != journal.renames.crend(); ++r) {
@@ -103,7 +109,9 @@ Outcome undoJournal(const RenameJournal& journal, const QString& folderNow,
         left.append(QStringLiteral("«%1»").arg(journalPath));
     if (!left.isEmpty())
         return Outcome::failure(
-            QStringLiteral("Прежние имена возвращены. Не удалось убрать созданные файлы: %1.")
+            QCoreApplication::translate(
+                "InterruptedRun",
+                "Прежние имена возвращены. Не удалось убрать созданные файлы: %1.")
                 .arg(left.join(QStringLiteral(", "))));
     return {};
 }
@@ -117,9 +125,11 @@ Result<Recovery> recoverInterruptedRename(const QString& folder, FileOps& files)
         const QString planted = inFolder(result.value.folder, folderJournalName());
         if (linkStatusOf(planted).exists())
             result.notes.append(
-                QStringLiteral("В папке есть «%1». Программа не выполняет списков "
-                               "переименований, найденных в папке с фотографиями: файл оставлен "
-                               "как есть.")
+                QCoreApplication::translate(
+                    "InterruptedRun",
+                    "В папке есть «%1». Программа не выполняет списков "
+                    "переименований, найденных в папке с фотографиями: файл оставлен "
+                    "как есть.")
                     .arg(planted));
         return result;
     }
@@ -132,9 +142,11 @@ Result<Recovery> recoverInterruptedRename(const QString& folder, FileOps& files)
         // Cut short while it was written: nothing had been changed yet.
         if (const Outcome removed = files.removeFile(kept.value.path); !removed) {
             result.status = Status::Failed;
-            result.message = QStringLiteral("Не удалось убрать неполный список переименований "
+            result.message =
+                QCoreApplication::translate("InterruptedRun",
+                                            "Не удалось убрать неполный список переименований "
                                             "«%1»: %2.")
-                                 .arg(kept.value.path, removed.message);
+                    .arg(kept.value.path, removed.message);
         }
         return result;
     }
@@ -146,7 +158,8 @@ Result<Recovery> recoverInterruptedRename(const QString& folder, FileOps& files)
             undoJournal(kept.value.journal, result.value.folder, kept.value.path, files);
         !undone) {
         result.status = Status::Failed;
-        result.message = QStringLiteral("Прошлый запуск с папкой «%1» был прерван. %2")
+        result.message = QCoreApplication::translate("InterruptedRun",
+                                                     "Прошлый запуск с папкой «%1» был прерван. %2")
                              .arg(result.value.folder, undone.message);
         return result;
     }
@@ -156,11 +169,14 @@ Result<Recovery> recoverInterruptedRename(const QString& folder, FileOps& files)
         result.value.folder = kept.value.journal.originalFolder;
     result.value.recovered = true;
     result.message =
-        QStringLiteral("Прошлый запуск с папкой «%1» был прерван. Фотографиям "
-                       "возвращены прежние имена, созданные тогда файлы убраны%2; "
-                       "альбом будет создан заново.")
+        QCoreApplication::translate("InterruptedRun",
+                                    "Прошлый запуск с папкой «%1» был прерван. Фотографиям "
+                                    "возвращены прежние имена, созданные тогда файлы убраны%2; "
+                                    "альбом будет создан заново.")
             .arg(result.value.folder,
-                 renamedBack ? QStringLiteral(", папке возвращено её имя") : QString());
+                 renamedBack
+                     ? QCoreApplication::translate("InterruptedRun", ", папке возвращено её имя")
+                     : QString());
     return result;
 }
 
@@ -197,9 +213,11 @@ Outcome clearCopyLeftovers(const QString& folder, FileOps& files) {
     if (const Outcome removed = files.removeLeftoverFolder(part, partMarkName(), isAlbumFileName);
         !removed)
         return Outcome::failure(
-            QStringLiteral("Не удалось убрать «%1», оставшуюся от прерванного прошлого запуска: "
-                           "%2. Уберите или переименуйте её и повторите. Исходные фотографии не "
-                           "изменены.")
+            QCoreApplication::translate(
+                "InterruptedRun",
+                "Не удалось убрать «%1», оставшуюся от прерванного прошлого запуска: "
+                "%2. Уберите или переименуйте её и повторите. Исходные фотографии не "
+                "изменены.")
                 .arg(part, removed.message));
     return {};
 }
@@ -209,13 +227,15 @@ Result<QString> recordFinishedAlbum(const QString& albumNow, const QString& sour
     const Result<QString> path = finishedRecordPath(albumNow);
     if (!path)
         return Result<QString>::failure(
-            QStringLiteral("Не удалось записать отметку о готовом альбоме «%1»: %2")
+            QCoreApplication::translate("InterruptedRun",
+                                        "Не удалось записать отметку о готовом альбоме «%1»: %2")
                 .arg(albumFolder, path.message));
     // One left by a run whose album was taken apart again says nothing now.
     if (linkStatusOf(path.value).exists()) {
         if (const Outcome removed = files.removeFile(path.value); !removed)
             return Result<QString>::failure(
-                QStringLiteral("Не удалось убрать файл «%1» об альбоме «%2»: %3.")
+                QCoreApplication::translate("InterruptedRun",
+                                            "Не удалось убрать файл «%1» об альбоме «%2»: %3.")
                     .arg(path.value, albumFolder, removed.message));
     }
     RenameJournal record;
@@ -223,7 +243,8 @@ Result<QString> recordFinishedAlbum(const QString& albumNow, const QString& sour
     record.albumFolder = withoutTrailingSeparator(albumFolder);
     if (const Outcome written = files.writeFile(path.value, encodeJournal(record)); !written)
         return Result<QString>::failure(
-            QStringLiteral("Не удалось записать файл «%1» об альбоме «%2»: %3.")
+            QCoreApplication::translate("InterruptedRun",
+                                        "Не удалось записать файл «%1» об альбоме «%2»: %3.")
                 .arg(path.value, record.albumFolder, written.message));
     return path;
 }
@@ -234,7 +255,8 @@ Outcome forgetFinishedAlbum(const QString& albumFolder, FileOps& files) {
         return {};
     if (const Outcome removed = files.removeFile(path.value); !removed)
         return Outcome::failure(
-            QStringLiteral("Не удалось убрать файл «%1»: %2.").arg(path.value, removed.message));
+            QCoreApplication::translate("InterruptedRun", "Не удалось убрать файл «%1»: %2.")
+                .arg(path.value, removed.message));
     return {};
 }
 
@@ -260,7 +282,8 @@ Result<QString> finishStoppedAlbum(const QString& folder, const QString& albumNa
     if (linkStatusOf(mark).isFile) {
         if (const Outcome removed = files.removeFile(mark); !removed)
             return Result<QString>::failure(
-                QStringLiteral("Не удалось убрать «%1», оставшийся от прошлого запуска: %2.")
+                QCoreApplication::translate(
+                    "InterruptedRun", "Не удалось убрать «%1», оставшийся от прошлого запуска: %2.")
                     .arg(mark, removed.message));
     }
     return Result<QString>::of(inside);

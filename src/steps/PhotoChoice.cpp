@@ -2,13 +2,16 @@
 
 #include "platform/FolderListing.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The shortest thumbnail name is one character followed by "-m.jpg".
 constexpr qsizetype ShortestThumbnailName = 7;
 
 QString tooManyWebPhotosMessage() {
-    return QStringLiteral("Программа может обработать для WEB только 20 изображений");
+    return QCoreApplication::translate("PhotoChoice",
+                                       "Программа может обработать для WEB только 20 изображений");
 }
 
 QString withoutExtension(const QString& path) {
@@ -105,8 +108,8 @@ Result<PhotoChoice> choosePairedPhotos(AlbumState& state, const QStringList& nam
             if (thumbnails.size() == MaxPhotosWithThumbnails) {
                 // Unpaired thumbnails would go to the wrong photos: none are used.
                 result.status = Status::Failed;
-                result.message =
-                    QStringLiteral("Программа может обработать для WEB только 20 миниатюр");
+                result.message = QCoreApplication::translate(
+                    "PhotoChoice", "Программа может обработать для WEB только 20 миниатюр");
                 return result;
             }
             thumbnails.append(state.sourceFolder + name);
@@ -119,21 +122,23 @@ Result<PhotoChoice> choosePairedPhotos(AlbumState& state, const QStringList& nam
         return result;
     }
     result.status = Status::Failed;
-    result.message = QStringLiteral("Проверьте наличие миниатюр и их соответствие главным "
+    result.message =
+        QCoreApplication::translate("PhotoChoice",
+                                    "Проверьте наличие миниатюр и их соответствие главным "
                                     "изображениям в выбранной папке. Найдено: ") +
-                     number(state.photos.size()) + QStringLiteral(" - ") +
-                     number(thumbnails.size());
+        number(state.photos.size()) + QStringLiteral(" - ") + number(thumbnails.size());
     return result;
 }
 
 } // namespace
 
 QString noPhotosMessage() {
-    return QStringLiteral("В выбранной папке нет файлов изображений");
+    return QCoreApplication::translate("PhotoChoice", "В выбранной папке нет файлов изображений");
 }
 
 QString tooManyPhotosMessage() {
-    return QStringLiteral("Программа может обработать только 40 изображений");
+    return QCoreApplication::translate("PhotoChoice",
+                                       "Программа может обработать только 40 изображений");
 }
 
 bool isThumbnailName(const QString& name) {
@@ -182,7 +187,8 @@ Result<PhotoChoice> setWebPhotos(AlbumState& state, bool on) {
 Outcome checkWebPhotosMode(const AlbumState& state) {
     if (!state.webPhotos || state.keepSourceFolder)
         return {};
-    return Outcome::failure(QStringLiteral(
+    return Outcome::failure(QCoreApplication::translate(
+        "PhotoChoice",
         "Подготовить фото для WEB можно, только если папка и исходные изображения остаются без "
         "изменений: иначе фотографиями альбома стали бы сами исходные файлы. Отметьте «Папку и "
         "исходные изображения в ней оставить без изменений» или снимите отметку «Подготовить "

@@ -7,6 +7,7 @@
 #include "state/AlbumLayout.h"
 #include "steps/AlbumName.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 Result<AlbumNameCheck> checkAlbumNameFree(const AlbumState& state) {
@@ -28,17 +29,20 @@ Result<AlbumNameCheck> checkAlbumNameFree(const AlbumState& state) {
         // A folder that differs only in letter case is the same folder on the
         // disks albums are usually carried on (FAT, exFAT, NTFS).
         if (entry.isFolder)
-            return refuse(
-                QStringLiteral("Фотоальбом с таким именем уже существует. Программа не позволяет "
-                               "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "),
-                true);
-        return refuse(QStringLiteral("Не удалось создать папку альбома «%1»: %2.")
+            return refuse(QCoreApplication::translate(
+                              "PrepareAlbumFolder",
+                              "Фотоальбом с таким именем уже существует. Программа не позволяет "
+                              "перезаписывать альбомы. Пожалуйста дайте альбому другое имя. "),
+                          true);
+        return refuse(QCoreApplication::translate("PrepareAlbumFolder",
+                                                  "Не удалось создать папку альбома «%1»: %2.")
                           .arg(folder, describeErrno(EEXIST)),
                       false);
     }
     if (toFsBytes(withTrailingSeparator(folder) + thumbnailFileName(MaxPhotos)).size() + 1 >
         maxPathBytes())
-        return refuse(QStringLiteral("Не удалось создать папку альбома «%1»: %2.")
+        return refuse(QCoreApplication::translate("PrepareAlbumFolder",
+                                                  "Не удалось создать папку альбома «%1»: %2.")
                           .arg(folder, describeErrno(ENAMETOOLONG)),
                       false);
     return {};

@@ -7,6 +7,7 @@
 #include "state/AlbumLayout.h"
 #include "state/AlbumState.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QRegularExpression>
@@ -158,19 +159,23 @@ Result<DecodedJournal> decodeJournal(const QByteArray& bytes) {
             i == 0 ? line == header
                    : !ended && (line == ending || parseLine(line, result.value.journal));
         if (!valid)
-            return unusable(QStringLiteral("строка %1 испорчена").arg(i + 1));
+            return unusable(
+                QCoreApplication::translate("RenameJournal", "строка %1 испорчена").arg(i + 1));
         ended = ended || (i > 0 && line == ending);
     }
     if (!ended) {
         // A run stopped while writing the journal leaves a beginning of it.
         result.value.cutShort = lines.isEmpty() ? header.startsWith(tail) : isBeginningOfLine(tail);
-        return unusable(result.value.cutShort ? QStringLiteral("список записан не до конца")
-                                              : QStringLiteral("последняя строка испорчена"));
+        return unusable(
+            result.value.cutShort
+                ? QCoreApplication::translate("RenameJournal", "список записан не до конца")
+                : QCoreApplication::translate("RenameJournal", "последняя строка испорчена"));
     }
     if (!tail.isEmpty())
-        return unusable(QStringLiteral("после его конца есть лишнее"));
+        return unusable(
+            QCoreApplication::translate("RenameJournal", "после его конца есть лишнее"));
     if (result.value.journal.originalFolder.isEmpty() || result.value.journal.albumFolder.isEmpty())
-        return unusable(QStringLiteral("в нём нет пути папки"));
+        return unusable(QCoreApplication::translate("RenameJournal", "в нём нет пути папки"));
     return result;
 }
 
@@ -179,12 +184,13 @@ Outcome checkJournal(const RenameJournal& journal, const QString& folderNow) {
     const auto original = splitFolderPath(journal.originalFolder);
     const auto album = splitFolderPath(journal.albumFolder);
     if (original.first.isEmpty() || album.first.isEmpty() || original.first != album.first)
-        return why(QStringLiteral("пути папки в нём недопустимы"));
+        return why(QCoreApplication::translate("RenameJournal", "пути папки в нём недопустимы"));
     if (folderNow != journal.originalFolder && folderNow != journal.albumFolder)
-        return why(QStringLiteral("он написан для другой папки"));
+        return why(QCoreApplication::translate("RenameJournal", "он написан для другой папки"));
     for (const QString& name : journal.createdFiles) {
         if (!isCreatedName(name))
-            return why(QStringLiteral("в нём есть файл «%1», которого программа не создаёт")
+            return why(QCoreApplication::translate(
+                           "RenameJournal", "в нём есть файл «%1», которого программа не создаёт")
                            .arg(readableName(name)));
     }
     for (const RenameJournal::Rename& r : journal.renames) {
@@ -192,10 +198,12 @@ Outcome checkJournal(const RenameJournal& journal, const QString& folderNow) {
             (!r.temporary.isEmpty() &&
              (!isTemporaryNameOf(r.temporary, r.from) || !isPlainName(r.temporary))) ||
             r.inode == 0)
-            return why(QStringLiteral("в нём есть недопустимое переименование «%1»")
+            return why(QCoreApplication::translate("RenameJournal",
+                                                   "в нём есть недопустимое переименование «%1»")
                            .arg(readableName(r.from)));
     }
     if (journal.renames.size() > 2 * MaxPhotos || journal.createdFiles.size() > MaxPhotos + 4)
-        return why(QStringLiteral("в нём больше записей, чем бывает у альбома"));
+        return why(QCoreApplication::translate("RenameJournal",
+                                               "в нём больше записей, чем бывает у альбома"));
     return {};
 }

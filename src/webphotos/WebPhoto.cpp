@@ -4,6 +4,7 @@
 #include "webphotos/PhotoDecode.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
@@ -35,9 +36,10 @@ QByteArray onCanvas(const QImage& picture, const QSize& canvasSize, const QColor
 Result<WebPhoto> failedWebPhoto(const QString& original) {
     Result<WebPhoto> result;
     result.status = Status::Failed;
-    result.message = QStringLiteral("Файл фотографии «%1» повреждён или не является изображением "
-                                    "JPEG: подготовить его для WEB нельзя. Альбом не создан, "
-                                    "ничего не изменено.")
+    result.message = QCoreApplication::translate(
+                         "WebPhoto", "Файл фотографии «%1» повреждён или не является изображением "
+                                     "JPEG: подготовить его для WEB нельзя. Альбом не создан, "
+                                     "ничего не изменено.")
                          .arg(original);
     return result;
 }
@@ -47,9 +49,10 @@ namespace {
 Result<WebPhoto> tooLargeWebPhoto(const QString& original, const DecodedPhoto& refused) {
     Result<WebPhoto> result;
     result.status = Status::Failed;
-    result.message = QStringLiteral("Файл фотографии «%1» слишком велик (%2×%3 точек): чтобы "
-                                    "подготовить его для WEB, нужно %4 МБ памяти, а можно не "
-                                    "больше %5 МБ. Альбом не создан, ничего не изменено.")
+    result.message = QCoreApplication::translate(
+                         "WebPhoto", "Файл фотографии «%1» слишком велик (%2×%3 точек): чтобы "
+                                     "подготовить его для WEB, нужно %4 МБ памяти, а можно не "
+                                     "больше %5 МБ. Альбом не создан, ничего не изменено.")
                          .arg(original)
                          .arg(refused.frameSize.width())
                          .arg(refused.frameSize.height())

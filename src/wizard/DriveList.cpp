@@ -33,7 +33,7 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     // The way home comes first; it is a folder, not a drive, so it is never
     // shown as the drive of the current folder.
     const QString home = QDir::toNativeSeparators(QDir::homePath());
-    addItem(home + QStringLiteral(" [домашняя папка]"), home);
+    addItem(home + tr(" [домашняя папка]"), home);
     for (const QString& root : roots) {
         const QString label = QStorageInfo(root).displayName();
         addItem(label.isEmpty() || label == root

@@ -11,7 +11,7 @@
 #include "wizard/Wizard.h"
 
 PreparationWindow::PreparationWindow(Wizard& wizard)
-    : WizardWindow(wizard, QStringLiteral(" Генератор фотоальбома (Подготовка)"), true),
+    : WizardWindow(wizard, tr(" Генератор фотоальбома (Подготовка)"), true),
       ui(std::make_unique<Ui::PreparationWindow>()) {
     ui->setupUi(this);
     // Headings grow with the desktop's font, which a size fixed in the form would not.

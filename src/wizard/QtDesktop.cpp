@@ -16,9 +16,9 @@ namespace {
 // The buttons speak the interface's language whatever translations are installed.
 void russianButtonTexts(QMessageBox& box) {
     if (QAbstractButton* yes = box.button(QMessageBox::Yes))
-        yes->setText(QStringLiteral("Да"));
+        yes->setText(QCoreApplication::translate("QtDesktop", "Да"));
     if (QAbstractButton* no = box.button(QMessageBox::No))
-        no->setText(QStringLiteral("Нет"));
+        no->setText(QCoreApplication::translate("QtDesktop", "Нет"));
 }
 
 // A box is centred on the window that raised it, or else on the active one.

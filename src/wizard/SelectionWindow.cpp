@@ -16,7 +16,7 @@
 #include <QStorageInfo>
 
 SelectionWindow::SelectionWindow(Wizard& wizard)
-    : WizardWindow(wizard, QStringLiteral(" Генератор фотоальбома (Выбор)"), false),
+    : WizardWindow(wizard, tr(" Генератор фотоальбома (Выбор)"), false),
       ui(std::make_unique<Ui::SelectionWindow>()) {
     ui->setupUi(this);
     // Headings grow with the desktop's font, which a size fixed in the form would not.
@@ -74,8 +74,8 @@ void SelectionWindow::onDriveChosen() {
     const QStorageInfo volume(root);
     if (!volume.isValid() || !volume.isReady()) {
         ui->driveList->showDriveOf(shownFolder_);
-        desktop().inform(QStringLiteral("Диск «%1» не готов. Осталась прежняя папка: %2")
-                             .arg(root, shownFolder_));
+        desktop().inform(
+            tr("Диск «%1» не готов. Осталась прежняя папка: %2").arg(root, shownFolder_));
         return;
     }
     if (const Outcome moved = ui->folderList->setPath(root); !moved) {
@@ -140,12 +140,11 @@ void SelectionWindow::onPrepare() {
     if (state().folderPhotoCount == 0)
         desktop().inform(noPhotosMessage());
     else
-        desktop().inform(
-            QStringLiteral("Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."));
+        desktop().inform(tr("Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."));
 }
 
 void SelectionWindow::onGenerate() {
-    desktop().inform(QStringLiteral("Нужно альбом настроить и подготовить"));
+    desktop().inform(tr("Нужно альбом настроить и подготовить"));
 }
 
 void SelectionWindow::onUserClose() {

@@ -11,7 +11,7 @@
 #include <QSignalBlocker>
 
 SettingsWindow::SettingsWindow(Wizard& wizard)
-    : WizardWindow(wizard, QStringLiteral(" Генератор фотоальбома (Настройка)"), true),
+    : WizardWindow(wizard, tr(" Генератор фотоальбома (Настройка)"), true),
       ui(std::make_unique<Ui::SettingsWindow>()) {
     ui->setupUi(this);
     // Headings grow with the desktop's font, which a size fixed in the form would not.

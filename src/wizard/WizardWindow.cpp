@@ -62,7 +62,7 @@ void WizardWindow::changeEvent(QEvent* event) {
 
 void WizardWindow::reportFailure(const QString& what) noexcept {
     try {
-        desktop().inform(QStringLiteral("Непредвиденная ошибка: %1").arg(what));
+        desktop().inform(tr("Непредвиденная ошибка: %1").arg(what));
     } catch (...) {
         // Nothing more can be said; the event loop must not see the failure.
     }
