@@ -4,6 +4,7 @@
 #include "generator/ModeRuns.h"
 #include "steps/InterruptedRun.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 namespace {
@@ -17,7 +18,11 @@ Outcome generate(AlbumState& state, const GenerationContext& context, FileOps& f
     // Web photos: every photo is made in memory before anything is written.
     WebPhotoSet web;
     if (state.webPhotos) {
-        web = makeWebPhotos(state, context.programFolder, context.progress);
+        web = makeWebPhotos(state, context.programFolder, context.progress, context.stopRequested);
+        // Nothing is on disk yet, so a stop here has nothing to undo.
+        if (!web && album.stopRequested())
+            return Outcome::failure(
+                QCoreApplication::translate("GenerateAlbum", "Работа прервана."));
         if (!web)
             return web;
     }
@@ -39,9 +44,11 @@ Outcome generateAlbum(AlbumState& state, const GenerationContext& context, FileO
     try {
         return generateAndReport(state, context, files);
     } catch (const std::exception& e) {
-        return Outcome::failure(QStringLiteral("Внутренняя ошибка генерации: %1")
-                                    .arg(QString::fromLocal8Bit(e.what())));
+        return Outcome::failure(
+            QCoreApplication::translate("GenerateAlbum", "Внутренняя ошибка генерации: %1")
+                .arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        return Outcome::failure(QStringLiteral("Внутренняя ошибка генерации."));
+        return Outcome::failure(
+            QCoreApplication::translate("GenerateAlbum", "Внутренняя ошибка генерации."));
     }
 }

@@ -4,6 +4,7 @@
 #include "generator/WebPhotos.h"
 
 #include <QStringList>
+#include <functional>
 
 // What the program asks of the web photo library (src/webphotos/): both sides
 // are built together, so plain C++ types cross between them.
@@ -12,6 +13,9 @@ struct WebPhotoRequest {
     int red = 255, green = 255, blue = 255; // the canvas around a photo
     bool thumbnails = false;
     ProgressSink* progress = nullptr;
+    // Asked from any of the library's threads; true ends the run as failed with
+    // no message, and the caller says that it was stopped. Null: never stops.
+    std::function<bool()> stopRequested;
 };
 
 // The library's one entry, looked up by name once it is loaded.

@@ -3,6 +3,7 @@
 #include "generator/WebPhotoLibrary.h"
 #include "platform/FsPath.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QLibrary>
@@ -23,8 +24,9 @@ LoadedLibrary loadWebPhotoLibrary(const QString& programFolder) {
         withTrailingSeparator(programFolder) + QStringLiteral(PHOTOALBUM_WEBPHOTOS_LIBRARY);
     if (!QFileInfo::exists(path)) {
         result.failure =
-            QStringLiteral("Библиотека «%1», которая готовит фотографии для WEB, не найдена. "
-                           "Альбом не создан, ничего не изменено.")
+            QCoreApplication::translate(
+                "WebPhotos", "Библиотека «%1», которая готовит фотографии для WEB, не найдена. "
+                             "Альбом не создан, ничего не изменено.")
                 .arg(path);
         return result;
     }
@@ -37,8 +39,9 @@ LoadedLibrary loadWebPhotoLibrary(const QString& programFolder) {
             reinterpret_cast<MakeWebPhotosEntry>(library.resolve(MakeWebPhotosEntryName));
     if (!result.entry)
         result.failure =
-            QStringLiteral("Не удалось загрузить библиотеку «%1», которая готовит фотографии "
-                           "для WEB: %2. Альбом не создан, ничего не изменено.")
+            QCoreApplication::translate(
+                "WebPhotos", "Не удалось загрузить библиотеку «%1», которая готовит фотографии "
+                             "для WEB: %2. Альбом не создан, ничего не изменено.")
                 .arg(path, library.errorString());
     return result;
 }
@@ -57,7 +60,7 @@ LoadedLibrary webPhotoLibrary(const QString& programFolder) {
 } // namespace
 
 WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
-                          ProgressSink* progress) {
+                          ProgressSink* progress, std::function<bool()> stopRequested) {
     WebPhotoSet set;
     const LoadedLibrary library = webPhotoLibrary(programFolder);
     if (!library.entry) {
@@ -73,6 +76,7 @@ WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
     request.blue = state.backgroundBlue;
     request.thumbnails = state.thumbnails;
     request.progress = progress;
+    request.stopRequested = std::move(stopRequested);
     library.entry(request, set);
     return set;
 }

@@ -1,6 +1,7 @@
 #include "generator/WebPhotoLibrary.h"
 #include "webphotos/WebPhoto.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
@@ -17,10 +18,14 @@ extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& req
     static_assert(std::is_same_v<decltype(&photoalbumMakeWebPhotos), MakeWebPhotosEntry>);
     const QColor background(request.red, request.green, request.blue);
     const QStringList& originals = request.originals;
+    const auto stopped = [&] { return request.stopRequested && request.stopRequested(); };
 
     // Each worker holds one decoded photo at a time; what it hands back is the
     // small encoded result.
     std::function<Result<WebPhoto>(const QString&)> make = [&](const QString& original) {
+        // Once a stop is asked for no photo starts; those being made finish.
+        if (stopped())
+            return Result<WebPhoto>::failure(QString());
         try {
             return makeWebPhoto(original, background, request.thumbnails);
         } catch (const std::exception&) {
@@ -35,17 +40,20 @@ extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& req
 
     for (int i = 0; i < originals.size(); ++i) {
         Result<WebPhoto> photo = future.resultAt(i);
-        if (!photo) {
+        if (!photo || stopped()) {
             future.cancel();
             future.waitForFinished();
             set.status = Status::Failed;
-            set.message = photo.message;
+            set.message = stopped() ? QString() : photo.message;
             set.value.clear();
             return;
         }
         set.value.append(std::move(photo.value));
         if (request.progress)
             request.progress->caption(
-                QStringLiteral("Подготавливается для WEB файл изображения:\r\n") + originals[i], 0);
+                QCoreApplication::translate("MakeWebPhotosEntry",
+                                            "Подготавливается для WEB файл изображения:\r\n") +
+                    originals[i],
+                0);
     }
 }

@@ -40,7 +40,7 @@ QStringList namesIn(const QString& folder) {
 } // namespace
 
 GenerationWindow::GenerationWindow(Wizard& wizard)
-    : WizardWindow(wizard, QStringLiteral(" Фотоальбом (Генерация)"), true),
+    : WizardWindow(wizard, tr(" Фотоальбом (Генерация)"), true),
       ui(std::make_unique<Ui::GenerationWindow>()) {
     ui->setupUi(this);
     // Headings grow with the desktop's font, which a size fixed in the form would not.
@@ -204,22 +204,22 @@ void GenerationWindow::showResult() {
     // The folder that holds the index page, in either mode.
     const QString& folder = album.albumFolder;
     const QString page = folder + indexPageName();
-    ui->statusLabel->setText(QStringLiteral("Ваш альбом в папке: \n") + folder +
-                             QStringLiteral("\nДля просмотра выберите файл start.htm"));
+    ui->statusLabel->setText(tr("Ваш альбом в папке: \n") + folder +
+                             tr("\nДля просмотра выберите файл start.htm"));
     ui->statusLabel->repaint();
 
-    if (desktop().askYesNo(QStringLiteral("Просматривать будем?"),
-                           QStringLiteral("Генерация выполнена"), MessageSink::Answer::No)) {
+    if (desktop().askYesNo(tr("Просматривать будем?"), tr("Генерация выполнена"),
+                           MessageSink::Answer::No)) {
         if (!desktop().openAlbumPage(page))
-            desktop().inform(QStringLiteral("Не удалось запустить программу просмотра. Откройте "
-                                            "страницу сами: %1")
+            desktop().inform(tr("Не удалось запустить программу просмотра. Откройте "
+                                "страницу сами: %1")
                                  .arg(page));
     } else {
         closeFromCode();
     }
     if (!copyMode) {
-        desktop().inform(QStringLiteral(
-            "Вы сделали исходную папку фотоальбомом. Работа программы заканчивается."));
+        desktop().inform(
+            tr("Вы сделали исходную папку фотоальбомом. Работа программы заканчивается."));
         wizard().endProgram();
         return;
     }

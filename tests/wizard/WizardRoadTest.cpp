@@ -74,25 +74,42 @@ TEST_F(WizardTest, CopyModeWritesTheAlbumInsideTheFolderAndOpensItsStartPage) {
 }
 
 TEST_F(WizardTest, WebPhotosMakeThePhotosAndThumbnailsAtPageSize) {
-    const QString photos = photoFolder({"a.jpg", "b.jpg", "a-m.jpg"});
+    const QString photos = photoFolder({"a.jpg", "b.jpg", "c.jpg", "a-m.jpg"});
     start(photos);
     configure("Веб");
     SettingsWindow* settings = wizard->settingsWindow();
     click(settings->form().webPhotosCheck);
     click(settings->form().thumbnailsCheck);
     EXPECT_EQ(desktop.texts(), QStringList());
-    EXPECT_EQ(state().photoCount(), 2) << "the -m file is no photo of this album";
+    EXPECT_EQ(state().photoCount(), 3) << "the -m file is no photo of this album";
     click(settings->form().prepareButton);
     click(wizard->preparationWindow()->form().generateButton);
-    desktop.answer(false);
-    click(wizard->generationWindow()->form().createButton);
+    GenerationWindow* generation = wizard->generationWindow();
 
+    // «Прервать» once the first photo is made: no further photo is started, and
+    // the folder is as it was.
+    const auto before = treeSnapshot(photos);
+    QTimer stopper;
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (desktop.pauses().size() == 1 && generation->form().stopButton->isVisible())
+            generation->form().stopButton->click();
+    });
+    stopper.start(0);
+    click(generation->form().createButton);
+    stopper.stop();
+    EXPECT_LE(desktop.pauses().size(), 2);
+    EXPECT_EQ(changes(before, treeSnapshot(photos)), QStringList());
+    EXPECT_EQ(desktop.texts(), QStringList{"Создание альбома прервано. Ничего не изменено."});
+
+    desktop.clear();
+    desktop.answer(false);
+    click(generation->form().createButton);
     const QString album = photos + sep + "Веб" + sep;
-    for (int k = 1; k <= 2; ++k) {
+    for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(QImage(album + QStringLiteral("n%1.jpg").arg(k)).size(), QSize(600, 410));
         EXPECT_EQ(QImage(album + QStringLiteral("n%1-m.jpg").arg(k)).size(), QSize(150, 105));
     }
-    EXPECT_EQ(QDir(photos).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(photos).entryList(QDir::Files).size(), 4);
 }
 
 TEST_F(WizardTest, StartedInAPhotoFolderTheNewcomerGoesStraightOn) {
