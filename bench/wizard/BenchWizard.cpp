@@ -308,7 +308,8 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     const QString photo = args.size() > 1 ? args[1] : makeLargePhoto(folder.path());
     const QImageReader probe(photo);
-    PhotoView preview(nullptr, QSize(400, 300));
+    PhotoView preview(nullptr);
+    preview.setFixedSize(400, 300);
     std::vector<double> scaled;
     std::vector<double> full;
     for (int run = 0; run < Runs; ++run) {

@@ -21,8 +21,8 @@ Outcome generate(AlbumState& state, const GenerationContext& context, FileOps& f
         web = makeWebPhotos(state, context.programFolder, context.progress, context.stopRequested);
         // Nothing is on disk yet, so a stop here has nothing to undo.
         if (!web && album.stopRequested())
-            return Outcome::failure(
-                QCoreApplication::translate("GenerateAlbum", "Работа прервана."));
+            return Outcome::failure(QCoreApplication::translate(
+                "GenerateAlbum", "Работа прервана. Альбом не создан, ничего не изменено."));
         if (!web)
             return web;
     }

@@ -16,10 +16,6 @@ PhotoView::PhotoView(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-PhotoView::PhotoView(QWidget* parent, QSize size) : PhotoView(parent) {
-    setFixedSize(size);
-}
-
 bool PhotoView::showFile(const QString& path) {
     if (path.isEmpty())
         return false;

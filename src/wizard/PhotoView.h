@@ -19,7 +19,6 @@ class PhotoView : public QLabel {
 public:
     // Sized by its form: a fixed size, as the picture is decoded to fit it.
     explicit PhotoView(QWidget* parent);
-    PhotoView(QWidget* parent, QSize size);
 
     // Shows the picture in the file. A file that cannot be read as a picture
     // leaves the previous picture in place and returns false.
