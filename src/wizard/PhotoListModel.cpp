@@ -43,6 +43,12 @@ PhotoListModel::~PhotoListModel() {
     decoders_.waitForDone();
 }
 
+void PhotoListModel::reload() {
+    beginResetModel();
+    lines_ = state_.photoCount();
+    endResetModel();
+}
+
 QString PhotoListModel::lineText(int row) const {
     const int place = row + 1;
     // The album has words for its forty places; a longer list numbers the rest.

@@ -31,6 +31,8 @@ public:
     int moveDown(int row);
     // The photo on `row` has a new title, which its line shows.
     void titleChanged(int row);
+    // The album's photos were chosen anew: one line per photo again.
+    void reload();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -53,7 +55,7 @@ private:
     void keepPicture(const QString& file, const QImage& picture);
 
     AlbumState& state_;
-    // Lines are fixed when the window is built, as the album's photos are.
+    // Lines follow the album's photos as they were when last loaded.
     int lines_;
     QSize pictureSize_;
     QPixmap blank_;

@@ -55,6 +55,13 @@ void PreparationWindow::load() {
         tell(desktop(), loadTitlesFromNames(album));
 }
 
+void PreparationWindow::reload() {
+    handle([this] {
+        photoModel_->reload();
+        load();
+    });
+}
+
 void PreparationWindow::focusFirstPhoto() {
     handle([this] {
         ui->photoList->setFocus();

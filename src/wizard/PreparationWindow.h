@@ -26,6 +26,9 @@ public:
     // What the settings window does after showing this window: the photo list
     // takes the focus and its first line is selected.
     void focusFirstPhoto();
+    // Shown again while open: the album's photos may have been chosen anew
+    // meanwhile (the selection window stays usable), so the list follows them.
+    void reload();
 
 private:
     void wireHandlers();

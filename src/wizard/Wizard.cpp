@@ -93,7 +93,11 @@ SettingsWindow* Wizard::showSettingsWindow() {
 }
 
 PreparationWindow* Wizard::showPreparationWindow() {
-    return showDisposable(preparationWindow_);
+    const bool wasOpen = preparationWindow_;
+    PreparationWindow* window = showDisposable(preparationWindow_);
+    if (wasOpen)
+        window->reload();
+    return window;
 }
 
 GenerationWindow* Wizard::showGenerationWindow() {

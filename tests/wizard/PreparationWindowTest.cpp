@@ -176,6 +176,14 @@ TEST_F(PreparationTest, ReopeningByWayOfSettingsKeepsTitlesWithTheirPhotos) {
     EXPECT_EQ(preparation->form().photoList->currentIndex().row(), 0);
     EXPECT_EQ(shown(preparation), QStringList({"b.jpg", "Вторая", "b"}));
     EXPECT_EQ(state().photo(2).comment, "a");
+
+    // Left open while another folder is configured, it lists that folder's photos.
+    chooseFolder(photoFolder({"d.jpg", "e.jpg"}, "more"));
+    configure("Ещё");
+    click(wizard->settingsWindow()->form().prepareButton);
+    EXPECT_EQ(wizard->preparationWindow(), preparation);
+    EXPECT_EQ(preparation->form().photoList->model()->rowCount(), 2);
+    EXPECT_EQ(shown(preparation), QStringList({"d.jpg", "Первая", "d"}));
 }
 
 TEST_F(PreparationTest, ThumbnailAlbumOverTwentyPhotosIsRefusedAtGenerate) {
