@@ -18,7 +18,7 @@ Outcome generate(AlbumState& state, const GenerationContext& context, FileOps& f
     // Web photos: every photo is made in memory before anything is written.
     WebPhotoSet web;
     if (state.webPhotos) {
-        web = makeWebPhotos(state, context.programFolder, context.progress, context.stopRequested);
+        web = makeWebPhotos(state, context);
         // Nothing is on disk yet, so a stop here has nothing to undo.
         if (!web && album.stopRequested())
             return Outcome::failure(QCoreApplication::translate(

@@ -6,6 +6,7 @@
 #include "state/AlbumLayout.h"
 #include "state/AlbumState.h"
 
+#include <QSemaphore>
 #include <QStringList>
 #include <functional>
 
@@ -16,6 +17,9 @@ struct GenerationContext {
     // Asked between disk operations; true stops the run, and everything done so
     // far is undone (Ctrl-C in the command-line tool). Null: never stops.
     std::function<bool()> stopRequested;
+    // The decode budget of the program's own image code, when it has one: the
+    // web photos then share it. Null: they keep to a budget of their own.
+    QSemaphore* decodeBudget = nullptr;
     // The record that proves a finished album the run's own stays until the
     // caller has reported the album and calls forgetFinishedAlbum(): a run
     // stopped in between is then finished by the same command.

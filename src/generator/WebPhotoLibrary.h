@@ -3,6 +3,7 @@
 #include "generator/ProgressSink.h"
 #include "generator/WebPhotos.h"
 
+#include <QSemaphore>
 #include <QStringList>
 #include <functional>
 
@@ -16,6 +17,9 @@ struct WebPhotoRequest {
     // Asked from any of the library's threads; true ends the run as failed with
     // no message, and the caller says that it was stopped. Null: never stops.
     std::function<bool()> stopRequested;
+    // The decode budget of the program's own image code, for the library's
+    // decodes to share; null: the library keeps its own.
+    QSemaphore* decodeBudget = nullptr;
 };
 
 // The library's one entry, looked up by name once it is loaded.

@@ -1,5 +1,6 @@
 #include "generator/WebPhotos.h"
 
+#include "generator/GenerateAlbum.h"
 #include "generator/WebPhotoLibrary.h"
 #include "platform/FsPath.h"
 
@@ -59,10 +60,9 @@ LoadedLibrary webPhotoLibrary(const QString& programFolder) {
 
 } // namespace
 
-WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
-                          ProgressSink* progress, std::function<bool()> stopRequested) {
+WebPhotoSet makeWebPhotos(const AlbumState& state, const GenerationContext& context) {
     WebPhotoSet set;
-    const LoadedLibrary library = webPhotoLibrary(programFolder);
+    const LoadedLibrary library = webPhotoLibrary(context.programFolder);
     if (!library.entry) {
         set.status = Status::Failed;
         set.message = library.failure;
@@ -75,8 +75,9 @@ WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
     request.green = state.backgroundGreen;
     request.blue = state.backgroundBlue;
     request.thumbnails = state.thumbnails;
-    request.progress = progress;
-    request.stopRequested = std::move(stopRequested);
+    request.progress = context.progress;
+    request.stopRequested = context.stopRequested;
+    request.decodeBudget = context.decodeBudget;
     library.entry(request, set);
     return set;
 }

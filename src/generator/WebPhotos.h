@@ -7,7 +7,8 @@
 
 #include <QByteArray>
 #include <QList>
-#include <functional>
+
+struct GenerationContext;
 
 // One album photo made from its original, as JPEG bytes without metadata.
 struct WebPhoto {
@@ -21,11 +22,12 @@ struct WebPhoto {
 // the album has thumbnails; made on all cores and handed over in album order:
 // element k-1 belongs to photo k. A caption follows each photo. Stops at the
 // first photo that cannot be made and names it; nothing is written to disk.
-// A stop (stopRequested true) starts no further photo and fails with no message.
+// A stop starts no further photo and fails with no message.
 //
 // The image code is a library of its own in the program's folder, loaded on the
 // first call, so that a run without web photos never loads Qt's image code. A library
 // that cannot be loaded fails the run with a message naming it.
 using WebPhotoSet = Result<QList<WebPhoto>>;
-WebPhotoSet makeWebPhotos(const AlbumState& state, const QString& programFolder,
-                          ProgressSink* progress, std::function<bool()> stopRequested = {});
+// The library is looked for in the context's program folder; captions go to its
+// progress, and its stop check and decode budget are handed on.
+WebPhotoSet makeWebPhotos(const AlbumState& state, const GenerationContext& context);

@@ -2,11 +2,14 @@
 
 #include <QSemaphore>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace {
 
 constexpr qint64 MiB = 1 << 20;
+
+std::atomic<QSemaphore*> sharedBudget = nullptr;
 
 // The canvases, the encoder and the decoder's own rows and tables.
 constexpr qint64 WorkingBytes = 2 * MiB;
@@ -49,8 +52,18 @@ qint64 decodeMiB(const JpegFrame& frame, const QSize& scaledSize) {
     return (bytes + MiB - 1) / MiB;
 }
 
-QSemaphoreReleaser takeDecodeShare(int mib) {
+QSemaphore& ownDecodeBudget() {
     static QSemaphore budget(DecodeBudgetMiB);
+    return budget;
+}
+
+void shareDecodeBudget(QSemaphore* shared) {
+    sharedBudget = shared;
+}
+
+QSemaphoreReleaser takeDecodeShare(int mib) {
+    QSemaphore* shared = sharedBudget;
+    QSemaphore& budget = shared ? *shared : ownDecodeBudget();
     mib = std::min(mib, DecodeBudgetMiB); // more would wait for ever
     budget.acquire(mib);
     return QSemaphoreReleaser(budget, mib);

@@ -2,6 +2,7 @@
 
 #include "webphotos/JpegCheck.h"
 
+#include <QSemaphore>
 #include <QSemaphoreReleaser>
 #include <QSize>
 #include <QtGlobal>
@@ -18,3 +19,10 @@ qint64 decodeMiB(const JpegFrame& frame, const QSize& scaledSize);
 // Takes the decode's share of the budget, waiting until it is free, for as long
 // as the releaser lives. The share is at most DecodeBudgetMiB.
 [[nodiscard]] QSemaphoreReleaser takeDecodeShare(int mib);
+
+// The budget of this copy of the image code. The wizard holds the image code
+// twice, its own and the web photo library's, and hands its budget to the
+// library, so that all the decodes of one process share one budget.
+QSemaphore& ownDecodeBudget();
+// From now on decodes take their shares from `shared`; null: from ownDecodeBudget().
+void shareDecodeBudget(QSemaphore* shared);

@@ -1,4 +1,5 @@
 #include "generator/WebPhotoLibrary.h"
+#include "webphotos/DecodeBudget.h"
 #include "webphotos/WebPhoto.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,11 @@ extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& req
     const QColor background(request.red, request.green, request.blue);
     const QStringList& originals = request.originals;
     const auto stopped = [&] { return request.stopRequested && request.stopRequested(); };
+    // Decodes take their memory from the host's budget, when it has one, for this run.
+    struct SharedBudget {
+        explicit SharedBudget(QSemaphore* budget) { shareDecodeBudget(budget); }
+        ~SharedBudget() { shareDecodeBudget(nullptr); }
+    } sharedBudget(request.decodeBudget);
 
     // Each worker holds one decoded photo at a time; what it hands back is the
     // small encoded result.

@@ -1,6 +1,7 @@
 #include "wizard/GenerationWorker.h"
 
 #include "generator/GenerateAlbum.h"
+#include "webphotos/DecodeBudget.h"
 
 #include <QMutexLocker>
 
@@ -33,5 +34,7 @@ void GenerationWorker::run() {
     context.programFolder = services_.programFolder;
     context.progress = this;
     context.stopRequested = [this] { return stopRequested_.load(); };
+    // The previews' and the web photos' decodes share one budget.
+    context.decodeBudget = &ownDecodeBudget();
     Q_EMIT done(generateAlbum(album_, context, services_.files));
 }

@@ -3,7 +3,9 @@
 #include "TestFolder.h"
 #include "TestPhotos.h"
 #include "TestServices.h"
+#include "generator/GenerateAlbum.h"
 #include "platform/FsPath.h"
+#include "webphotos/DecodeBudget.h"
 #include "webphotos/WebPhoto.h"
 
 #include <QBuffer>
@@ -11,7 +13,9 @@
 #include <QPainter>
 #include <QProcess>
 #include <QTextStream>
+#include <QThread>
 #include <QTransform>
+#include <QtConcurrent/QtConcurrentRun>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -191,6 +195,26 @@ TEST(WebPhotos, NameThatIsNotUtf8IsReadByItsBytes) {
     std::ofstream(toFsPath(original), std::ios::binary).write(jpeg.constData(), jpeg.size());
     EXPECT_EQ(QImage::fromData(makeWebPhoto(original, Qt::white, false).value.photo).size(),
               QSize(600, 410));
+}
+
+// A program that decodes photos itself hands the library its budget: a decode
+// waits while the program's own decodes hold all of it.
+TEST(WebPhotos, DecodesShareTheBudgetTheProgramHandsIn) {
+    TestFolder dir;
+    dir.writeFile("a.jpg", cameraJpeg({800, 400}, 0));
+    AlbumState state;
+    state.photos.append({dir.filePath("a.jpg"), {}, {}, {}});
+    QSemaphore budget(DecodeBudgetMiB);
+    budget.acquire(DecodeBudgetMiB);
+    GenerationContext context;
+    context.programFolder = programFolder();
+    context.decodeBudget = &budget;
+    QFuture<WebPhotoSet> made = QtConcurrent::run([&] { return makeWebPhotos(state, context); });
+    QThread::msleep(200);
+    EXPECT_FALSE(made.isFinished());
+    budget.release(DecodeBudgetMiB);
+    EXPECT_TRUE(made.result().ok());
+    EXPECT_EQ(budget.available(), DecodeBudgetMiB);
 }
 
 } // namespace
