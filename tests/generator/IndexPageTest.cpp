@@ -2,6 +2,7 @@
 
 #include "Recorders.h"
 #include "TestPhotos.h"
+#include "generator/ModernPages.h"
 #include "generator/PhotoPage.h"
 #include "state/AlbumState.h"
 
@@ -227,6 +228,40 @@ TEST(IndexPageBytes, WindowsCodePageAndCrLfAfterEveryLine) {
     EXPECT_TRUE(bytes.contains("\xD1\xEF\xE8\xF1\xEE\xEA <i>"));
     // No UTF-8 lead bytes for Cyrillic letters.
     EXPECT_FALSE(bytes.contains("\xD0\xA1"));
+}
+
+TEST(ModernIndexPages, AHundredThumbnailsAPageLinkedInOrder) {
+    for (const auto& [count, pages] : {std::pair{0, 1}, {100, 1}, {101, 2}, {201, 3}})
+        EXPECT_EQ(modernIndexPageCount(count), pages) << count;
+
+    const AlbumState state = albumOf(101, false);
+    QList<PhotoImages> images;
+    for (int k = 1; k <= 101; ++k)
+        images += plannedImages(k, QSize(1600, 1200));
+    const QByteArray first = modernIndexPage(state, images, 1);
+    const QByteArray second = modernIndexPage(state, images, 2);
+    EXPECT_EQ(linkWithRel(first, QStringLiteral("prev")), QString());
+    EXPECT_EQ(linkWithRel(first, QStringLiteral("next")), QStringLiteral("index-2.html"));
+    EXPECT_EQ(linkWithRel(second, QStringLiteral("prev")), QStringLiteral("index.html"));
+    EXPECT_EQ(linkWithRel(second, QStringLiteral("next")), QString());
+    EXPECT_TRUE(first.contains("href=\"n100.html\""));
+    EXPECT_FALSE(first.contains("href=\"n101.html\""));
+    EXPECT_TRUE(second.contains("href=\"n101.html\""));
+    EXPECT_EQ(second.count("<li "), 1);
+    // The description heads the first page only; the first screen loads at once.
+    const QByteArray description = state.description.toUtf8();
+    EXPECT_TRUE(first.contains(description));
+    EXPECT_FALSE(second.contains(description));
+    EXPECT_EQ(first.count("loading=\"lazy\""), 100 - 12);
+    EXPECT_EQ(second.count("loading=\"lazy\""), 0);
+}
+
+TEST(ModernIndexPages, OnePageAlbumHasNoPageLinks) {
+    const AlbumState state = albumOf(3, false);
+    const QByteArray page = modernIndexPage(state, {}, 1);
+    EXPECT_EQ(linkWithRel(page, QStringLiteral("prev")), QString());
+    EXPECT_EQ(linkWithRel(page, QStringLiteral("next")), QString());
+    EXPECT_FALSE(page.contains("aria-current"));
 }
 
 } // namespace

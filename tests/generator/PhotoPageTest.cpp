@@ -2,6 +2,7 @@
 
 #include "Recorders.h"
 #include "TestPhotos.h"
+#include "generator/ModernPages.h"
 #include "state/AlbumState.h"
 
 #include <gtest/gtest.h>
@@ -188,6 +189,106 @@ TEST(PhotoPageBounds, PositionOutsideTheArraysThrows) {
     AlbumState state = albumOf(40, false);
     PageText page;
     EXPECT_THROW(writePhotoPage(page, state, 41), SubscriptOutOfRange);
+}
+
+// Every photo of the album made from an original of that size.
+QList<PhotoImages> modernImages(int count, QSize original = QSize(4000, 3000)) {
+    QList<PhotoImages> images;
+    for (int k = 1; k <= count; ++k)
+        images += plannedImages(k, original);
+    return images;
+}
+
+struct ModernLinksCase {
+    int k;
+    int count;
+    QString prev, next, up;
+};
+
+class ModernPhotoPageLinks : public ::testing::TestWithParam<ModernLinksCase> {};
+
+TEST_P(ModernPhotoPageLinks, RelLinksOfItsPlace) {
+    const ModernLinksCase& c = GetParam();
+    const QByteArray page = modernPhotoPage(albumOf(c.count, false), modernImages(c.count), c.k);
+    EXPECT_EQ(linkWithRel(page, QStringLiteral("prev")), c.prev);
+    EXPECT_EQ(linkWithRel(page, QStringLiteral("next")), c.next);
+    EXPECT_EQ(linkWithRel(page, QStringLiteral("up")), c.up);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, ModernPhotoPageLinks,
+    ::testing::Values(ModernLinksCase{1, 3, "", "n2.html", "index.html#n1"},
+                      ModernLinksCase{3, 3, "n2.html", "", "index.html#n3"},
+                      ModernLinksCase{1, 1, "", "", "index.html#n1"},
+                      ModernLinksCase{100, 101, "n99.html", "n101.html", "index.html#n100"},
+                      ModernLinksCase{101, 101, "n100.html", "", "index-2.html#n101"}));
+
+struct ModernSizesCase {
+    QSize original;
+    QString photoJpeg, photoWebp, thumbnails;
+};
+
+class ModernPictureSizes : public ::testing::TestWithParam<ModernSizesCase> {};
+
+TEST_P(ModernPictureSizes, OnlyWidthsThatExistAreOffered) {
+    const ModernSizesCase& c = GetParam();
+    const AlbumState state = albumOf(1, false);
+    const QList<PhotoImages> images = modernImages(1, c.original);
+    const QByteArray photoPage = modernPhotoPage(state, images, 1);
+    EXPECT_TRUE(photoPage.contains("srcset=\"" + c.photoJpeg.toUtf8() + '"')) << photoPage.data();
+    EXPECT_TRUE(photoPage.contains("srcset=\"" + c.photoWebp.toUtf8() + '"'));
+    EXPECT_EQ(photoPage.count(" srcset="), 2);
+    EXPECT_TRUE(photoPage.contains("fetchpriority=\"high\""));
+    const QByteArray index = modernIndexPage(state, images, 1);
+    EXPECT_TRUE(index.contains("srcset=\"" + c.thumbnails.toUtf8() + '"')) << index.data();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Originals, ModernPictureSizes,
+    ::testing::Values(ModernSizesCase{{4000, 3000},
+                                      "n1-640.jpg 640w, n1-1280.jpg 1280w, n1-2560.jpg 2560w",
+                                      "n1-640.webp 640w, n1-1280.webp 1280w, n1-2560.webp 2560w",
+                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 2x"},
+                      ModernSizesCase{{1280, 960},
+                                      "n1-640.jpg 640w, n1-1280.jpg 1280w",
+                                      "n1-640.webp 640w, n1-1280.webp 1280w",
+                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 2x"},
+                      // Between two widths, the original's own is the largest.
+                      ModernSizesCase{{1000, 1500},
+                                      "n1-640.jpg 640w, n1-1000.jpg 1000w",
+                                      "n1-640.webp 640w, n1-1000.webp 1000w",
+                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 2x"},
+                      ModernSizesCase{{400, 300},
+                                      "n1-400.jpg 400w",
+                                      "n1-400.webp 400w",
+                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 1.25x"},
+                      ModernSizesCase{
+                          {200, 100}, "n1-200.jpg 200w", "n1-200.webp 200w", "n1-thumb.jpg 1x"}));
+
+TEST(ModernPhotoPage, HostileTextsStayText) {
+    AlbumState state = albumOf(2, false);
+    state.typedAlbumName = QStringLiteral("</title><script>alert(1)</script>");
+    state.photo(1).title = QStringLiteral("\"><img src=x onerror=alert(1)> & \x1B");
+    state.photo(1).comment = QStringLiteral("<b>жирный</b>");
+    const QByteArray page = modernPhotoPage(state, modernImages(2), 1);
+    const QByteArray alt = "alt=\"&quot;&gt;&lt;img src=x onerror=alert(1)&gt; &amp;\"";
+    EXPECT_TRUE(page.contains(alt)) << page.data();
+    EXPECT_FALSE(page.contains("<img src=x"));
+    EXPECT_FALSE(page.contains("<script>alert"));
+    EXPECT_FALSE(page.contains("<b>"));
+    EXPECT_FALSE(page.contains('\x1B'));
+    EXPECT_TRUE(page.contains(QStringLiteral("&lt;b&gt;жирный").toUtf8()));
+    EXPECT_FALSE(page.contains('\r'));
+    EXPECT_TRUE(modernIndexPage(state, modernImages(2), 1).contains(alt));
+}
+
+TEST(ModernPhotoPage, PhotoWithoutTitleIsCalledByItsPlace) {
+    AlbumState state = albumOf(3, false);
+    state.photo(2).title = QStringLiteral("  ");
+    const QByteArray alt = QStringLiteral("alt=\"Фото 2 из 3\"").toUtf8();
+    EXPECT_TRUE(modernPhotoPage(state, modernImages(3), 2).contains(alt));
+    EXPECT_TRUE(modernIndexPage(state, modernImages(3), 1).contains(alt));
+    EXPECT_FALSE(modernPhotoPage(state, modernImages(3), 1).contains(alt));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -40,4 +41,19 @@ QStringList pageFileLines(const QString& path) {
     if (bytes.isEmpty())
         ADD_FAILURE() << "no page at " << path.toStdString();
     return pageLines(bytes);
+}
+
+QString linkWithRel(const QByteArray& page, const QString& rel) {
+    static const QRegularExpression tag(QStringLiteral("<a\\s[^>]*>"));
+    static const QRegularExpression relValue(QStringLiteral("\\srel=\"([^\"]*)\""));
+    static const QRegularExpression hrefValue(QStringLiteral("\\shref=\"([^\"]*)\""));
+    QStringList found;
+    for (const QRegularExpressionMatch& a : tag.globalMatch(QString::fromUtf8(page))) {
+        const QString rels = relValue.match(a.captured()).captured(1);
+        if (rels.split(QLatin1Char(' ')).contains(rel))
+            found += hrefValue.match(a.captured()).captured(1);
+    }
+    if (found.size() > 1)
+        ADD_FAILURE() << found.size() << " links with rel=" << rel.toStdString();
+    return found.value(0);
 }

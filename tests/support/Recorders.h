@@ -58,3 +58,7 @@ QStringList pageLines(const QByteArray& bytes);
 
 // The same for a page file on disk.
 QStringList pageFileLines(const QString& path);
+
+// The address the page's link with that relation ("prev", "next", "up") leads
+// to; empty when it has none. Reports a test failure when it has several.
+QString linkWithRel(const QByteArray& page, const QString& rel);
