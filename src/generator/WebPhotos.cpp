@@ -61,13 +61,10 @@ LoadedLibrary webPhotoLibrary(const QString& programFolder) {
 } // namespace
 
 WebPhotoSet makeWebPhotos(const AlbumState& state, const GenerationContext& context) {
-    WebPhotoSet set;
     const LoadedLibrary library = webPhotoLibrary(context.programFolder);
-    if (!library.entry) {
-        set.status = Status::Failed;
-        set.message = library.failure;
-        return set;
-    }
+    if (!library.entry)
+        return WebPhotoSet::failure(library.failure);
+    WebPhotoSet set;
     WebPhotoRequest request;
     for (int k = 1; k <= state.photoCount(); ++k)
         request.originals.append(state.photo(k).file);

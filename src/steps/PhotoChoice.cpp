@@ -38,10 +38,7 @@ QString number(qsizetype value) {
 }
 
 Result<PhotoChoice> refused(const QString& why) {
-    Result<PhotoChoice> result;
-    result.status = Status::Failed;
-    result.message = why;
-    return result;
+    return Result<PhotoChoice>::failure(why);
 }
 
 // The named files of the source folder become the album's photos in their

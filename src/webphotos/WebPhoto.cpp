@@ -34,31 +34,27 @@ QByteArray onCanvas(const QImage& picture, const QSize& canvasSize, const QColor
 } // namespace
 
 Result<WebPhoto> failedWebPhoto(const QString& original) {
-    Result<WebPhoto> result;
-    result.status = Status::Failed;
-    result.message = QCoreApplication::translate(
-                         "WebPhoto", "Файл фотографии «%1» повреждён или не является изображением "
-                                     "JPEG: подготовить его для WEB нельзя. Альбом не создан, "
-                                     "ничего не изменено.")
-                         .arg(original);
-    return result;
+    return Result<WebPhoto>::failure(
+        QCoreApplication::translate("WebPhoto",
+                                    "Файл фотографии «%1» повреждён или не является изображением "
+                                    "JPEG: подготовить его для WEB нельзя. Альбом не создан, "
+                                    "ничего не изменено.")
+            .arg(original));
 }
 
 namespace {
 
 Result<WebPhoto> tooLargeWebPhoto(const QString& original, const DecodedPhoto& refused) {
-    Result<WebPhoto> result;
-    result.status = Status::Failed;
-    result.message = QCoreApplication::translate(
-                         "WebPhoto", "Файл фотографии «%1» слишком велик (%2×%3 точек): чтобы "
-                                     "подготовить его для WEB, нужно %4 МБ памяти, а можно не "
-                                     "больше %5 МБ. Альбом не создан, ничего не изменено.")
-                         .arg(original)
-                         .arg(refused.frameSize.width())
-                         .arg(refused.frameSize.height())
-                         .arg(refused.neededMiB)
-                         .arg(DecodeBudgetMiB);
-    return result;
+    return Result<WebPhoto>::failure(
+        QCoreApplication::translate("WebPhoto",
+                                    "Файл фотографии «%1» слишком велик (%2×%3 точек): чтобы "
+                                    "подготовить его для WEB, нужно %4 МБ памяти, а можно не "
+                                    "больше %5 МБ. Альбом не создан, ничего не изменено.")
+            .arg(original)
+            .arg(refused.frameSize.width())
+            .arg(refused.frameSize.height())
+            .arg(refused.neededMiB)
+            .arg(DecodeBudgetMiB));
 }
 
 } // namespace
