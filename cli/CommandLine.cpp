@@ -2,6 +2,7 @@
 
 #include "state/AlbumLayout.h"
 #include "state/AlbumState.h"
+#include "state/ModernLayout.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -47,6 +48,13 @@ QString usageText() {
         "                             into %1x%2 on the background colour; with\n"
         "                             --thumbnails each %3x%4 thumbnail is made too, and\n"
         "                             PHOTO-m.jpg files are left alone (not with --rename)\n"
+        "      --modern             a modern album for phones, tablets and large screens:\n"
+        "                             HTML5 pages in UTF-8 (index.html and one page per\n"
+        "                             photo, start.htm leads there), each photo made\n"
+        "                             upright at widths %5 in WebP and JPEG\n"
+        "                             with its thumbnails, without location or any other\n"
+        "                             metadata; up to %6 photos, %7 to an index page\n"
+        "                             (not with --rename, --web or --thumbnails)\n"
         "      --typed-titles       do not take titles and comments from the file names\n"
         "                             (the pages show them empty)\n"
         "      --rename             make FOLDER itself the album: the photos are renamed\n"
@@ -87,10 +95,16 @@ QString usageText() {
         "      the same on a cream background, with thumbnails on the index page\n"
         "  photoalbum-make --web --thumbnails -n Дача ~/Pictures/dacha\n"
         "      photos and thumbnails made from the camera's originals\n");
+    QStringList widths;
+    for (const int width : ModernPhotoWidths)
+        widths.append(QString::number(width));
     return text.arg(PagePhotoSize.width())
         .arg(PagePhotoSize.height())
         .arg(PageThumbnailSize.width())
-        .arg(PageThumbnailSize.height());
+        .arg(PageThumbnailSize.height())
+        .arg(widths.join(QStringLiteral(", ")))
+        .arg(MaxModernPhotos)
+        .arg(PhotosPerIndexPage);
 }
 
 QString versionText() {
@@ -104,6 +118,7 @@ Result<ParsedCommandLine> parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption typedTitles(QStringLiteral("typed-titles"));
     const QCommandLineOption rename(QStringLiteral("rename"));
     const QCommandLineOption web(QStringLiteral("web"));
+    const QCommandLineOption modern(QStringLiteral("modern"));
     const QCommandLineOption background(QStringLiteral("background"), QStringLiteral("colour"),
                                         QStringLiteral("RRGGBB"));
     const QCommandLineOption description(QStringLiteral("description"),
@@ -113,8 +128,8 @@ Result<ParsedCommandLine> parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version(QStringLiteral("version"));
 
     QCommandLineParser parser;
-    parser.addOptions({name, thumbnails, web, typedTitles, rename, background, description, quiet,
-                       help, version});
+    parser.addOptions({name, thumbnails, web, modern, typedTitles, rename, background, description,
+                       quiet, help, version});
     // The parser expects the program's name first.
     const bool parsedWell =
         parser.parse(QStringList{QStringLiteral("photoalbum-make")} + arguments);
@@ -136,6 +151,11 @@ Result<ParsedCommandLine> parseCommandLine(const QStringList& arguments) {
     options.typedTitles = parser.isSet(typedTitles);
     options.rename = parser.isSet(rename);
     options.web = parser.isSet(web);
+    options.modern = parser.isSet(modern);
+    if (options.modern && (options.web || options.thumbnails))
+        return usageError(
+            QStringLiteral("--modern makes its own photos and thumbnails: not with --web or "
+                           "--thumbnails"));
     options.quiet = parser.isSet(quiet);
     options.description =
         parser.isSet(description) ? parser.value(description) : defaultAlbumDescription();

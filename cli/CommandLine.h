@@ -13,6 +13,7 @@ struct MakeOptions {
     bool typedTitles = false; // titles and comments are not taken from the file names
     bool rename = false;      // the source folder itself becomes the album
     bool web = false;         // photos and thumbnails made from the originals at page size
+    bool modern = false;      // a modern album: HTML5, several widths, pages of thumbnails
     int red = 255, green = 255, blue = 255;
     QString description;
     bool quiet = false;

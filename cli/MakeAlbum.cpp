@@ -100,7 +100,11 @@ Outcome configure(AlbumState& state, const QString& folder, const MakeOptions& o
                   MessageSink& messages, FileOps& disk) {
     if (const Outcome changed = changeFolder(state, folder); !changed)
         return changed;
-    return configureAlbum(state, options.name, messages, disk);
+    Outcome configured = configureAlbum(state, options.name, messages, disk);
+    // A modern album has no 40-photo limit: its own is told when it chooses.
+    if (options.modern)
+        configured.notes.removeAll(tooManyPhotosMessage());
+    return configured;
 }
 
 // The settings window's boxes as the options set them. Thumbnails and web
@@ -111,6 +115,17 @@ Outcome chooseSettings(AlbumState& state, const MakeOptions& options) {
     applySettingsDefaults(state);
     state.titlesFromFileNames = !options.typedTitles;
     state.keepSourceFolder = !options.rename;
+    if (options.modern) {
+        state.modernAlbum = true;
+        if (const Outcome mode = checkWebPhotosMode(state); !mode)
+            return mode;
+        const Result<PhotoChoice> chosen = setModernAlbum(state, true);
+        Outcome news = chosen;
+        news.notes.clear();
+        if (!chosen.value.limitNote.isEmpty())
+            news.notes.append(chosen.value.limitNote);
+        return news;
+    }
     if (!options.web && !options.thumbnails)
         return {};
     if (options.web) {

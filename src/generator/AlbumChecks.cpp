@@ -42,7 +42,7 @@ Outcome checkReadableFile(const QString& what, const QString& path) {
 Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& context) {
     if (const Outcome name = checkAlbumName(state.albumName); !name)
         return name;
-    if (state.photoCount() > MaxPhotos)
+    if (state.photoCount() > (state.modernAlbum ? MaxModernPhotos : MaxPhotos))
         return Outcome::failure(tooManyPhotosMessage());
     if (const Outcome limit = checkThumbnailLimit(state); !limit)
         return limit;
@@ -62,7 +62,8 @@ Outcome checkBeforeGeneration(const AlbumState& state, const GenerationContext& 
                 return thumbnail;
         }
     }
-    for (const QString& name : navigationImageNames()) {
+    // A modern album has buttons of its own making.
+    for (const QString& name : state.modernAlbum ? QStringList() : navigationImageNames()) {
         const QString path = withTrailingSeparator(context.programFolder) + name;
         if (Outcome image = checkReadableFile(
                 QCoreApplication::translate("AlbumChecks", "Файл кнопки навигации"), path);

@@ -1,6 +1,7 @@
 #include "generator/AlbumFiles.h"
 
 #include "generator/IndexPage.h"
+#include "generator/ModernPages.h"
 #include "generator/PhotoPage.h"
 #include "state/AlbumLayout.h"
 
@@ -148,4 +149,69 @@ QString AlbumFiles::removeMadeFiles(const QString& folder) {
         return {};
     return QCoreApplication::translate("AlbumFiles", " Не удалось убрать созданные файлы: %1.")
         .arg(left.join(QStringLiteral(", ")));
+}
+
+Outcome AlbumFiles::placeModernPhotos(const QString& folder) {
+    modernImages_.clear();
+    Outcome writeFailure;
+    const auto writePhoto = [&](int, ModernPhoto& photo) {
+        QString target;
+        for (const ModernPhotoFile& file : std::as_const(photo.files)) {
+            target = folder + file.name;
+            if (const Outcome written = write(target, file.bytes, &photo.readers); !written) {
+                writeFailure = failed(
+                    QCoreApplication::translate("AlbumFiles", "Не удалось записать фотографию"),
+                    target, written);
+                return false;
+            }
+        }
+        // Their bytes are on disk: only the names and sizes stay for the pages.
+        photo.files.clear();
+        modernImages_.append(std::move(photo.images));
+        progress(QCoreApplication::translate("AlbumFiles", "Записывается файл изображения:\r\n") +
+                     target,
+                 0);
+        return true;
+    };
+    const Outcome made = makeModernPhotos(state_, context_, writePhoto);
+    if (!writeFailure.ok())
+        return writeFailure;
+    if (!made && made.message.isEmpty())
+        return Outcome::failure(QCoreApplication::translate("AlbumFiles", "Работа прервана."));
+    return made;
+}
+
+Outcome AlbumFiles::writeModernPages(const QString& folder) {
+    struct Page {
+        QString name;
+        QByteArray bytes;
+    };
+    const auto writePage = [&](const Page& page) {
+        const QString path = folder + page.name;
+        if (const Outcome written = write(path, page.bytes); !written)
+            return failed(QCoreApplication::translate("AlbumFiles", "Не удалось записать страницу"),
+                          path, written);
+        return Outcome();
+    };
+    const int count = state_.photoCount();
+    for (int k = 1; k <= count; ++k) {
+        if (const Outcome written =
+                writePage({modernPhotoPageName(k), modernPhotoPage(state_, modernImages_, k)});
+            !written)
+            return written;
+        progress(
+            numbered(QCoreApplication::translate("AlbumFiles", "Страница для изображения: "), k),
+            0);
+    }
+    QList<Page> pages = {{modernStyleSheetName(), modernStyleSheet(state_)},
+                         {modernScriptName(), modernScript()}};
+    for (int p = 1; p <= modernIndexPageCount(count); ++p)
+        pages.append({modernIndexPageName(p), modernIndexPage(state_, modernImages_, p)});
+    // The entry last: a folder with start.htm is a whole album.
+    pages.append({indexPageName(), modernEntryPage(state_)});
+    for (const Page& page : std::as_const(pages)) {
+        if (const Outcome written = writePage(page); !written)
+            return written;
+    }
+    return {};
 }

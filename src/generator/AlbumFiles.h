@@ -34,6 +34,11 @@ public:
     // start.htm and one page per photo.
     Outcome writePages(const QString& folder);
 
+    // A modern album's images, each photo's written as soon as it is made,
+    // then its pages, style sheet, script and start.htm.
+    Outcome placeModernPhotos(const QString& folder);
+    Outcome writeModernPages(const QString& folder);
+
     // Removes the files made so far, newest first, and then `folder`; a
     // sentence naming those that stay, or an empty string.
     QString removeMadeFiles(const QString& folder);
@@ -45,4 +50,6 @@ private:
     const GenerationContext& context_;
     FileOps& files_;
     QStringList made_;
+    // What placeModernPhotos made of each photo, photo k at k - 1.
+    QList<PhotoImages> modernImages_;
 };

@@ -19,12 +19,19 @@ Outcome runCopyMode(AlbumState& state, AlbumFiles& album, const WebPhotoSet& web
     if (!result.ok())
         result = AlbumFiles::failed(
             QCoreApplication::translate("CopyModeRun", "Не удалось записать файл"), mark, result);
-    if (result.ok())
-        result = album.placePhotos(part + sep, web);
-    if (result.ok())
-        result = album.copyNavigationImages(part + sep);
-    if (result.ok())
-        result = album.writePages(part + sep);
+    if (state.modernAlbum) {
+        if (result.ok())
+            result = album.placeModernPhotos(part + sep);
+        if (result.ok())
+            result = album.writeModernPages(part + sep);
+    } else {
+        if (result.ok())
+            result = album.placePhotos(part + sep, web);
+        if (result.ok())
+            result = album.copyNavigationImages(part + sep);
+        if (result.ok())
+            result = album.writePages(part + sep);
+    }
     if (result.ok() && album.stopRequested())
         result = Outcome::failure(QCoreApplication::translate("CopyModeRun", "Работа прервана."));
     Result<QString> record;

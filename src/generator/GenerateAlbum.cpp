@@ -17,7 +17,8 @@ Outcome generate(AlbumState& state, const GenerationContext& context, FileOps& f
         return runRenameMode(state, album);
     // Web photos: every photo is made in memory before anything is written.
     WebPhotoSet web;
-    if (state.webPhotos) {
+    // A modern album's photos are made while they are written (too many to hold).
+    if (state.webPhotos && !state.modernAlbum) {
         web = makeWebPhotos(state, context);
         // Nothing is on disk yet, so a stop here has nothing to undo.
         if (!web && album.stopRequested())

@@ -118,6 +118,13 @@ const char modernScriptText[] = R"js((function () {
       start = e.touches.length === 1 && !zoomed()
         ? { x: e.touches[0].clientX, y: e.touches[0].clientY } : null;
     }, { passive: true });
+    // A sideways swipe is this page's: the browser must not also take it for
+    // its own swipe back through the history.
+    photo.addEventListener("touchmove", function (e) {
+      if (start && e.cancelable && e.touches.length === 1 &&
+          Math.abs(e.touches[0].clientX - start.x) > Math.abs(e.touches[0].clientY - start.y))
+        e.preventDefault();
+    }, { passive: false });
     photo.addEventListener("touchcancel", function () { start = null; }, { passive: true });
     photo.addEventListener("touchend", function (e) {
       if (!start || e.touches.length !== 0)

@@ -20,6 +20,13 @@ struct WebPhotoRequest {
     // The decode budget of the program's own image code, for the library's
     // decodes to share; null: the library keeps its own.
     QSemaphore* decodeBudget = nullptr;
+    // A modern album: each photo is made at the modern widths and as its
+    // thumbnails, in JPEG and WebP, and handed to `deliverModern` on the
+    // calling thread in album order (k from 1) as soon as it and those before
+    // it are made; the set stays empty. False from it ends the run as failed
+    // with no message: the caller words its own.
+    bool modern = false;
+    std::function<bool(int k, ModernPhoto& photo)> deliverModern;
 };
 
 // The library's one entry, looked up by name once it is loaded.

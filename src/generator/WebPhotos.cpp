@@ -58,13 +58,7 @@ LoadedLibrary webPhotoLibrary(const QString& programFolder) {
     return *loaded.insert(programFolder, loadWebPhotoLibrary(programFolder));
 }
 
-} // namespace
-
-WebPhotoSet makeWebPhotos(const AlbumState& state, const GenerationContext& context) {
-    const LoadedLibrary library = webPhotoLibrary(context.programFolder);
-    if (!library.entry)
-        return WebPhotoSet::failure(library.failure);
-    WebPhotoSet set;
+WebPhotoRequest requestFor(const AlbumState& state, const GenerationContext& context) {
     WebPhotoRequest request;
     for (int k = 1; k <= state.photoCount(); ++k)
         request.originals.append(state.photo(k).file);
@@ -75,6 +69,32 @@ WebPhotoSet makeWebPhotos(const AlbumState& state, const GenerationContext& cont
     request.progress = context.progress;
     request.stopRequested = context.stopRequested;
     request.decodeBudget = context.decodeBudget;
-    library.entry(request, set);
+    return request;
+}
+
+} // namespace
+
+WebPhotoSet makeWebPhotos(const AlbumState& state, const GenerationContext& context) {
+    const LoadedLibrary library = webPhotoLibrary(context.programFolder);
+    if (!library.entry)
+        return WebPhotoSet::failure(library.failure);
+    WebPhotoSet set;
+    library.entry(requestFor(state, context), set);
     return set;
+}
+
+Outcome makeModernPhotos(const AlbumState& state, const GenerationContext& context,
+                         const std::function<bool(int k, ModernPhoto& photo)>& deliver) {
+    const LoadedLibrary library = webPhotoLibrary(context.programFolder);
+    if (!library.entry)
+        return Outcome::failure(library.failure);
+    WebPhotoRequest request = requestFor(state, context);
+    request.modern = true;
+    request.deliverModern = deliver;
+    WebPhotoSet set;
+    library.entry(request, set);
+    Outcome result;
+    result.status = set.status;
+    result.message = set.message;
+    return result;
 }

@@ -4,9 +4,11 @@
 #include "platform/FileOps.h"
 #include "platform/Outcome.h"
 #include "state/AlbumState.h"
+#include "state/ModernLayout.h"
 
 #include <QByteArray>
 #include <QList>
+#include <functional>
 
 struct GenerationContext;
 
@@ -28,6 +30,26 @@ struct WebPhoto {
 // first call, so that a run without web photos never loads Qt's image code. A library
 // that cannot be loaded fails the run with a message naming it.
 using WebPhotoSet = Result<QList<WebPhoto>>;
+
+// One photo of a modern album as made from its original: every file, named as
+// the modern layout names them, and the names and sizes the pages show.
+struct ModernPhotoFile {
+    QString name;
+    QByteArray bytes;
+};
+struct ModernPhoto {
+    PhotoImages images;
+    QList<ModernPhotoFile> files;
+    PhotoReaders readers; // the original's, as it was read
+};
 // The library is looked for in the context's program folder; captions go to its
 // progress, and its stop check and decode budget are handed on.
 WebPhotoSet makeWebPhotos(const AlbumState& state, const GenerationContext& context);
+
+// The photos of a modern album, made by the same library on all cores, each
+// handed to `deliver` on the calling thread in album order as soon as it and
+// those before it are made, so that only a few are ever held at once. False
+// from `deliver`, a stop or a photo that cannot be made ends the run as
+// failed; the message names the photo (empty for the first two).
+Outcome makeModernPhotos(const AlbumState& state, const GenerationContext& context,
+                         const std::function<bool(int k, ModernPhoto& photo)>& deliver);

@@ -1,6 +1,7 @@
 #include "state/AlbumLayout.h"
 
 #include "state/AlbumState.h"
+#include "state/ModernLayout.h"
 
 #include <QRegularExpression>
 
@@ -96,7 +97,7 @@ QString folderJournalName() {
 }
 
 bool isAlbumFileName(const QString& name) {
-    return isFixedName(name) || numberedName(name).place > 0;
+    return isFixedName(name) || numberedName(name).place > 0 || isModernAlbumFileName(name);
 }
 
 bool isCreatedName(const QString& name) {

@@ -48,7 +48,7 @@ bool isTemporaryNameOf(const QString& temporary, const QString& name);
 // who could write there could have put it there.
 QString folderJournalName();
 
-// Any file of an album, whatever its number of photos: what a copy-mode folder
+// Any file of an album, classic or modern, whatever its number of photos: what a copy-mode folder
 // left by an interrupted run may hold besides its mark.
 bool isAlbumFileName(const QString& name);
 // A page or navigation image of an album of at most 40 photos: what a

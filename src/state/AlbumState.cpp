@@ -53,4 +53,5 @@ void applySettingsDefaults(AlbumState& state) {
     state.titlesFromFileNames = true;
     state.keepSourceFolder = true;
     state.webPhotos = false;
+    state.modernAlbum = false;
 }

@@ -10,6 +10,8 @@ using ColourComponent = std::int32_t;
 
 inline constexpr int MaxPhotos = 40;
 inline constexpr int MaxPhotosWithThumbnails = 20;
+// A modern album has no classic limits: its index shows the photos in pages.
+inline constexpr int MaxModernPhotos = 10000;
 
 // One photo of the album: its original, its thumbnail (empty without one; for
 // web photos the original, which the thumbnail is made from), and the title
@@ -31,9 +33,9 @@ struct AlbumState {
     // The JPEG files the last folder change counted there, thumbnails included
     // and without limit: «Настроить» and «Подготовить» refuse a folder without any.
     int folderPhotoCount = 0;
-    // The album's photos in album order, at most 40 (20 with thumbnails): the
-    // limits are kept where photos are taken. Position k (1-based) is the k-th
-    // page and the k-th word of the list ("Первая", …).
+    // The album's photos in album order, at most 40 (20 with thumbnails; a
+    // modern album MaxModernPhotos): the limits are kept where photos are taken. Position k
+    // (1-based) is the k-th page and the k-th word of the list ("Первая", …).
     QList<Photo> photos;
 
     int photoCount() const { return static_cast<int>(photos.size()); }
@@ -52,6 +54,10 @@ struct AlbumState {
     // Web photos: every album photo (and thumbnail) is made from its original at
     // the size the pages show it; "-m" files in the folder are left alone.
     bool webPhotos = false;
+    // A modern album (HTML5, several widths in WebP and JPEG, pages of
+    // thumbnails): its photos and thumbnails are made from every photo but the
+    // "-m" files, so the thumbnail and web photo options stay off. Copy mode only.
+    bool modernAlbum = false;
     QString albumFolder;
     ColourComponent backgroundRed = 0;
     ColourComponent backgroundGreen = 0;

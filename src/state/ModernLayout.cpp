@@ -1,5 +1,6 @@
 #include "state/ModernLayout.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -54,6 +55,17 @@ QString modernThumbnailFileName(int k, bool dense, bool webp) {
         .arg(k)
         .arg(dense ? QStringLiteral("2x") : QString())
         .arg(extension(webp));
+}
+
+bool isModernAlbumFileName(const QString& name) {
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
+        "index(-[1-9][0-9]*)?\\.html|album\\.css|album\\.js|"
+        "n[1-9][0-9]*(\\.html|-[1-9][0-9]*\\.(jpg|webp)|-thumb(2x)?\\.(jpg|webp))")));
+    return pattern.match(name).hasMatch();
+}
+
+QString longestModernFileName(int count) {
+    return modernThumbnailFileName(count, true, true);
 }
 
 PhotoImages plannedImages(int k, QSize original) {

@@ -46,6 +46,11 @@ QString modernScriptName();
 QString modernPhotoFileName(int k, int width, bool webp);
 QString modernThumbnailFileName(int k, bool dense, bool webp);
 
+// Any file of a modern album, whatever its number of photos.
+bool isModernAlbumFileName(const QString& name);
+// The longest name a modern album of at most `count` photos holds.
+QString longestModernFileName(int count);
+
 // The images made for photo k from an original of the given size, in JPEG and
 // WebP; never enlarged.
 PhotoImages plannedImages(int k, QSize original);

@@ -80,6 +80,21 @@ Result<PhotoChoice> chooseWebPhotos(AlbumState& state, const QStringList& names)
     return result;
 }
 
+// Every photo but the "-m" files, which a modern album leaves alone as web
+// photos do: it makes its own thumbnails.
+Result<PhotoChoice> chooseModernPhotos(AlbumState& state, const QStringList& names) {
+    QStringList chosen;
+    for (const QString& name : names) {
+        if (!isThumbnailName(name))
+            chosen.append(name);
+    }
+    if (chosen.isEmpty())
+        return refused(noPhotosMessage());
+    return takeUpTo(state, chosen, MaxModernPhotos,
+                    QCoreApplication::translate(
+                        "PhotoChoice", "Программа может обработать только 10 000 изображений"));
+}
+
 Result<PhotoChoice> choosePairedPhotos(AlbumState& state, const QStringList& names) {
     state.photos.clear();
     QStringList thumbnails;
@@ -154,7 +169,8 @@ Result<PhotoChoice> choosePhotos(AlbumState& state, PhotoOptions options) {
         return refused(listing.message);
     const QStringList names = photoNamesIn(listing);
     const bool asSet = options == PhotoOptions::AsSet;
-    Result<PhotoChoice> result = asSet && state.webPhotos    ? chooseWebPhotos(state, names)
+    Result<PhotoChoice> result = asSet && state.modernAlbum  ? chooseModernPhotos(state, names)
+                                 : asSet && state.webPhotos  ? chooseWebPhotos(state, names)
                                  : asSet && state.thumbnails ? choosePairedPhotos(state, names)
                                                              : takePhotos(state, names);
     result.notes = foreignLinkNotes(state.sourceFolder, listing);
@@ -181,7 +197,25 @@ Result<PhotoChoice> setWebPhotos(AlbumState& state, bool on) {
     return chosen;
 }
 
+Result<PhotoChoice> setModernAlbum(AlbumState& state, bool on) {
+    const AlbumState before = state;
+    state.modernAlbum = on;
+    if (on)
+        state.thumbnails = state.webPhotos = false;
+    Result<PhotoChoice> chosen = choosePhotos(state);
+    if (!chosen)
+        state = before;
+    return chosen;
+}
+
 Outcome checkWebPhotosMode(const AlbumState& state) {
+    if (state.modernAlbum && !state.keepSourceFolder)
+        return Outcome::failure(QCoreApplication::translate(
+            "PhotoChoice",
+            "Современный альбом создаётся только в новой папке: его фотографии делаются из "
+            "исходных, а те остаются без изменений. Отметьте «Папку и исходные изображения в ней "
+            "оставить без изменений» или снимите отметку «Современный альбом». Альбом не создан, "
+            "ничего не изменено."));
     if (!state.webPhotos || state.keepSourceFolder)
         return {};
     return Outcome::failure(QCoreApplication::translate(

@@ -28,6 +28,8 @@ enum class PhotoOptions { AsSet, Ignored };
 //   or holds no such photo.
 // - thumbnails: photos (at most 20) paired with their "-m" thumbnails (at most
 //   20); fails when the counts differ or there are too many thumbnails.
+// - a modern album: every photo but the "-m" files, up to MaxModernPhotos;
+//   fails like web photos.
 // - otherwise every photo, up to 40.
 // A limit that leaves photos out is told once, as a note; so is each link of
 // another user that is left out.
@@ -39,9 +41,13 @@ Result<PhotoChoice> choosePhotos(AlbumState& state, PhotoOptions options = Photo
 // option that could not be served goes off again.
 Result<PhotoChoice> setThumbnails(AlbumState& state, bool on);
 Result<PhotoChoice> setWebPhotos(AlbumState& state, bool on);
+// The modern album box: on, the thumbnail and web photo options go off (the
+// album makes its own) and the photos are chosen again; a choice that fails
+// leaves the state as it was.
+Result<PhotoChoice> setModernAlbum(AlbumState& state, bool on);
 
-// Web photos are made only into a new album folder: in rename mode the originals
-// would be the album's photos, and no original's bytes may change.
+// Web photos and modern albums are made only into a new album folder: in rename
+// mode the originals would be the album's photos, and no original's bytes may change.
 Outcome checkWebPhotosMode(const AlbumState& state);
 
 QString noPhotosMessage();

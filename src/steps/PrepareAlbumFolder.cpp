@@ -5,6 +5,7 @@
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
 #include "state/AlbumLayout.h"
+#include "state/ModernLayout.h"
 #include "steps/AlbumName.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,9 @@ Result<AlbumNameCheck> checkAlbumNameFree(const AlbumState& state) {
                           .arg(folder, describeErrno(EEXIST)),
                       false);
     }
-    if (toFsBytes(withTrailingSeparator(folder) + thumbnailFileName(MaxPhotos)).size() + 1 >
-        maxPathBytes())
+    const QString longestName =
+        state.modernAlbum ? longestModernFileName(MaxModernPhotos) : thumbnailFileName(MaxPhotos);
+    if (toFsBytes(withTrailingSeparator(folder) + longestName).size() + 1 > maxPathBytes())
         return refuse(QCoreApplication::translate("PrepareAlbumFolder",
                                                   "Не удалось создать папку альбома «%1»: %2.")
                           .arg(folder, describeErrno(ENAMETOOLONG)),

@@ -3,6 +3,7 @@
 #include "platform/FsPath.h"
 #include "steps/PhotoChoice.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 
@@ -25,15 +26,20 @@ void titleAndCommentFromName(const QString& name, const QString& ordinal, QStrin
 namespace {
 
 // Each photo's title and comment from its own file name; the ordinal word is
-// that of its place among `listed`, the photos in listing order.
+// that of its place among `listed`, the photos in listing order. Past the
+// fortieth (a modern album) there is no word: the pages name such a photo by
+// its place.
 void titlesFromNames(QList<Photo>& photos, const QList<Photo>& listed) {
+    QHash<QString, int> places;
+    for (qsizetype i = listed.size() - 1; i >= 0; --i)
+        places.insert(listed[i].file, static_cast<int>(i) + 1);
     for (Photo& photo : photos) {
-        const auto place = std::find_if(listed.cbegin(), listed.cend(),
-                                        [&](const Photo& p) { return p.file == photo.file; });
-        const int listedPosition = static_cast<int>(place - listed.cbegin()) + 1;
+        const int listedPosition = places.value(photo.file, static_cast<int>(listed.size()) + 1);
+        const QString ordinal =
+            listedPosition <= MaxPhotos ? ordinalWord(listedPosition) : QString();
         // A name that is not UTF-8 gives its title as Windows-1251 text.
-        titleAndCommentFromName(readableName(bareName(photo.file)), ordinalWord(listedPosition),
-                                photo.title, photo.comment);
+        titleAndCommentFromName(readableName(bareName(photo.file)), ordinal, photo.title,
+                                photo.comment);
     }
 }
 

@@ -33,38 +33,37 @@ QByteArray onCanvas(const QImage& picture, const QSize& canvasSize, const QColor
 
 } // namespace
 
+QString failedWebPhotoMessage(const QString& original) {
+    return QCoreApplication::translate(
+               "WebPhoto", "Файл фотографии «%1» повреждён или не является изображением "
+                           "JPEG: подготовить его для WEB нельзя. Альбом не создан, "
+                           "ничего не изменено.")
+        .arg(original);
+}
+
+QString tooLargeWebPhotoMessage(const QString& original, const DecodedPhoto& refused) {
+    return QCoreApplication::translate("WebPhoto",
+                                       "Файл фотографии «%1» слишком велик (%2×%3 точек): чтобы "
+                                       "подготовить его для WEB, нужно %4 МБ памяти, а можно не "
+                                       "больше %5 МБ. Альбом не создан, ничего не изменено.")
+        .arg(original)
+        .arg(refused.frameSize.width())
+        .arg(refused.frameSize.height())
+        .arg(refused.neededMiB)
+        .arg(DecodeBudgetMiB);
+}
+
 Result<WebPhoto> failedWebPhoto(const QString& original) {
-    return Result<WebPhoto>::failure(
-        QCoreApplication::translate("WebPhoto",
-                                    "Файл фотографии «%1» повреждён или не является изображением "
-                                    "JPEG: подготовить его для WEB нельзя. Альбом не создан, "
-                                    "ничего не изменено.")
-            .arg(original));
+    return Result<WebPhoto>::failure(failedWebPhotoMessage(original));
 }
-
-namespace {
-
-Result<WebPhoto> tooLargeWebPhoto(const QString& original, const DecodedPhoto& refused) {
-    return Result<WebPhoto>::failure(
-        QCoreApplication::translate("WebPhoto",
-                                    "Файл фотографии «%1» слишком велик (%2×%3 точек): чтобы "
-                                    "подготовить его для WEB, нужно %4 МБ памяти, а можно не "
-                                    "больше %5 МБ. Альбом не создан, ничего не изменено.")
-            .arg(original)
-            .arg(refused.frameSize.width())
-            .arg(refused.frameSize.height())
-            .arg(refused.neededMiB)
-            .arg(DecodeBudgetMiB));
-}
-
-} // namespace
 
 Result<WebPhoto> makeWebPhoto(const QString& original, const QColor& background,
                               bool withThumbnail) {
     const Result<DecodedPhoto> decoded = decodePhoto(original, PagePhotoSize, PhotoSizing::Fit);
     if (!decoded) {
-        return decoded.value.tooLarge() ? tooLargeWebPhoto(original, decoded.value)
-                                        : failedWebPhoto(original);
+        return decoded.value.tooLarge()
+                   ? Result<WebPhoto>::failure(tooLargeWebPhotoMessage(original, decoded.value))
+                   : failedWebPhoto(original);
     }
     const QImage& photo = decoded.value.picture;
 

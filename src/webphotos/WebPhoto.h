@@ -20,3 +20,11 @@ Q_DECL_EXPORT Result<WebPhoto> makeWebPhoto(const QString& original, const QColo
 
 // The same message for any photo that cannot be made.
 Result<WebPhoto> failedWebPhoto(const QString& original);
+
+struct DecodedPhoto;
+
+// The messages of a photo that cannot be made for the web, whichever images
+// are made of it: it is no whole JPEG picture, or decoding it would take more
+// memory than all decodes together may (the refusal says how much).
+QString failedWebPhotoMessage(const QString& original);
+QString tooLargeWebPhotoMessage(const QString& original, const DecodedPhoto& refused);

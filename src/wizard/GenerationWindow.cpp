@@ -22,7 +22,8 @@ namespace {
 
 // How many progress captions generation shows: in copy mode one per copied
 // photo, one per index row and one per photo page; in rename mode the photos
-// are not copied; web photos add one each as they are made.
+// are not copied; web photos add one each as they are made. A modern album
+// tells of each photo as it is made, as it is written and as its page is.
 int captionCount(const AlbumState& album) {
     return (album.keepSourceFolder ? 3 : 2) * album.photoCount() +
            (album.webPhotos ? album.photoCount() : 0);

@@ -81,7 +81,10 @@ void PreparationWindow::onPhotoChosen() {
     ui->preview->showFile(photo.file);
     ui->titleEdit->setText(photo.title);
     ui->commentEdit->setPlainText(toBoxText(photo.comment));
-    if (album.thumbnails) {
+    if (album.modernAlbum) {
+        // A modern album makes every photo's thumbnail from the photo itself.
+        ui->thumbnailPreview->showFile(photo.file);
+    } else if (album.thumbnails) {
         // Only the first twenty positions have thumbnails.
         if (k >= 1 && k <= MaxPhotosWithThumbnails)
             ui->thumbnailPreview->showFile(photo.thumbnail);

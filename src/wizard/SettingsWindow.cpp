@@ -39,13 +39,14 @@ void SettingsWindow::wireHandlers() {
     wire(ui->titlesFromNamesCheck, &QCheckBox::toggled, &SettingsWindow::onTitlesFromNamesToggled);
     wire(ui->keepFolderCheck, &QCheckBox::toggled, &SettingsWindow::onKeepFolderToggled);
     wire(ui->webPhotosCheck, &QCheckBox::toggled, &SettingsWindow::onWebPhotosToggled);
+    wire(ui->modernAlbumCheck, &QCheckBox::toggled, &SettingsWindow::onModernAlbumToggled);
     wire(ui->prepareButton, &QPushButton::clicked, &SettingsWindow::onPrepare);
     wire(ui->selectionButton, &QPushButton::clicked, [this] { wizard().showSelectionWindow(); });
 }
 
 void SettingsWindow::load() {
     applySettingsDefaults(state());
-    showNotes();
+    showPhotoOptions();
 }
 
 void SettingsWindow::showNotes() {
@@ -66,23 +67,40 @@ void SettingsWindow::showNotes() {
         // A screen reader reads the note in sight as the box's description.
         box->setAccessibleDescription((box->isChecked() ? checked : unchecked)->text());
     }
-    // Web photos are made only into a new album folder, so the box waits for
-    // the folder to be kept; it says why to whoever finds it off.
+    // The modern album's note says what it makes, whether it is on or off.
+    ui->modernAlbumCheck->setAccessibleDescription(ui->modernAlbumNote->text());
+    // A box that cannot be used says why to whoever finds it off.
+    const auto offerIf = [](QCheckBox* box, bool possible, const QString& why) {
+        box->setEnabled(possible);
+        box->setToolTip(possible ? QString() : why);
+        if (!possible)
+            box->setAccessibleDescription(why);
+    };
+    // Web photos and a modern album are made only into a new album folder, so
+    // their boxes wait for the folder to be kept.
     const bool webPossible = ui->keepFolderCheck->isChecked();
-    ui->webPhotosCheck->setEnabled(webPossible);
-    const QString why = tr("Недоступно, пока не отмечено «Папку и исходные изображения в ней "
-                           "оставить без изменений»: фото для WEB делаются только в новой папке "
-                           "альбома.");
-    ui->webPhotosCheck->setToolTip(webPossible ? QString() : why);
-    if (!webPossible)
-        ui->webPhotosCheck->setAccessibleDescription(why);
+    // A modern album makes its own photos and thumbnails: the other two wait for it to go off.
+    const bool modern = ui->modernAlbumCheck->isChecked();
+    const QString whyModern = tr("Недоступно, пока отмечено «Современный альбом»: он сам делает "
+                                 "фото и миниатюры из исходных изображений.");
+    offerIf(ui->thumbnailsCheck, !modern, whyModern);
+    offerIf(ui->webPhotosCheck, webPossible && !modern,
+            modern ? whyModern
+                   : tr("Недоступно, пока не отмечено «Папку и исходные изображения в ней "
+                        "оставить без изменений»: фото для WEB делаются только в новой папке "
+                        "альбома."));
+    offerIf(ui->modernAlbumCheck, webPossible,
+            tr("Недоступно, пока не отмечено «Папку и исходные изображения в ней оставить без "
+               "изменений»: современный альбом делается только в новой папке."));
 }
 
 void SettingsWindow::showPhotoOptions() {
     const QSignalBlocker blockThumbnails(ui->thumbnailsCheck);
     const QSignalBlocker blockWeb(ui->webPhotosCheck);
+    const QSignalBlocker blockModern(ui->modernAlbumCheck);
     ui->thumbnailsCheck->setChecked(state().thumbnails);
     ui->webPhotosCheck->setChecked(state().webPhotos);
+    ui->modernAlbumCheck->setChecked(state().modernAlbum);
     showNotes();
 }
 
@@ -115,6 +133,15 @@ void SettingsWindow::onKeepFolderToggled() {
 void SettingsWindow::onWebPhotosToggled() {
     tell(desktop(), setWebPhotos(state(), ui->webPhotosCheck->isChecked()));
     showPhotoOptions();
+}
+
+void SettingsWindow::onModernAlbumToggled() {
+    // On, the thumbnail and web boxes go off and every photo is chosen again;
+    // a failed choice leaves every option as it was. The boxes show the outcome
+    // before it is told.
+    const Outcome chosen = setModernAlbum(state(), ui->modernAlbumCheck->isChecked());
+    showPhotoOptions();
+    tell(desktop(), chosen);
 }
 
 void SettingsWindow::onPrepare() {

@@ -31,7 +31,9 @@ private:
     void onTitlesFromNamesToggled();
     void onKeepFolderToggled();
     void onWebPhotosToggled();
-    // The thumbnail and web boxes as the state has them, without raising their handlers.
+    void onModernAlbumToggled();
+    // The thumbnail, web and modern album boxes as the state has them, without
+    // raising their handlers.
     void showPhotoOptions();
     void onPrepare();
 

@@ -4,6 +4,7 @@
 #include "generator/PageText.h"
 
 #include <QFile>
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,6 +99,18 @@ TEST(CopyMode, FortyOnePhotosWarnAndMakeForty) {
                            "photoalbum-make: Программа может обработать только 40 изображений\n"));
     EXPECT_EQ(dir.entries("photos/Альбом"), albumEntries(40));
     EXPECT_EQ(dir.readFile("photos/Альбом/n40.jpg"), dir.readFile("photos/p40.jpg"));
+
+    // A modern album takes every photo, at no more than its own width.
+    dir.writeFile("photos/wide.jpg", makeJpeg(7, 700, 300));
+    const CliRun modern = runInProcess({"-q", "--modern", "-n", "Новый", dir.filePath("photos")});
+    ASSERT_EQ(modern.exitCode, 0) << modern.err.toStdString();
+    EXPECT_EQ(modern.err, QString());
+    const QStringList made = dir.entries("photos/Новый");
+    for (const char* name : {"start.htm", "index.html", "album.css", "album.js", "n42.html",
+                             "n1-64.webp", "n42-thumb.jpg", "n42-thumb2x.webp", "n42-700.jpg"})
+        EXPECT_TRUE(made.contains(QString::fromLatin1(name))) << name;
+    EXPECT_EQ(QImage::fromData(dir.readFile("photos/Новый/n42-640.jpg")).size(), QSize(640, 274));
+    EXPECT_EQ(made.filter(".gif"), QStringList());
 }
 
 // What the options change on the pages.

@@ -82,6 +82,21 @@ QList<RefusalCase> refusals() {
          {"-q", "--web", "--thumbnails", "-n", "Альбом"},
          QStringLiteral("Файл фотографии «%1» повреждён или не является изображением JPEG"),
          false},
+        {"modern album in rename mode",
+         threePhotos,
+         {"--modern", "--rename", "-n", "Альбом"},
+         QStringLiteral("Современный альбом создаётся только в новой папке"),
+         false},
+        // Made while the album is written: the part folder goes again.
+        {"modern album photo that is no picture, one of forty-one",
+         [](const TestFolder& dir) {
+             for (int k = 1; k <= 40; ++k)
+                 writePhotos(dir, {QStringLiteral("photos/p%1.jpg").arg(k)});
+             dir.writeFile("photos/b.jpg", "\xFF\xD8 not a picture");
+         },
+         {"-q", "--modern", "-n", "Альбом"},
+         QStringLiteral("Файл фотографии «%1» повреждён"),
+         false},
         // Chosen for «Настроить» and again for the web: the limit is told once.
         {"web photo that is no picture, one of forty-one",
          [](const TestFolder& dir) {

@@ -35,6 +35,7 @@ const QList<UsageCase>& usageErrors() {
         {"background too long", {"-n", "Альбом", "--background", "#1234567", "FOLDER"}},
         {"background without value", {"-n", "Альбом", "FOLDER", "--background"}},
         {"description without value", {"-n", "Альбом", "FOLDER", "--description"}},
+        {"modern with thumbnails", {"-n", "Альбом", "--modern", "--thumbnails", "FOLDER"}},
     };
     return cases;
 }

@@ -4,39 +4,52 @@
 #include "TestPhotos.h"
 #include "TestServices.h"
 #include "generator/GenerateAlbum.h"
+#include "generator/WebPhotoLibrary.h"
 #include "platform/FsPath.h"
 #include "webphotos/DecodeBudget.h"
+#include "webphotos/ModernImages.h"
 #include "webphotos/WebPhoto.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
 #include <QProcess>
 #include <QTextStream>
 #include <QThread>
 #include <QTransform>
 #include <QtConcurrent/QtConcurrentRun>
+#include <QtEndian>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sys/resource.h>
 #include <tuple>
 
+extern "C" void photoalbumMakeWebPhotos(const WebPhotoRequest& request, WebPhotoSet& set);
+
 namespace {
 
 const QRgb Background = qRgb(0, 0, 255), Mark = qRgb(230, 0, 0), Picture = qRgb(0, 190, 0);
 
 // A photo whose upright picture has its top-left quarter marked, stored turned
-// as a camera stores it for the EXIF orientation (0: no EXIF at all).
-QByteArray cameraJpeg(QSize upright, int orientation) {
+// as a camera stores it for the EXIF orientation (0: no EXIF at all); tagged,
+// in ProPhoto RGB with a comment, as photo software may write it.
+QByteArray cameraJpeg(QSize upright, int orientation, bool tagged = false) {
     QImage image(upright, QImage::Format_RGB32);
     image.fill(Picture);
     QPainter(&image).fillRect(0, 0, upright.width() / 2, upright.height() / 2, QColor(Mark));
     const int turn = orientation == 3 ? 180 : orientation == 6 ? 270 : orientation == 8 ? 90 : 0;
+    QImage stored = image.transformed(QTransform().rotate(turn));
+    if (tagged) {
+        stored.setColorSpace(QColorSpace::ProPhotoRgb);
+        stored.setText("Description", "Дача, 55.75N 37.62E");
+    }
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
-    image.transformed(QTransform().rotate(turn)).save(&buffer, "JPEG", 95);
+    stored.save(&buffer, "JPEG", 95);
     // APP1 after SOI: "Exif", a big-endian TIFF header, one IFD entry: Orientation.
     QByteArray segment = QByteArray::fromHex("ffe10022457869660000"
                                              "4d4d002a00000008"
@@ -165,6 +178,87 @@ TEST(WebPhotos, UprightFittedLetterboxedAndPagesAsWithout) {
     }
     EXPECT_EQ(after, before);
     EXPECT_EQ(dir.entries("web/Лето").size(), 3 + 1 + 3 * 7);
+}
+
+// A modern album's photo: every planned image at exactly its size, upright, from
+// a photo in any colour space, as a JPEG and a lossy WebP that carry no metadata.
+TEST(WebPhotos, ModernPhotoIsEveryPlannedImageAndNothingElse) {
+    const struct {
+        QSize upright;
+        int orientation;
+        QSize largest; // never wider than 2560 nor than the original
+        bool tagged;
+    } cases[] = {{{3000, 2000}, 1, {2560, 1707}, true},
+                 {{1000, 1500}, 6, {1000, 1500}, false},
+                 {{500, 300}, 8, {500, 300}, false}};
+    TestFolder dir;
+    for (const auto& c : cases) {
+        dir.writeFile("a.jpg", cameraJpeg(c.upright, c.orientation, c.tagged));
+        const Result<ModernPhoto> made = makeModernPhoto(dir.filePath("a.jpg"), 7);
+        ASSERT_TRUE(made.ok()) << made.message.toStdString();
+        const PhotoImages& images = made.value.images;
+        EXPECT_EQ(images.photo.jpeg.last().size, c.largest);
+        QMap<QString, QByteArray> files;
+        for (const ModernPhotoFile& file : made.value.files)
+            files.insert(file.name, file.bytes);
+        QStringList planned;
+        for (const ImageSet& set : {images.photo, images.thumbnail}) {
+            for (const ImageFile& webp : set.webp) {
+                planned += webp.name;
+                SCOPED_TRACE(webp.name.toStdString());
+                const QByteArray bytes = files.value(webp.name);
+                EXPECT_TRUE(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WEBPVP8 ");
+                const auto side = [&](int at) {
+                    return qFromLittleEndian<quint16>(bytes.constData() + at) & 0x3fff;
+                };
+                EXPECT_EQ(QSize(side(26), side(28)), webp.size);
+            }
+            for (const ImageFile& jpeg : set.jpeg) {
+                planned += jpeg.name;
+                SCOPED_TRACE(jpeg.name.toStdString());
+                const QByteArray bytes = files.value(jpeg.name);
+                // No EXIF, colour profile or comment.
+                for (const char* marker : {"\xFF\xE1", "\xFF\xE2", "\xFF\xFE"})
+                    EXPECT_FALSE(bytes.contains(marker));
+                const QImage picture = QImage::fromData(bytes);
+                ASSERT_EQ(picture.size(), jpeg.size);
+                const QPoint quarter(jpeg.size.width() / 4, jpeg.size.height() / 4);
+                EXPECT_TRUE(near(picture.pixel(quarter), Mark));
+                // ProPhoto RGB's (0, 190, 0) is sRGB's (0, 221, 0).
+                EXPECT_NEAR(qGreen(picture.pixel(3 * quarter)), c.tagged ? 221 : 190, 6);
+            }
+        }
+        EXPECT_EQ(made.value.files.size(), planned.size());
+        planned.sort();
+        EXPECT_EQ(files.keys(), planned);
+    }
+}
+
+// A modern album's photos are handed over in album order until one cannot be
+// made, which the failure names, or until the caller declines one.
+TEST(WebPhotos, ModernPhotosAreHandedOverInOrderUntilOneFails) {
+    TestFolder dir;
+    WebPhotoRequest request;
+    request.modern = true;
+    for (int k = 1; k <= 5; ++k) {
+        const QString name = QStringLiteral("%1.jpg").arg(k);
+        dir.writeFile(name, k == 4 ? QByteArray("\xFF\xD8 broken") : cameraJpeg({700, 500}, 0));
+        request.originals += dir.filePath(name);
+    }
+    for (const int declined : {0, 2}) {
+        QList<int> handed;
+        request.deliverModern = [&](int k, ModernPhoto& photo) {
+            if (photo.images.photo.jpeg.last().name == modernPhotoFileName(k, 700, false))
+                handed += k;
+            return k != declined;
+        };
+        WebPhotoSet set;
+        photoalbumMakeWebPhotos(request, set);
+        EXPECT_EQ(set.status, Status::Failed);
+        EXPECT_EQ(handed, (declined ? QList{1, 2} : QList{1, 2, 3}));
+        EXPECT_EQ(set.message.contains(request.originals[3] + "» повреждён"), !declined);
+        EXPECT_EQ(set.message.isEmpty(), bool(declined));
+    }
 }
 
 // A few hundred bytes whose header claims 30000x30000 pixels, progressive: its

@@ -199,3 +199,32 @@ TEST_F(WizardTest, PrepareLeavesNoFolderBehindAndRefusesAnExistingAlbum) {
     EXPECT_TRUE(wizard->selectionWindow()->isVisible());
     EXPECT_EQ(wizard->settingsWindow(), settings);
 }
+
+TEST_F(WizardTest, ModernAlbumTakesEveryPhotoWithTheOtherPhotoBoxesOff) {
+    QStringList names{"p0-m.jpg"};
+    for (int i = 1; i <= 45; ++i)
+        names.append(QStringLiteral("p%1.jpg").arg(i));
+    start(photoFolder(names));
+    configure("Мини");
+    const Ui::SettingsWindow& form = wizard->settingsWindow()->form();
+    form.webPhotosCheck->click();
+    form.modernAlbumCheck->click();
+    EXPECT_TRUE(state().modernAlbum && !state().webPhotos && state().photoCount() == 45);
+    for (QCheckBox* box : {form.thumbnailsCheck, form.webPhotosCheck}) {
+        EXPECT_TRUE(!box->isChecked() && !box->isEnabled());
+        EXPECT_TRUE(box->accessibleDescription().contains("«Современный альбом»"));
+    }
+    // Every photo is listed, its thumbnail made from the photo itself.
+    desktop.clear();
+    click(form.prepareButton);
+    const Ui::PreparationWindow& preparation = wizard->preparationWindow()->form();
+    EXPECT_TRUE(desktop.texts().isEmpty() && preparation.photoList->model()->rowCount() == 45);
+    EXPECT_EQ(preparation.thumbnailPreview->shownFile(), state().photo(1).file);
+    click(preparation.settingsButton);
+
+    // Off again, the other boxes come back; in rename mode it waits as the web box does.
+    form.modernAlbumCheck->click();
+    EXPECT_TRUE(form.thumbnailsCheck->isEnabled() && form.webPhotosCheck->isEnabled());
+    form.keepFolderCheck->click();
+    EXPECT_FALSE(form.modernAlbumCheck->isEnabled() || form.webPhotosCheck->isEnabled());
+}

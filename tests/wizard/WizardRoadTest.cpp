@@ -215,7 +215,7 @@ TEST_P(KeyboardRoad, MakesAnAlbumAfterAStopHalfWay) {
     expectActiveWindowUsableByAll();
     press(Qt::Key_Tab, 3); // from «Подготовить» to keeping the folder
     press(Qt::Key_Space, GetParam() ? 1 : 0); // rename mode
-    press(Qt::Key_Tab, GetParam() ? 2 : 3);   // the web photo box is off in rename mode
+    press(Qt::Key_Tab, GetParam() ? 2 : 4);   // the web and modern boxes are off in rename mode
     press(Qt::Key_Return);
     expectActiveWindowUsableByAll();
     press(Qt::Key_Tab, 7); // from the photo list on to «Сгенерировать»
