@@ -10,7 +10,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "static HTML photo album: an index page, one page per photo with home, back"
   "and forward buttons, and optional thumbnails, all in one folder that opens"
   "from disk or from any web server. The pages are in Russian, in the"
-  "Windows-1251 code page.")
+  "Windows-1251 code page. Optionally a modern album for phones, tablets and"
+  "sharp screens: HTML5 pages, photos at several widths in WebP and JPEG, up"
+  "to 10,000 photos.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

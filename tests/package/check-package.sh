@@ -42,7 +42,7 @@ check "section is graphics" test "$(field Section)" = graphics
 check "package has a maintainer" grep -q '<.*@.*>' <<<"$(field Maintainer)"
 check "package has a long description" test "$(field Description | wc -l)" -gt 2
 depends=$(field Depends)
-wanted_libraries=(libc6 libstdc++6 libqt6core6 libqt6gui6)
+wanted_libraries=(libc6 libstdc++6 libqt6core6 libqt6gui6 libwebp7)
 if [ "$with_wizard" = 1 ]; then wanted_libraries+=(libqt6widgets6); fi
 for library in "${wanted_libraries[@]}"; do
     check "Depends names $library (got: $depends)" \
