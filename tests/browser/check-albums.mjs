@@ -7,11 +7,13 @@
 //
 // usage: node check-albums.mjs CHROMIUM PHOTOALBUM_MAKE PHOTO_MAKER
 
-import { execFileSync, spawn } from 'node:child_process';
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+
+import { settle as settleOn, startChromium } from './chromium.mjs';
 
 const [browserPath, makeTool, photoMaker] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'photoalbum-browser-'));
@@ -90,70 +92,8 @@ function makeAlbum(album, index) {
   return { ...album, folder: path.resolve(folder), count: photos.length, titles };
 }
 
-// --- a minimal DevTools protocol client over the pipe (fds 3 and 4) ---
-fs.mkdirSync(path.join(work, 'tmp'));
-const browser = spawn(
-  browserPath,
-  [
-    '--headless',
-    '--no-sandbox',
-    '--disable-gpu',
-    '--no-first-run',
-    '--no-default-browser-check',
-    '--disable-background-networking',
-    '--disable-component-update',
-    '--disable-sync',
-    '--disable-extensions',
-    '--disable-breakpad',
-    '--disable-crash-reporter',
-    '--host-resolver-rules=MAP * ~NOTFOUND',
-    `--user-data-dir=${path.join(work, 'profile')}`,
-    '--remote-debugging-pipe',
-    'about:blank',
-  ],
-  // Its own process group, so that its helper processes go with it, and its
-  // own temporary folder, so that its singleton socket goes with the test's.
-  {
-    stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'],
-    detached: true,
-    env: { ...process.env, TMPDIR: path.join(work, 'tmp') },
-  },
-);
-const browserGone = new Promise((resolve) => browser.on('exit', resolve));
-function killBrowser() {
-  try {
-    process.kill(-browser.pid, 'SIGKILL');
-  } catch {
-    // already gone
-  }
-}
-let browserLog = '';
-browser.stderr.on('data', (d) => (browserLog += d));
-let nextId = 0;
-const pending = new Map();
-let buffer = Buffer.alloc(0);
-browser.stdio[4].on('data', (chunk) => {
-  buffer = Buffer.concat([buffer, chunk]);
-  for (let end; (end = buffer.indexOf(0)) >= 0; ) {
-    const message = JSON.parse(buffer.subarray(0, end).toString('utf8'));
-    buffer = buffer.subarray(end + 1);
-    if (message.id !== undefined && pending.has(message.id)) {
-      pending.get(message.id)(message);
-      pending.delete(message.id);
-    }
-  }
-});
-
-function send(method, params = {}, sessionId) {
-  const message = { id: ++nextId, method, params };
-  if (sessionId) message.sessionId = sessionId;
-  return new Promise((resolve, reject) => {
-    pending.set(message.id, (reply) =>
-      reply.error ? reject(new Error(`${method}: ${reply.error.message}`)) : resolve(reply.result),
-    );
-    browser.stdio[3].write(JSON.stringify(message) + '\0');
-  });
-}
+const chromium = startChromium(browserPath, work);
+const send = chromium.send;
 
 // --- what a page looks like from inside the browser ---
 const pageFacts = `(() => {
@@ -177,28 +117,7 @@ const pageFacts = `(() => {
   };
 })()`;
 
-// Waits until the tab shows a fully loaded page that `arrived` accepts; the
-// browser's events are not relied on, so a late event of an earlier page cannot
-// be taken for this one. Returns the page's address, or null after 20 s.
-async function settle(session, arrived) {
-  const deadline = Date.now() + 20000;
-  while (Date.now() < deadline) {
-    try {
-      const [href, state] = (
-        await send(
-          'Runtime.evaluate',
-          { expression: '[location.href, document.readyState]', returnByValue: true },
-          session,
-        )
-      ).result.value;
-      if (arrived(href) && state === 'complete') return href;
-    } catch {
-      // the page is being replaced
-    }
-    await new Promise((resolve) => setTimeout(resolve, 20));
-  }
-  return null;
-}
+const settle = (session, arrived) => settleOn(send, session, arrived);
 
 async function open(session, url) {
   await send('Page.navigate', { url }, session);
@@ -295,9 +214,8 @@ async function checkAlbum(album, session) {
 }
 
 const watchdog = setTimeout(() => {
-  console.error(`FAIL: the browser check did not finish in time\n${browserLog}`);
-  killBrowser();
-  process.exit(1);
+  console.error(`FAIL: the browser check did not finish in time\n${chromium.log()}`);
+  chromium.close().finally(() => process.exit(1));
 }, 240000);
 
 let status = 0;
@@ -311,13 +229,11 @@ try {
   console.log(`${made.length} albums, ${pages} pages checked in ${browserPath}`);
   status = failures.length ? 1 : 0;
 } catch (error) {
-  console.error(`FAIL: ${error.stack ?? error}\n${browserLog}`);
+  console.error(`FAIL: ${error.stack ?? error}\n${chromium.log()}`);
   status = 1;
 } finally {
   clearTimeout(watchdog);
-  await Promise.race([send('Browser.close').catch(() => {}), new Promise((r) => setTimeout(r, 5000))]);
-  killBrowser();
-  await browserGone;
+  await chromium.close();
   try {
     fs.rmSync(work, { recursive: true, force: true, maxRetries: 5 });
   } catch (error) {
