@@ -14,9 +14,9 @@ namespace {
 // window, and the browser is told so in `sizes`.
 const QString barHeight = QStringLiteral("3rem");
 
-// Thumbnails the first screen of an index page shows at most: the others load
-// as they are scrolled to.
-constexpr int eagerThumbnails = 12;
+// Thumbnails the first screen of an index page shows on a phone (two columns,
+// four rows): the others load as they are scrolled to.
+constexpr int eagerThumbnails = 8;
 
 QString attribute(const QString& name, const QString& value) {
     return QLatin1Char(' ') + name + QLatin1Char('=') + quoted(value);

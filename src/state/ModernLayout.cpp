@@ -72,7 +72,9 @@ PhotoImages plannedImages(int k, QSize original) {
     PhotoImages images;
     if (original.isEmpty())
         return images;
-    const int largest = std::min(original.width(), std::end(ModernPhotoWidths)[-1]);
+    const int tallestWidth =
+        std::max(1, int(qint64(original.width()) * ModernTallestImage / original.height()));
+    const int largest = std::min({original.width(), std::end(ModernPhotoWidths)[-1], tallestWidth});
     for (const int width : ModernPhotoWidths) {
         if (width >= largest)
             break;

@@ -30,6 +30,9 @@ struct PhotoImages {
 // The widths a photo is made at; none is wider than its original, whose own
 // width is the largest when it falls below the last.
 inline constexpr int ModernPhotoWidths[] = {640, 1280, 2560};
+// No image is taller: WebP holds no more rows, so a very tall photo is made
+// narrower than its widths would have it.
+inline constexpr int ModernTallestImage = 16383;
 // The box a thumbnail fits in at 1x; the denser one fits twice the box.
 inline constexpr QSize ModernThumbnailSize(320, 240);
 // Thumbnails an index page shows at most.

@@ -18,22 +18,26 @@ namespace {
 constexpr int JpegQuality = 85;
 constexpr float WebPQuality = 80;
 constexpr int WebPMethod = 4;
-// No side of a JPEG picture is longer: a box this tall never limits a photo's height.
-constexpr int JpegLongestSide = 65535;
-// The decode: as wide as the widest photo made, as tall as the photo is.
-constexpr QSize DecodeBox(std::end(ModernPhotoWidths)[-1], JpegLongestSide);
+// The dense thumbnail is seen at half its pixels' size, where a lower quality
+// does not show: it is what a phone's first screen loads most of.
+constexpr int DenseJpegQuality = 70;
+constexpr float DenseWebPQuality = 60;
+// The decode: as wide as the widest photo made, no taller than any image made.
+constexpr QSize DecodeBox(std::end(ModernPhotoWidths)[-1], ModernTallestImage);
 
 // One image planned for the photo and the names of its two files.
 struct Rendition {
     QSize size;
     QString jpeg, webp;
+    bool dense = false;
 };
 
 QList<Rendition> renditionsOf(const PhotoImages& images) {
     QList<Rendition> renditions;
     for (const ImageSet* set : {&images.photo, &images.thumbnail})
         for (qsizetype i = 0; i < set->jpeg.size(); ++i)
-            renditions.append({set->jpeg[i].size, set->jpeg[i].name, set->webp[i].name});
+            renditions.append({set->jpeg[i].size, set->jpeg[i].name, set->webp[i].name,
+                               set == &images.thumbnail && i > 0});
     return renditions;
 }
 
@@ -52,9 +56,9 @@ QImage pixelsOnly(QImage picture) {
     return bare.copy();
 }
 
-// The picture at exactly `size`. The decoder's rounding leaves the largest one
-// at most a pixel short or long of the plan: that row or column is cut off or
-// repeated rather than the whole picture resampled again.
+// The picture at exactly `size`. One at most a pixel short or long of it (the
+// decoder rounds the largest down, the plan rounds to the nearest) has that row
+// or column cut off or repeated rather than the whole picture resampled again.
 QImage atSize(const QImage& picture, QSize size) {
     if (picture.size() == size)
         return picture;
@@ -75,12 +79,12 @@ QImage atSize(const QImage& picture, QSize size) {
     return exact;
 }
 
-QByteArray jpegBytes(const QImage& picture) {
+QByteArray jpegBytes(const QImage& picture, int quality) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpg");
-    writer.setQuality(JpegQuality);
+    writer.setQuality(quality);
     // Progressive: a few per cent smaller at every size made, and a browser
     // shows the whole picture early.
     writer.setProgressiveScanWrite(true);
@@ -90,12 +94,12 @@ QByteArray jpegBytes(const QImage& picture) {
     return bytes;
 }
 
-QByteArray webpBytes(const QImage& picture) {
+QByteArray webpBytes(const QImage& picture, float quality) {
     WebPConfig config;
     WebPPicture input;
     if (!WebPConfigInit(&config) || !WebPPictureInit(&input))
         return {};
-    config.quality = WebPQuality;
+    config.quality = quality;
     config.method = WebPMethod;
     const QImage rgbx = picture.convertToFormat(QImage::Format_RGBX8888);
     input.width = rgbx.width();
@@ -152,8 +156,9 @@ Result<ModernPhoto> makeModernPhoto(const QString& original, int k) {
             return Result<ModernPhoto>::failure(failedWebPhotoMessage(original));
         ModernPhotoFile& jpeg = result.value.files[2 * i];
         ModernPhotoFile& webp = result.value.files[2 * i + 1];
-        jpeg = {renditions[i].jpeg, jpegBytes(made[i])};
-        webp = {renditions[i].webp, webpBytes(made[i])};
+        const bool dense = renditions[i].dense;
+        jpeg = {renditions[i].jpeg, jpegBytes(made[i], dense ? DenseJpegQuality : JpegQuality)};
+        webp = {renditions[i].webp, webpBytes(made[i], dense ? DenseWebPQuality : WebPQuality)};
         if (jpeg.bytes.isEmpty() || webp.bytes.isEmpty())
             return Result<ModernPhoto>::failure(failedWebPhotoMessage(original));
     }

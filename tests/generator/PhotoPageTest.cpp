@@ -263,7 +263,12 @@ INSTANTIATE_TEST_SUITE_P(
                                       "n1-400.webp 400w",
                                       "n1-thumb.jpg 1x, n1-thumb2x.jpg 1.25x"},
                       ModernSizesCase{
-                          {200, 100}, "n1-200.jpg 200w", "n1-200.webp 200w", "n1-thumb.jpg 1x"}));
+                          {200, 100}, "n1-200.jpg 200w", "n1-200.webp 200w", "n1-thumb.jpg 1x"},
+                      // No image is taller than WebP allows.
+                      ModernSizesCase{{3000, 30000},
+                                      "n1-640.jpg 640w, n1-1280.jpg 1280w, n1-1638.jpg 1638w",
+                                      "n1-640.webp 640w, n1-1280.webp 1280w, n1-1638.webp 1638w",
+                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 2x"}));
 
 TEST(ModernPhotoPage, HostileTextsStayText) {
     AlbumState state = albumOf(2, false);
