@@ -4,7 +4,6 @@
 #include "TestPhotos.h"
 #include "TestServices.h"
 #include "generator/GenerateAlbum.h"
-#include "generator/WebPhotoLibrary.h"
 #include "platform/FsPath.h"
 #include "webphotos/DecodeBudget.h"
 #include "webphotos/ModernImages.h"
@@ -26,8 +25,6 @@
 #include <iterator>
 #include <sys/resource.h>
 #include <tuple>
-
-extern "C" void photoalbumMakeWebPhotos(const WebPhotoRequest& request, WebPhotoSet& set);
 
 namespace {
 
@@ -220,33 +217,6 @@ TEST(WebPhotos, ModernPhotoIsEveryPlannedImageAndNothingElse) {
         }
         names.sort();
         EXPECT_EQ(names, planned.keys());
-    }
-}
-
-// A modern album's photos are handed over in album order until one cannot be
-// made, which the failure names, or until the caller declines one.
-TEST(WebPhotos, ModernPhotosAreHandedOverInOrderUntilOneFails) {
-    TestFolder dir;
-    WebPhotoRequest request;
-    request.modern = true;
-    for (int k = 1; k <= 5; ++k) {
-        const QString name = QStringLiteral("%1.jpg").arg(k);
-        dir.writeFile(name, k == 4 ? QByteArray("\xFF\xD8 broken") : cameraJpeg({700, 500}, 0));
-        request.originals += dir.filePath(name);
-    }
-    for (const int declined : {0, 2}) {
-        QList<int> handed;
-        request.deliverModern = [&](int k, ModernPhoto& photo) {
-            if (photo.images.photo.jpeg.last().name == modernPhotoFileName(k, 700, false))
-                handed += k;
-            return k != declined;
-        };
-        WebPhotoSet set;
-        photoalbumMakeWebPhotos(request, set);
-        EXPECT_EQ(set.status, Status::Failed);
-        EXPECT_EQ(handed, (declined ? QList{1, 2} : QList{1, 2, 3}));
-        EXPECT_TRUE(declined ? set.message.isEmpty()
-                             : set.message.contains(request.originals[3] + "» повреждён"));
     }
 }
 
