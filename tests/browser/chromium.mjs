@@ -3,6 +3,7 @@
 
 import { spawn } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 
 // Starts the browser with its profile and temporary files in `work`. Returns
@@ -106,4 +107,61 @@ export async function settle(send, session, arrived) {
     await new Promise((resolve) => setTimeout(resolve, 20));
   }
   return null;
+}
+
+// One tab with its Page, Runtime, Log and Network events on: { send(method,
+// params), evaluate(expression), settle(arrived), open(url, arrived),
+// window(width, height, mobile, scale) }. open throws when the page never loads.
+export async function openTab(chromium) {
+  const { targetId } = await chromium.send('Target.createTarget', { url: 'about:blank' });
+  const { sessionId } = await chromium.send('Target.attachToTarget', { targetId, flatten: true });
+  const send = (method, params) => chromium.send(method, params, sessionId);
+  for (const domain of ['Page', 'Runtime', 'Log', 'Network']) await send(`${domain}.enable`);
+  const tab = {
+    send,
+    async evaluate(expression) {
+      const reply = await send('Runtime.evaluate', { expression, returnByValue: true, awaitPromise: true });
+      if (reply.exceptionDetails)
+        throw new Error(`${expression.slice(0, 60)}: ${reply.exceptionDetails.exception?.description}`);
+      return reply.result.value;
+    },
+    settle: (arrived) => settle(chromium.send, sessionId, arrived),
+    async open(url, arrived = (href) => href === url) {
+      await send('Page.navigate', { url });
+      const href = await tab.settle(arrived);
+      if (href === null) throw new Error(`${url} did not load`);
+      return href;
+    },
+    window: (width, height, mobile = width < 800, deviceScaleFactor = 1) =>
+      send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor, mobile }),
+  };
+  return tab;
+}
+
+// Starts the browser in a fresh temporary folder, opens a tab and runs
+// body({ chromium, tab, work }) under a watchdog of `seconds`; a throw is a
+// failure. Closes the browser, removes the folder and exits with body's status.
+export async function runInTab(browserPath, name, seconds, body) {
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), `${name}-`));
+  const chromium = startChromium(browserPath, work);
+  const watchdog = setTimeout(() => {
+    console.error(`FAIL: ${name} did not finish in ${seconds} s\n${chromium.log()}`);
+    chromium.close().finally(() => process.exit(1));
+  }, seconds * 1000);
+  let status = 1;
+  try {
+    status = await body({ chromium, tab: await openTab(chromium), work });
+  } catch (error) {
+    console.error(`FAIL: ${error.stack ?? error}\n${chromium.log().slice(-2000)}`);
+  } finally {
+    clearTimeout(watchdog);
+    await chromium.close();
+    try {
+      fs.rmSync(work, { recursive: true, force: true, maxRetries: 5 });
+    } catch (error) {
+      console.error(`FAIL: could not remove ${work}: ${error.message}`);
+      status = 1;
+    }
+  }
+  process.exit(status);
 }
