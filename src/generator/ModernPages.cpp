@@ -26,6 +26,12 @@ QByteArray utf8Page(const QStringList& lines) {
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 
+// The album has no icon: browsers are told so rather than asking the server
+// for one that is not there.
+QString noIcon() {
+    return QStringLiteral("<link rel=\"icon\" href=\"data:,\">");
+}
+
 QStringList head(const QString& title) {
     return {QStringLiteral("<!DOCTYPE html>"),
             QStringLiteral("<html lang=\"ru\">"),
@@ -35,6 +41,7 @@ QStringList head(const QString& title) {
                            "initial-scale=1\">"),
             QStringLiteral("<meta name=\"color-scheme\" content=\"light dark\">"),
             QStringLiteral("<title>") + title + QStringLiteral("</title>"),
+            noIcon(),
             QStringLiteral("<link rel=\"stylesheet\"") + attribute("href", modernStyleSheetName()) +
                 QLatin1Char('>'),
             QStringLiteral("<script") + attribute("src", modernScriptName()) +
@@ -62,15 +69,21 @@ QString widthSet(const QList<ImageFile>& files) {
     return candidates.join(QStringLiteral(", "));
 }
 
-// "name 1x, name 2x": densities against the first, which the page shows at its size.
-QString densitySet(const QList<ImageFile>& files) {
-    QStringList candidates;
-    for (const ImageFile& file : files) {
-        const double density = double(file.size.width()) / files.first().size.width();
-        candidates += html(file.name) + QLatin1Char(' ') + QString::number(density, 'g', 3) +
-                      QLatin1Char('x');
-    }
-    return candidates.join(QStringLiteral(", "));
+// The width a thumbnail is drawn at in the index grid (columns of at least
+// 10rem, 1rem apart and from the edges: one, two, three, then more of at most
+// 12.75rem), for the browser to pick its file. The tile is 4:3: a photo
+// narrower than that is drawn narrower by as much.
+QString thumbnailSizes(QSize size) {
+    const double narrower = std::min(1.0, double(size.width()) / size.height() / (4.0 / 3.0));
+    const auto drawn = [&](const QString& tile) {
+        return narrower < 1
+                   ? QStringLiteral("calc(%1 * %2)").arg(tile, QString::number(narrower, 'f', 4))
+                   : tile;
+    };
+    return QStringLiteral("(max-width: 23rem) %1, (max-width: 34rem) %2, (max-width: 45rem) %3, %4")
+        .arg(drawn(QStringLiteral("calc(100vw - 2rem)")),
+             drawn(QStringLiteral("calc(50vw - 1.5rem)")),
+             drawn(QStringLiteral("calc(33.34vw - 1.34rem)")), drawn(QStringLiteral("12.75rem")));
 }
 
 // The JPEG that browsers without srcset show: the widest up to 1280 pixels.
@@ -94,21 +107,20 @@ QString photoSizes(const QList<ImageFile>& jpeg) {
         .arg(QString::number(ratio, 'f', 4));
 }
 
-// A <picture>: WebP where it was made, the JPEG otherwise. `sizes` empty: the
-// set's widths are densities.
+// A <picture>: WebP where it was made, the JPEG otherwise, each file by its
+// width for the `sizes` given.
 QStringList picture(const ImageSet& set, const QString& sizes, const QString& alt,
-                    const QString& imageAttributes) {
+                    const QString& imageAttributes, bool thumbnail) {
     if (set.jpeg.isEmpty())
         return {};
     auto candidates = [&](const QList<ImageFile>& files) {
-        return sizes.isEmpty() ? attribute("srcset", densitySet(files))
-                               : attribute("srcset", widthSet(files)) + attribute("sizes", sizes);
+        return attribute("srcset", widthSet(files)) + attribute("sizes", sizes);
     };
     QStringList lines = {QStringLiteral("<picture>")};
     if (!set.webp.isEmpty())
         lines +=
             QStringLiteral("<source type=\"image/webp\"") + candidates(set.webp) + QLatin1Char('>');
-    const ImageFile& shown = sizes.isEmpty() ? set.jpeg.first() : fallback(set.jpeg);
+    const ImageFile& shown = thumbnail ? set.jpeg.first() : fallback(set.jpeg);
     lines += QStringLiteral("<img") + attribute("src", html(shown.name)) + candidates(set.jpeg) +
              attribute("width", QString::number(shown.size.width())) +
              attribute("height", QString::number(shown.size.height())) + attribute("alt", alt) +
@@ -143,10 +155,22 @@ QString indexAddressOf(int k) {
     return modernIndexPageName((k - 1) / PhotosPerIndexPage + 1) + QStringLiteral("#n%1").arg(k);
 }
 
-QStringList indexTile(const AlbumState& state, const PhotoImages& images, int k, bool lazy) {
+// The first tile is what a phone's first screen is waiting for; those past the
+// first screen load as they are scrolled to.
+enum class TileLoading { First, Eager, Lazy };
+
+QStringList indexTile(const AlbumState& state, const PhotoImages& images, int k,
+                      TileLoading loading) {
     const QString alt = photoName(state, k);
+    const QString attributes = loading == TileLoading::First
+                                   ? QStringLiteral(" fetchpriority=\"high\"")
+                               : loading == TileLoading::Lazy ? QStringLiteral(" loading=\"lazy\"")
+                                                              : QString();
     const QStringList image =
-        picture(images.thumbnail, {}, alt, lazy ? QStringLiteral(" loading=\"lazy\"") : QString());
+        images.thumbnail.jpeg.isEmpty()
+            ? QStringList()
+            : picture(images.thumbnail, thumbnailSizes(images.thumbnail.jpeg.first().size), alt,
+                      attributes, true);
     const QString title = htmlLines(state.photo(k).title.trimmed());
     QStringList lines = {QStringLiteral("<li id=\"n%1\"><a").arg(k) +
                          attribute("href", modernPhotoPageName(k)) + QLatin1Char('>')};
@@ -216,7 +240,10 @@ QByteArray modernIndexPage(const AlbumState& state, const QList<PhotoImages>& im
     if (first <= last) {
         lines += QStringLiteral("<ul class=\"grid\">");
         for (int k = first; k <= last; ++k)
-            lines += indexTile(state, images.value(k - 1), k, k - first >= eagerThumbnails);
+            lines += indexTile(state, images.value(k - 1), k,
+                               k == first                     ? TileLoading::First
+                               : k - first >= eagerThumbnails ? TileLoading::Lazy
+                                                              : TileLoading::Eager);
         lines += QStringLiteral("</ul>");
     }
     lines += QStringLiteral("</main>");
@@ -249,7 +276,7 @@ QByteArray modernPhotoPage(const AlbumState& state, const QList<PhotoImages>& im
     const ImageSet set = images.value(k - 1).photo;
     if (!set.jpeg.isEmpty())
         lines += picture(set, photoSizes(set.jpeg), photoName(state, k),
-                         QStringLiteral(" fetchpriority=\"high\""));
+                         QStringLiteral(" fetchpriority=\"high\""), false);
     const QString title = htmlLines(photo.title.trimmed());
     const QString comment = htmlLines(photo.comment.trimmed());
     lines += {QStringLiteral("<figcaption>"), QStringLiteral("<h1>") +
@@ -275,7 +302,7 @@ QByteArray modernEntryPage(const AlbumState& state) {
              attribute("content", QStringLiteral("0; url=") + index) + QLatin1Char('>'),
          QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, "
                         "initial-scale=1\">"),
-         QStringLiteral("<title>") + albumName(state) + QStringLiteral("</title>"),
+         QStringLiteral("<title>") + albumName(state) + QStringLiteral("</title>"), noIcon(),
          QStringLiteral("<link rel=\"canonical\"") + attribute("href", index) + QLatin1Char('>'),
          QStringLiteral("</head>"), QStringLiteral("<body>"),
          QStringLiteral("<p>") + link(index, {}, QStringLiteral("Открыть альбом")) +

@@ -248,27 +248,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ModernSizesCase{{4000, 3000},
                                       "n1-640.jpg 640w, n1-1280.jpg 1280w, n1-2560.jpg 2560w",
                                       "n1-640.webp 640w, n1-1280.webp 1280w, n1-2560.webp 2560w",
-                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 2x"},
+                                      "n1-thumb.jpg 320w, n1-thumb2x.jpg 640w"},
                       ModernSizesCase{{1280, 960},
                                       "n1-640.jpg 640w, n1-1280.jpg 1280w",
                                       "n1-640.webp 640w, n1-1280.webp 1280w",
-                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 2x"},
+                                      "n1-thumb.jpg 320w, n1-thumb2x.jpg 640w"},
                       // Between two widths, the original's own is the largest.
                       ModernSizesCase{{1000, 1500},
                                       "n1-640.jpg 640w, n1-1000.jpg 1000w",
                                       "n1-640.webp 640w, n1-1000.webp 1000w",
-                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 2x"},
+                                      "n1-thumb.jpg 160w, n1-thumb2x.jpg 320w"},
                       ModernSizesCase{{400, 300},
                                       "n1-400.jpg 400w",
                                       "n1-400.webp 400w",
-                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 1.25x"},
+                                      "n1-thumb.jpg 320w, n1-thumb2x.jpg 400w"},
                       ModernSizesCase{
-                          {200, 100}, "n1-200.jpg 200w", "n1-200.webp 200w", "n1-thumb.jpg 1x"},
+                          {200, 100}, "n1-200.jpg 200w", "n1-200.webp 200w", "n1-thumb.jpg 200w"},
                       // No image is taller than WebP allows.
                       ModernSizesCase{{3000, 30000},
                                       "n1-640.jpg 640w, n1-1280.jpg 1280w, n1-1638.jpg 1638w",
                                       "n1-640.webp 640w, n1-1280.webp 1280w, n1-1638.webp 1638w",
-                                      "n1-thumb.jpg 1x, n1-thumb2x.jpg 2x"}));
+                                      "n1-thumb.jpg 24w, n1-thumb2x.jpg 48w"}));
 
 TEST(ModernPhotoPage, HostileTextsStayText) {
     AlbumState state = albumOf(2, false);
