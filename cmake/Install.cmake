@@ -42,9 +42,10 @@ endif()
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/photoalbum RENAME copyright)
 
-# The manual page is made from photoalbum-make --help, so the two never differ.
+# The manual page is made from photoalbum-make --help, so the two never differ;
+# a cross-built program cannot be run here to give it.
 find_program(HELP2MAN help2man)
-if(HELP2MAN)
+if(HELP2MAN AND NOT CMAKE_CROSSCOMPILING)
   set(man_page ${CMAKE_BINARY_DIR}/man/photoalbum-make.1)
   add_custom_command(OUTPUT ${man_page}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
@@ -57,6 +58,6 @@ if(HELP2MAN)
     VERBATIM)
   add_custom_target(photoalbum-make-man ALL DEPENDS ${man_page}.gz)
   install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-else()
+elseif(NOT CMAKE_CROSSCOMPILING)
   message(WARNING "help2man not found: the manual page of photoalbum-make is not made")
 endif()
