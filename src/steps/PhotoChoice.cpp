@@ -61,12 +61,19 @@ Result<PhotoChoice> takePhotos(AlbumState& state, const QStringList& names) {
     return takeUpTo(state, names, MaxPhotos, tooManyPhotosMessage());
 }
 
-Result<PhotoChoice> chooseWebPhotos(AlbumState& state, const QStringList& names) {
+// The names that are not "-m" files, which web photos and a modern album leave
+// alone: they make their own thumbnails.
+QStringList photosButThumbnails(const QStringList& names) {
     QStringList chosen;
     for (const QString& name : names) {
         if (!isThumbnailName(name))
             chosen.append(name);
     }
+    return chosen;
+}
+
+Result<PhotoChoice> chooseWebPhotos(AlbumState& state, const QStringList& names) {
+    const QStringList chosen = photosButThumbnails(names);
     if (chosen.isEmpty())
         return refused(noPhotosMessage());
     if (!state.thumbnails)
@@ -80,14 +87,8 @@ Result<PhotoChoice> chooseWebPhotos(AlbumState& state, const QStringList& names)
     return result;
 }
 
-// Every photo but the "-m" files, which a modern album leaves alone as web
-// photos do: it makes its own thumbnails.
 Result<PhotoChoice> chooseModernPhotos(AlbumState& state, const QStringList& names) {
-    QStringList chosen;
-    for (const QString& name : names) {
-        if (!isThumbnailName(name))
-            chosen.append(name);
-    }
+    const QStringList chosen = photosButThumbnails(names);
     if (chosen.isEmpty())
         return refused(noPhotosMessage());
     return takeUpTo(state, chosen, MaxModernPhotos,

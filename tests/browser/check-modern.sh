@@ -9,19 +9,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 axe_version=4.14.1
-if [ "${PHOTOALBUM_BROWSER_TEST:-1}" = 0 ]; then
-    echo "SKIPPED: PHOTOALBUM_BROWSER_TEST=0"
-    exit 77
-fi
-browser="${PHOTOALBUM_CHROMIUM:-$(command -v chromium || true)}"
-if [ -z "$browser" ]; then
-    echo "SKIPPED: chromium is not installed (scripts/setup installs it when it can)"
-    exit 77
-fi
-if ! command -v node >/dev/null; then
-    echo "SKIPPED: node is not installed (scripts/setup installs it when it can)"
-    exit 77
-fi
+source "$here/find-browser.sh"
 
 axe_package="$3/node_modules/axe-core"
 installed() {
