@@ -1,3 +1,4 @@
+#include "Console.h"
 #include "Interruption.h"
 #include "MakeAlbum.h"
 #include "platform/FileStatus.h"
@@ -11,10 +12,9 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const DeferredSignals deferred;
-    // The arguments by their bytes: a folder name that is not UTF-8 stays itself.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(fromFsBytes(QByteArray(argv[i])));
+    useUtf8Console();
+    // A folder name that is not UTF-8 stays itself.
+    const QStringList arguments = programArguments(argc, argv);
     QString outText;
     QTextStream out(&outText);
     QTextStream err(stderr);

@@ -1,7 +1,9 @@
 #include "platform/FsPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
+#include <type_traits>
 
 namespace {
 
@@ -81,12 +83,40 @@ QString fromFsBytes(const QByteArray& bytes) {
     return text;
 }
 
+namespace {
+
+// Where names are bytes (POSIX) they travel as bytes; where they are UTF-16
+// (Windows) they already are what a QString holds.
+template <typename Char> struct NativeNames;
+template <> struct NativeNames<char> {
+    static std::string to(const QString& path) { return toFsBytes(path).toStdString(); }
+    static QString from(const std::string& name) {
+        return fromFsBytes(QByteArray::fromStdString(name));
+    }
+};
+template <> struct NativeNames<wchar_t> {
+    static std::wstring to(const QString& path) { return path.toStdWString(); }
+    static QString from(const std::wstring& name) { return QString::fromStdWString(name); }
+};
+using Names = NativeNames<std::filesystem::path::value_type>;
+
+} // namespace
+
 std::filesystem::path toFsPath(const QString& path) {
-    return std::filesystem::path(toFsBytes(path).toStdString());
+    return std::filesystem::path(Names::to(path));
 }
 
 QString fromFsPath(const std::filesystem::path& path) {
-    return fromFsBytes(QByteArray::fromStdString(path.native()));
+    return Names::from(path.native());
+}
+
+QStringList programArguments(int argc, char** argv) {
+    if (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
+        return QCoreApplication::arguments().mid(1);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(fromFsBytes(QByteArray(argv[i])));
+    return arguments;
 }
 
 bool hasUndecodableBytes(const QString& name) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 
 // Conversions between Qt strings and file-system paths in the platform's own
@@ -13,6 +14,10 @@ std::filesystem::path toFsPath(const QString& path);
 QString fromFsPath(const std::filesystem::path& path);
 QByteArray toFsBytes(const QString& path);
 QString fromFsBytes(const QByteArray& bytes);
+
+// The program's arguments after its name, taken as FsPath takes names (the
+// application object must exist).
+QStringList programArguments(int argc, char** argv);
 
 // True when the name holds bytes that are not valid UTF-8.
 bool hasUndecodableBytes(const QString& name);

@@ -1,4 +1,4 @@
-#include "platform/EntryFolder.h"
+#include "platform/posix/EntryFolder.h"
 
 #include "platform/FsPath.h"
 

@@ -1,7 +1,8 @@
 #include "platform/RealFileOps.h"
 
-#include "platform/EntryFolder.h"
+#include "platform/posix/EntryFolder.h"
 #include "platform/ErrorText.h"
+#include "platform/FileOpsTexts.h"
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 
@@ -17,16 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-Outcome fromErrno(int value) {
-    // The program never follows a link where it writes or removes: ELOOP there
-    // means a link stands where a file or folder was expected.
-    if (value == ELOOP)
-        return Outcome::failure(QCoreApplication::translate(
-            "RealFileOps", "на этом месте символическая ссылка, а программа "
-                           "не пишет и не удаляет через ссылки"));
-    return Outcome::failure(describeErrno(value));
-}
 
 int syncFolder(int folder) {
     const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -135,23 +126,18 @@ int shareWithSameGroup(int fd, const struct stat& original) {
     return ::fchmod(fd, (made.st_mode & 0707) | group) == 0 ? 0 : errno;
 }
 
-Outcome swapped() {
-    return Outcome::failure(QCoreApplication::translate(
-        "RealFileOps", "папку, созданную программой, подменили, пока программа с ней работала"));
-}
-
 } // namespace
 
 Outcome RealFileOps::checkMadeFolder(const EntryFolder& folder) {
     if (folder.error())
-        return fromErrno(folder.error());
+        return changeFailure(folder.error());
     QMutexLocker locker(&mutex_);
     const auto made = madeFolders_.constFind(folder.folderPath());
     if (made == madeFolders_.constEnd())
         return {};
     struct stat info {};
     if (::fstat(folder.fd(), &info) != 0 || Identity(info.st_dev, info.st_ino) != *made)
-        return swapped();
+        return swappedFolder();
     return {};
 }
 
@@ -160,14 +146,14 @@ Outcome RealFileOps::makeFolder(const QString& path) {
     if (const Outcome same = checkMadeFolder(entry); !same)
         return same;
     if (::mkdirat(entry.fd(), entry.name().constData(), 0777) != 0)
-        return fromErrno(errno);
+        return changeFailure(errno);
     // The identity is taken from a handle on what now has the name: a folder
     // swapped in after mkdirat is never taken for ours. Ours is empty and the
     // user's own.
     const int fd = ::openat(entry.fd(), entry.name().constData(),
                             O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
-        return swapped();
+        return swappedFolder();
     struct stat info {};
     bool ours = ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid();
     if (DIR* listing = ours ? ::fdopendir(::dup(fd)) : nullptr) {
@@ -179,7 +165,7 @@ Outcome RealFileOps::makeFolder(const QString& path) {
     }
     ::close(fd);
     if (!ours)
-        return swapped();
+        return swappedFolder();
     QMutexLocker locker(&mutex_);
     madeFolders_.insert(entry.folderPath() + '/' + entry.name(),
                         Identity(info.st_dev, info.st_ino));
@@ -199,7 +185,7 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     if (::fstat(in, &info) != 0) {
         const int error = errno;
         ::close(in);
-        return fromErrno(error);
+        return changeFailure(error);
     }
     const EntryFolder target(to);
     const Outcome same = checkMadeFolder(target);
@@ -213,7 +199,7 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     if (out < 0) {
         const int error = errno;
         ::close(in);
-        return fromErrno(error);
+        return changeFailure(error);
     }
     int error = shareWithSameGroup(out, info);
     if (error == 0)
@@ -224,7 +210,7 @@ Outcome RealFileOps::copyFile(const QString& from, const QString& to) {
     if (error == 0)
         return Outcome::success();
     ::unlinkat(target.fd(), target.name().constData(), 0); // only our own partial copy
-    return fromErrno(error);
+    return changeFailure(error);
 }
 
 Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
@@ -243,7 +229,7 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
         if (made != madeFolders_.constEnd() &&
             (::fstatat(source.fd(), source.name().constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
              Identity(info.st_dev, info.st_ino) != *made))
-            return swapped();
+            return swappedFolder();
     }
     const auto renamed = [&] {
         QMutexLocker locker(&mutex_);
@@ -258,7 +244,7 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
             Identity(info.st_dev, info.st_ino) != identity) {
             ::renameat2(target.fd(), target.name().constData(), source.fd(),
                         source.name().constData(), RENAME_NOREPLACE);
-            return swapped();
+            return swappedFolder();
         }
         madeFolders_.remove(sourcePath);
         madeFolders_.insert(target.folderPath() + '/' + target.name(), identity);
@@ -268,7 +254,7 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
         return ::renameat(source.fd(), source.name().constData(), target.fd(),
                           target.name().constData()) == 0
                    ? renamed()
-                   : fromErrno(errno);
+                   : changeFailure(errno);
     };
     if (::renameat2(source.fd(), source.name().constData(), target.fd(), target.name().constData(),
                     RENAME_NOREPLACE) == 0)
@@ -277,13 +263,13 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
     if (error == EEXIST && sameEntry(source, target))
         return plainRename();
     if (error != EINVAL && error != ENOSYS)
-        return fromErrno(error);
+        return changeFailure(error);
     // Some file systems (FUSE ntfs, exFAT) do not know the no-replace flag:
     // look before renaming instead.
     struct stat existing {};
     if (::fstatat(target.fd(), target.name().constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0 &&
         !sameEntry(source, target))
-        return fromErrno(EEXIST);
+        return changeFailure(EEXIST);
     return plainRename();
 }
 
@@ -299,7 +285,7 @@ Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bo
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                             readers ? creationMode(like) : like.st_mode);
     if (fd < 0)
-        return fromErrno(errno);
+        return changeFailure(errno);
     int error = readers ? shareWithSameGroup(fd, like) : 0;
     if (error == 0)
         error = writeAll(fd, bytes.constData(), bytes.size());
@@ -312,7 +298,7 @@ Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bo
     if (error == 0)
         return Outcome::success();
     ::unlinkat(target.fd(), target.name().constData(), 0); // the file this call created
-    return fromErrno(error);
+    return changeFailure(error);
 }
 
 Outcome RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
@@ -333,7 +319,7 @@ Outcome RealFileOps::removeEmptyFolder(const QString& path) {
     if (const Outcome same = checkMadeFolder(entry); !same)
         return same;
     if (::unlinkat(entry.fd(), entry.name().constData(), AT_REMOVEDIR) != 0)
-        return fromErrno(errno);
+        return changeFailure(errno);
     QMutexLocker locker(&mutex_);
     madeFolders_.remove(entry.folderPath() + '/' + entry.name());
     return {};
@@ -346,7 +332,7 @@ Outcome RealFileOps::removeFile(const QString& path) {
     // Without AT_REMOVEDIR: a link is removed itself, never what it points to,
     // and a folder is never removed as a file.
     if (::unlinkat(entry.fd(), entry.name().constData(), 0) != 0)
-        return fromErrno(errno);
+        return changeFailure(errno);
     return {};
 }
 
@@ -360,65 +346,42 @@ Outcome RealFileOps::removeLeftoverFolder(const QString& path, const QString& ma
     const int folder = ::openat(entry.fd(), entry.name().constData(),
                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder < 0)
-        return errno == ELOOP || errno == ENOTDIR
-                   ? Outcome::failure(QCoreApplication::translate(
-                         "RealFileOps", "это не папка, а ссылка или файл"))
-                   : fromErrno(errno);
+        return errno == ELOOP || errno == ENOTDIR ? notAFolder() : changeFailure(errno);
     const auto refuse = [folder](const Outcome& why) {
         ::close(folder);
         return why;
     };
     struct stat info {};
     if (::fstat(folder, &info) != 0)
-        return refuse(fromErrno(errno));
+        return refuse(changeFailure(errno));
     if (info.st_uid != ::geteuid())
-        return refuse(Outcome::failure(QCoreApplication::translate(
-            "RealFileOps",
-            "её создала не программа, запущенная этим пользователем: она принадлежит другому")));
+        return refuse(othersFolder());
     DIR* listing = ::fdopendir(::dup(folder));
     if (!listing)
-        return refuse(fromErrno(errno));
-    const QByteArray mark = toFsBytes(markName);
-    QList<QByteArray> names;
-    bool marked = false;
-    QString stranger;
+        return refuse(changeFailure(errno));
+    QList<LeftoverEntry> entries;
     for (const dirent* item = ::readdir(listing); item; item = ::readdir(listing)) {
-        const QByteArray name(item->d_name);
-        if (name == "." || name == "..")
+        if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0)
             continue;
         struct stat file {};
-        const bool ordinary = ::fstatat(folder, item->d_name, &file, AT_SYMLINK_NOFOLLOW) == 0 &&
-                              S_ISREG(file.st_mode);
-        if (!ordinary || (name != mark && !isOwnName(fromFsBytes(name)))) {
-            stranger = fromFsBytes(name);
-            break;
-        }
-        marked = marked || name == mark;
-        if (name != mark)
-            names.append(name);
+        entries.append({fromFsBytes(QByteArray(item->d_name)),
+                         ::fstatat(folder, item->d_name, &file, AT_SYMLINK_NOFOLLOW) == 0 &&
+                             S_ISREG(file.st_mode)});
     }
     ::closedir(listing);
-    if (!stranger.isEmpty())
-        return refuse(
-            Outcome::failure(QCoreApplication::translate(
-                                 "RealFileOps", "в ней есть «%1», а такого программа не создаёт")
-                                 .arg(stranger)));
-    if (!marked && !names.isEmpty())
-        return refuse(Outcome::failure(
-            QCoreApplication::translate("RealFileOps", "в ней нет отметки программы")));
-    // The mark goes last, so that a stop halfway leaves a folder still known as ours.
-    if (marked)
-        names.append(mark);
-    for (const QByteArray& name : names) {
-        if (::unlinkat(folder, name.constData(), 0) != 0)
+    const Result<QStringList> order = leftoverRemovalOrder(entries, markName, isOwnName);
+    if (!order)
+        return refuse(order);
+    for (const QString& name : order.value) {
+        if (::unlinkat(folder, toFsBytes(name).constData(), 0) != 0)
             return refuse(Outcome::failure(
-                QStringLiteral("«%1»: %2").arg(fromFsBytes(name), describeErrno(errno))));
+                QStringLiteral("«%1»: %2").arg(name, describeErrno(errno))));
     }
     ::close(folder);
     // Only an empty folder can go, so nothing is lost should another have
     // taken the name since.
     if (::unlinkat(entry.fd(), entry.name().constData(), AT_REMOVEDIR) != 0)
-        return fromErrno(errno);
+        return changeFailure(errno);
     QMutexLocker locker(&mutex_);
     madeFolders_.remove(entry.folderPath() + '/' + entry.name());
     return {};

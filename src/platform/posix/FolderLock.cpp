@@ -1,10 +1,10 @@
 #include "platform/FolderLock.h"
 
 #include "platform/ErrorText.h"
+#include "platform/FileOpsTexts.h"
 #include "platform/FsPath.h"
 #include "platform/UserFolders.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 #include <QPair>
@@ -83,9 +83,7 @@ FolderLocks::FolderLocks() : registry_(std::make_shared<Registry>()) {}
 
 Result<FolderLock> FolderLocks::acquire(const QString& folder) {
     const auto cannotOpen = [&folder](int error) {
-        return Result<FolderLock>::failure(
-            QCoreApplication::translate("FolderLock", "Не удалось открыть папку «%1»: %2.")
-                .arg(folder, describeErrno(error)));
+        return Result<FolderLock>::failure(cannotOpenFolder(folder, describeErrno(error)));
     };
     const int folderFd = ::open(toFsBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0)
@@ -118,8 +116,7 @@ Result<FolderLock> FolderLocks::acquire(const QString& folder) {
                             O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (lockFolder < 0)
             return Result<FolderLock>::failure(
-                QCoreApplication::translate("FolderLock", "Не удалось открыть папку «%1»: %2.")
-                    .arg(folderOfLocks.value, describeErrno(errno)));
+                cannotOpenFolder(folderOfLocks.value, describeErrno(errno)));
         lockName = identityName(key.first, key.second).toLatin1() + ".lock";
         error = lockFileIn(lockFolder, lockName, fd);
         if (error != 0)
@@ -132,15 +129,9 @@ Result<FolderLock> FolderLocks::acquire(const QString& folder) {
         }
     }
     if (error == EWOULDBLOCK)
-        return Result<FolderLock>::failure(
-            QCoreApplication::translate(
-                "FolderLock", "С папкой «%1» уже работает другой запуск программы. Дождитесь его "
-                              "окончания и повторите. Ничего не изменено.")
-                .arg(folder));
+        return Result<FolderLock>::failure(folderBusy(folder));
     if (error != 0)
-        return Result<FolderLock>::failure(
-            QCoreApplication::translate("FolderLock", "Не удалось занять папку «%1»: %2.")
-                .arg(folder, describeErrno(error)));
+        return Result<FolderLock>::failure(cannotHoldFolder(folder, describeErrno(error)));
     auto hold = std::make_shared<FolderLock::Hold>();
     hold->key = key;
     hold->registry = registry_;
