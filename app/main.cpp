@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     QtDesktop desktop;
     RealFileOps disk;
     FolderLocks locks;
-    Wizard wizard(desktop, {disk, locks, QCoreApplication::applicationDirPath()},
+    Wizard wizard(desktop,
+                  {disk, locks, QDir::toNativeSeparators(QCoreApplication::applicationDirPath())},
                   QDir::toNativeSeparators(QDir::currentPath()));
     wizard.start();
     return QApplication::exec();

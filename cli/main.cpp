@@ -7,6 +7,7 @@
 #include "platform/RealFileOps.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
     };
     RealFileOps disk;
     FolderLocks locks;
-    const ProgramServices services{disk, locks, QCoreApplication::applicationDirPath()};
+    const ProgramServices services{
+        disk, locks, QDir::toNativeSeparators(QCoreApplication::applicationDirPath())};
     int status = runCommandLine(arguments, services, out, err, deliver);
     if (const int error = deliver(); error != 0) {
         err << "photoalbum-make: " << undeliveredOutputMessage(error) << Qt::endl;

@@ -1,8 +1,6 @@
 #include "generator/PageText.h"
 
-#include <QStringEncoder>
 #include <QStringList>
-#include <optional>
 
 namespace {
 
@@ -13,44 +11,7 @@ QString withPlainLineBreaks(QString text) {
     return text;
 }
 
-// Encoders are made afresh rather than kept: an ICU-backed encoder keeps its
-// error flag through resetState() and cannot be moved (its error count would
-// go to the moved-from object), so one that has met an error is useless.
-
-// Most page lines are plain ASCII or Cyrillic; only a failed encoding needs the
-// slower character-by-character pass.
-QByteArray encodeCharByChar(const QString& text) {
-    QByteArray out;
-    std::optional<QStringEncoder> enc;
-    for (qsizetype i = 0; i < text.size();) {
-        const char32_t code =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
-                ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
-                : text.at(i).unicode();
-        const qsizetype width = code > 0xFFFF ? 2 : 1;
-        if (!enc || enc->hasError())
-            enc.emplace("windows-1251");
-        else
-            enc->resetState();
-        const QByteArray piece = enc->encode(QStringView(text).mid(i, width));
-        if (enc->hasError() || piece.isEmpty())
-            out += "&#" + QByteArray::number(static_cast<quint32>(code)) + ';';
-        else
-            out += piece;
-        i += width;
-    }
-    return out;
-}
-
 } // namespace
-
-QByteArray toWindows1251(const QString& text) {
-    QStringEncoder enc("windows-1251");
-    QByteArray out = enc.encode(text);
-    if (!enc.hasError())
-        return out;
-    return encodeCharByChar(text);
-}
 
 QString html(const QString& text) {
     // Control characters (ESC, BEL, …) that a file name may carry have no place

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/Windows1251.h"
+
 // One page being written: lines of markup, each followed by CR LF, in the
 // Windows-1251 code page the pages declare.
 class PageText {
@@ -28,10 +30,6 @@ QString html(const QString& text);
 // made safe as html() does, and every line but the last ends with "<br>". The
 // lines stay lines of their own on the page.
 QString htmlLines(const QString& text);
-
-// The text in Windows-1251; a character the code page cannot hold becomes a
-// decimal character reference such as "&#128512;".
-QByteArray toWindows1251(const QString& text);
 
 // "#RRGGBB" with two upper-case hexadecimal digits per component.
 QString colourString(int red, int green, int blue);

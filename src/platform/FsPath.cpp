@@ -1,8 +1,9 @@
 #include "platform/FsPath.h"
 
+#include "platform/Windows1251.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QStringDecoder>
 #include <type_traits>
 
 namespace {
@@ -129,8 +130,7 @@ bool hasUndecodableBytes(const QString& name) {
 QString readableName(const QString& name) {
     if (!hasUndecodableBytes(name))
         return name;
-    QStringDecoder windows1251("windows-1251");
-    return windows1251.decode(toFsBytes(name));
+    return fromWindows1251(toFsBytes(name));
 }
 
 QChar nativeSeparator() {

@@ -118,7 +118,11 @@ QString caseKey(const QString& name) {
 
 QString withoutTrailingSeparator(const QString& folder, QChar separator) {
     QString path = folder;
-    while (path.size() > 1 && path.endsWith(separator))
+    // "C:" alone is the current folder of drive C, not its root.
+    const auto driveRoot = [&] {
+        return separator == QLatin1Char('\\') && path.size() == 3 && path[1] == QLatin1Char(':');
+    };
+    while (path.size() > 1 && path.endsWith(separator) && !driveRoot())
         path.chop(1);
     return path;
 }

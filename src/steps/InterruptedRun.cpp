@@ -7,6 +7,7 @@
 #include "steps/AlbumName.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -181,14 +182,17 @@ Result<Recovery> recoverInterruptedRename(const QString& folder, FileOps& files)
 }
 
 QString renamedFolderOf(const QString& missingFolder, const QString& albumName) {
-    const QString missing = withoutTrailingSeparator(missingFolder);
+    // A path typed on Windows may hold forward slashes as well.
+    const QString missing = withoutTrailingSeparator(QDir::toNativeSeparators(missingFolder));
     const qsizetype at = missing.lastIndexOf(nativeSeparator());
     if (!checkAlbumName(albumName))
         return {};
-    // A bare name ("F") is a folder of the current one.
-    const Result<QString> parent = realPath(at < 0    ? QStringLiteral(".")
-                                            : at == 0 ? QStringLiteral("/")
-                                                      : missing.left(at));
+    // A bare name ("F") is a folder of the current one; a root ("/", "C:\")
+    // keeps its separator, as "C:" alone is the current folder of drive C.
+    const bool inRoot = at == 0 || (at > 0 && missing[at - 1] == QLatin1Char(':'));
+    const Result<QString> parent = realPath(at < 0   ? QStringLiteral(".")
+                                            : inRoot ? missing.left(at + 1)
+                                                     : missing.left(at));
     if (!parent)
         return {};
     const QString expected = withTrailingSeparator(parent.value) + missing.mid(at + 1);

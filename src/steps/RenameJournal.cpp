@@ -3,6 +3,7 @@
 #include "platform/ErrorText.h"
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
+#include "platform/PathSyntax.h"
 #include "platform/UserFolders.h"
 #include "state/AlbumLayout.h"
 #include "state/AlbumState.h"
@@ -18,7 +19,6 @@ namespace {
 const QByteArray header = "photoalbum rename journal 1";
 const QByteArray ending = "end";
 const QList<QByteArray> keywords = {"folder", "album", "created", "rename"};
-constexpr qsizetype MaxNameBytes = 255;
 
 QByteArray hex(const QString& text) {
     return text.isEmpty() ? QByteArray("-") : toFsBytes(text).toHex();
@@ -83,21 +83,17 @@ bool isBeginningOfLine(const QByteArray& tail) {
     return false;
 }
 
-// One plain name inside a folder, as the file system takes it.
-bool isPlainName(const QString& name) {
-    const QByteArray bytes = toFsBytes(name);
-    return !bytes.isEmpty() && bytes != "." && bytes != ".." && !bytes.contains('/') &&
-           !bytes.contains('\0') && bytes.size() <= MaxNameBytes;
-}
-
 // The folder above an absolute path and the path's last name; empty when the
 // path is not absolute or has no plain last name.
 QPair<QString, QString> splitFolderPath(const QString& path) {
-    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
-    if (!path.startsWith(QLatin1Char('/')) || at < 0 || !isPlainName(path.mid(at + 1)) ||
-        path.contains(QLatin1String("//")) || toFsBytes(path).contains('\0'))
+    const QString root = absoluteRoot(path);
+    const QString doubled(2, nativeSeparator());
+    const qsizetype at = path.lastIndexOf(nativeSeparator());
+    if (root.isEmpty() || at < root.size() - 1 || !isPlainEntryName(path.mid(at + 1)) ||
+        path.indexOf(doubled, root.startsWith(doubled) ? 2 : 0) >= 0 ||
+        toFsBytes(path).contains('\0'))
         return {};
-    return {at == 0 ? QStringLiteral("/") : path.left(at), path.mid(at + 1)};
+    return {at < root.size() ? root : path.left(at), path.mid(at + 1)};
 }
 
 } // namespace
@@ -194,9 +190,9 @@ Outcome checkJournal(const RenameJournal& journal, const QString& folderNow) {
                            .arg(readableName(name)));
     }
     for (const RenameJournal::Rename& r : journal.renames) {
-        if (!isPlainName(r.from) || !isAlbumPhotoName(r.to) ||
+        if (!isPlainEntryName(r.from) || !isAlbumPhotoName(r.to) ||
             (!r.temporary.isEmpty() &&
-             (!isTemporaryNameOf(r.temporary, r.from) || !isPlainName(r.temporary))) ||
+             (!isTemporaryNameOf(r.temporary, r.from) || !isPlainEntryName(r.temporary))) ||
             r.inode == 0)
             return why(QCoreApplication::translate("RenameJournal",
                                                    "в нём есть недопустимое переименование «%1»")

@@ -4,6 +4,7 @@
 #include "webphotos/WebPhoto.h"
 
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
@@ -78,6 +79,10 @@ extern "C" Q_DECL_EXPORT void photoalbumMakeWebPhotos(const WebPhotoRequest& req
     const QColor background(request.red, request.green, request.blue);
     const QStringList& originals = request.originals;
     const auto stopped = [&] { return request.stopRequested && request.stopRequested(); };
+    // Qt's image plugins are loaded in the caller's thread, before any worker
+    // needs one: a Windows process that first loaded the JPEG plugin in a pool
+    // thread, ended since, was seen to hang as it exited.
+    QImageReader::supportedImageFormats();
     // Decodes take their memory from the host's budget, when it has one, for this run.
     struct SharedBudget {
         explicit SharedBudget(QSemaphore* budget) { shareDecodeBudget(budget); }

@@ -88,6 +88,6 @@ Result<DecodedPhoto> decodePhoto(const QString& path, const QSize& box, PhotoSiz
         picture = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     result.value.picture = std::move(picture);
     result.value.upright = sideways ? stored.transposed() : stored;
-    result.value.readers = {info.st_mode & 07777u, info.st_gid};
+    result.value.readers = {info.st_mode & 07777u, static_cast<std::uint32_t>(info.st_gid)};
     return result;
 }

@@ -45,5 +45,5 @@ CliRun runProcess(const QString& program, const QStringList& arguments) {
 }
 
 QString builtTool() {
-    return programFolder() + QStringLiteral("/photoalbum-make");
+    return programFolder() + QStringLiteral("/photoalbum-make" PHOTOALBUM_EXE_SUFFIX);
 }

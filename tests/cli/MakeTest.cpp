@@ -3,6 +3,7 @@
 #include "TestPhotos.h"
 #include "generator/PageText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ TEST(CopyMode, MakesTheAlbumBesideUntouchedSources) {
 
     const CliRun run = runInProcess({"-n", "Альбом", dir.filePath("photos")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QString album = dir.filePath("photos/Альбом") + "/";
+    const QString album = dir.filePath("photos/Альбом") + QDir::separator();
     EXPECT_EQ(run.lastOutLine(), album);
     EXPECT_TRUE(run.err.contains(QStringLiteral("Копируется файл изображения: ") +
                                  dir.filePath("photos/b.jpg")))
@@ -80,7 +81,8 @@ TEST(CopyMode, PassesOverADanglingLink) {
     TestFolder dir;
     dir.makeFolder("photos");
     writePhotos(dir, {"photos/a.jpg", "photos/b.jpg"});
-    ASSERT_TRUE(QFile::link(dir.filePath("gone.jpg"), dir.filePath("photos/x.jpg")));
+    if (!makeSymlink(dir.filePath("gone.jpg"), dir.filePath("photos/x.jpg")))
+        GTEST_SKIP() << "this system makes no symbolic links";
     const CliRun run = runInProcess({"-q", "-n", "Альбом", dir.filePath("photos")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(dir.entries("photos/Альбом"), albumEntries(2));
@@ -162,7 +164,7 @@ TEST(Quiet, SilencesStandardErrorOnSuccessOnly) {
     const CliRun quiet = runInProcess({"-q", "-n", "Тихий", dir.filePath("photos")});
     EXPECT_EQ(quiet.exitCode, 0);
     EXPECT_TRUE(quiet.err.isEmpty()) << quiet.err.toStdString();
-    EXPECT_EQ(quiet.out, dir.filePath("photos/Тихий") + "/\n");
+    EXPECT_EQ(quiet.out, dir.filePath("photos/Тихий") + QDir::separator() + "\n");
 
     const CliRun loud = runInProcess({"-n", "Громкий", dir.filePath("photos")});
     EXPECT_EQ(loud.exitCode, 0);
@@ -183,7 +185,7 @@ TEST(RenameMode, RenamesPhotosAndFolder) {
 
     const CliRun run = runProcess(builtTool(), {"--rename", "-n", "Лето", dir.filePath("Отпуск")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.lastOutLine(), dir.filePath("Лето") + "/");
+    EXPECT_EQ(run.lastOutLine(), dir.filePath("Лето") + QDir::separator());
     EXPECT_EQ(dir.entries(), QStringList{"Лето"});
     QStringList expected = albumEntries(3) << "notes.txt";
     expected.sort();
@@ -201,7 +203,7 @@ TEST(BuiltProgram, MakesACopyModeAlbumAndPrintsItsFolder) {
     writePhotos(dir, {"Фото/a.jpg", "Фото/b.jpg"});
     const CliRun run = runProcess(builtTool(), {"-n", "Зима 2026", dir.filePath("Фото")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.lastOutLine(), dir.filePath("Фото/Зима 2026") + "/");
+    EXPECT_EQ(run.lastOutLine(), dir.filePath("Фото/Зима 2026") + QDir::separator());
     EXPECT_EQ(dir.entries("Фото/Зима 2026"), albumEntries(2));
     EXPECT_FALSE(run.err.isEmpty());
 

@@ -14,6 +14,7 @@
 #include "platform/ErrorText.h"
 #include "steps/InterruptedRun.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -25,8 +26,10 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <iostream>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -113,13 +116,13 @@ public:
     }
 
     QString albumFolder() const {
-        return scenario_.rename ? root.filePath(albumName) : source + QLatin1Char('/') + albumName;
+        return scenario_.rename ? root.filePath(albumName) : source + QDir::separator() + albumName;
     }
 
     // What is wrong with the album a finished run left; empty when nothing is.
     QStringList albumProblems() const {
         QStringList problems;
-        const QString album = albumFolder() + QLatin1Char('/');
+        const QString album = albumFolder() + QDir::separator();
         auto expect = [&](const QString& name, const QByteArray& bytes) {
             const QByteArray found = fileBytes(album + name);
             if (found != bytes)
@@ -232,7 +235,7 @@ TEST_P(FaultSweep, CleanRunWritesEverythingBeforeTheFirstRename) {
         EXPECT_TRUE(calls.first().path.endsWith(QStringLiteral(".journal")));
         for (int i = first; i < calls.size() - 2; ++i)
             EXPECT_EQ(calls[i - 1].kind, Kind::Rename) << "call " << i;
-        EXPECT_TRUE(calls[first - 1].target.endsWith(QLatin1Char('/') + albumName));
+        EXPECT_TRUE(calls[first - 1].target.endsWith(QDir::separator() + albumName));
         // Each scenario has photos whose names the album needs: they step aside.
         EXPECT_GT(renames, files + 1);
     } else {
@@ -242,7 +245,7 @@ TEST_P(FaultSweep, CleanRunWritesEverythingBeforeTheFirstRename) {
         // The complete album takes its name in one step.
         EXPECT_EQ(renames, 1);
         EXPECT_EQ(first, calls.size() - 2);
-        EXPECT_TRUE(calls[first - 1].target.endsWith(QLatin1Char('/') + albumName));
+        EXPECT_TRUE(calls[first - 1].target.endsWith(QDir::separator() + albumName));
     }
     EXPECT_TRUE(calls.last().kind == Kind::Remove);
     std::cout << "[ counts   ] " << scenario.name << ": " << calls.size()
@@ -383,6 +386,7 @@ TEST_P(FaultSweep, SecondRunAtEveryStepIsRefused) {
     }
 }
 
+#ifndef _WIN32 // a run stopped dead is a forked child killed where it stands
 TEST_P(FaultSweep, ProcessStoppedAtEveryOperationIsPutRightByTheNextRun) {
     const Scenario& scenario = GetParam();
     const QList<FaultyFileOps::Call> clean = cleanRunCalls(scenario);
@@ -467,6 +471,7 @@ TEST_P(FaultSweep, RecoveryStoppedAtEveryStepIsPutRightByTheNextRun) {
         checkRerun(box, where, cleanTree);
     }
 }
+#endif // fork
 
 INSTANTIATE_TEST_SUITE_P(Albums, FaultSweep, ::testing::ValuesIn(scenarios),
                          [](const auto& info) { return std::string(info.param.name); });

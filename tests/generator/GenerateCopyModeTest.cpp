@@ -28,7 +28,7 @@ class CopyAlbum {
 public:
     explicit CopyAlbum(const QStringList& names, bool thumbnails = false,
                        const QString& name = QStringLiteral("Лето")) {
-        source = root.makeFolder(QStringLiteral("Фото")) + QLatin1Char('/');
+        source = root.makeFolder(QStringLiteral("Фото")) + QDir::separator();
         int seed = 1;
         for (const QString& n : names) {
             original.insert(n, makeJpeg(seed++));
@@ -51,7 +51,7 @@ public:
     }
 
     Outcome generate() { return generateAlbum(state, context, *files); }
-    QString album() const { return source + state.albumName + QLatin1Char('/'); }
+    QString album() const { return source + state.albumName + QDir::separator(); }
     QByteArray albumFile(const QString& name) const { return fileBytes(album() + name); }
 
     TestFolder root;
@@ -84,7 +84,7 @@ TEST(CopyMode, PhotosInTheirNewOrderPagesAndButtonsSourceUntouched) {
 
     const Outcome result = a.generate();
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
-    EXPECT_EQ(a.state.albumFolder, a.source + QStringLiteral("Лето/"));
+    EXPECT_EQ(a.state.albumFolder, a.source + QStringLiteral("Лето") + QDir::separator());
     EXPECT_EQ(sortedEntries(a.album()), albumEntries(3, false));
 
     EXPECT_EQ(a.albumFile("n1.jpg"), a.original["b#Бета.jpg"]);
@@ -245,7 +245,8 @@ TEST(CopyModeFailures, FailedCopyNamesThePhotoAndTheReason) {
     FaultyFileOps files;
     files.failWhen(
         [](const FaultyFileOps::Call& call) {
-            return call.kind == FaultyFileOps::Kind::Copy && call.target.endsWith("/n2.jpg");
+            return call.kind == FaultyFileOps::Kind::Copy &&
+                   call.target.endsWith(QDir::separator() + QStringLiteral("n2.jpg"));
         },
         EROFS);
     a.files = &files;

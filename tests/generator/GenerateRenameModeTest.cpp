@@ -24,7 +24,7 @@ namespace {
 class RenameAlbum {
 public:
     explicit RenameAlbum(const QStringList& names, bool thumbnails = false) {
-        source = root.makeFolder(QStringLiteral("Trip")) + QLatin1Char('/');
+        source = root.makeFolder(QStringLiteral("Trip")) + QDir::separator();
         int seed = 1;
         for (const QString& n : names) {
             original.insert(n, makeJpeg(seed++));
@@ -47,7 +47,9 @@ public:
     }
 
     Outcome generate() { return generateAlbum(state, context, *files); }
-    QString album() const { return root.withSeparator() + QStringLiteral("Summer/"); }
+    QString album() const {
+        return root.withSeparator() + QStringLiteral("Summer") + QDir::separator();
+    }
     QByteArray albumFile(const QString& name) const { return fileBytes(album() + name); }
 
     QList<QByteArray> originalContents() const {

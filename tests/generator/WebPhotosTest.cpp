@@ -23,7 +23,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 #include <tuple>
 
 namespace {
@@ -230,13 +232,15 @@ TEST(WebPhotos, PhotoTooLargeToDecodeIsRefusedBeforeDecoding) {
     QProcess tool;
     tool.start(programFolder() + "/photoalbum-make", {"--web", "-n", "Лето", dir.filePath("bomb")});
     ASSERT_TRUE(tool.waitForFinished(60000));
-    rusage children{};
-    getrusage(RUSAGE_CHILDREN, &children);
     EXPECT_EQ(tool.exitCode(), 1);
     const QString err = QString::fromUtf8(tool.readAllStandardError());
     EXPECT_TRUE(err.contains(dir.filePath("bomb/huge.jpg") + "» слишком велик"))
         << err.toStdString();
+#ifndef _WIN32
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
     EXPECT_LT(children.ru_maxrss, 1 << 20); // kilobytes
+#endif
     EXPECT_EQ(treeSnapshot(dir.path()), before);
 }
 
@@ -245,7 +249,14 @@ TEST(WebPhotos, NameThatIsNotUtf8IsReadByItsBytes) {
     TestFolder dir;
     const QString original = dir.filePath(fromFsBytes("\xcf\xf0\xe8.jpg"));
     const QByteArray jpeg = cameraJpeg({800, 400}, 0);
-    std::ofstream(toFsPath(original), std::ios::binary).write(jpeg.constData(), jpeg.size());
+    std::ofstream file(toFsPath(original), std::ios::binary);
+#ifdef _WIN32
+    // Such a name is UTF-16 with lone surrogates there: NTFS keeps it, Wine cannot.
+    if (!file)
+        GTEST_SKIP() << "this file system takes no name that is not Unicode";
+#endif
+    file.write(jpeg.constData(), jpeg.size());
+    file.close();
     EXPECT_EQ(QImage::fromData(makeWebPhoto(original, Qt::white, false).value.photo).size(),
               QSize(600, 410));
 }

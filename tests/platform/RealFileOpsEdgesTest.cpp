@@ -1,11 +1,12 @@
 #include "TestFolder.h"
 #include "platform/ErrorText.h"
+#include "platform/FsPath.h"
 #include "platform/RealFileOps.h"
 
 #include <QFile>
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <filesystem>
 
 namespace {
 
@@ -16,7 +17,9 @@ TEST(RealFileOpsEdges, RenameOntoAHardLinkIsRefused) {
     folder.writeFile(QStringLiteral("a.jpg"), "A");
     const QString a = folder.filePath(QStringLiteral("a.jpg"));
     const QString b = folder.filePath(QStringLiteral("b.jpg"));
-    ASSERT_EQ(::link(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()), 0);
+    std::error_code linked;
+    std::filesystem::create_hard_link(toFsPath(a), toFsPath(b), linked);
+    ASSERT_FALSE(linked) << linked.message();
     RealFileOps ops;
     const Outcome result = ops.renameNoReplace(a, b);
     EXPECT_FALSE(result.ok());

@@ -1,11 +1,12 @@
 #include "Recorders.h"
 
+#include "platform/Windows1251.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -20,7 +21,6 @@ QStringList pageLines(const QByteArray& bytes) {
         return lines;
     if (!bytes.endsWith("\r\n"))
         ADD_FAILURE() << "the last line is not ended by CR LF";
-    QStringDecoder decoder("windows-1251");
     const QList<QByteArray> raw = bytes.split('\n');
     // The piece after the final LF is empty.
     for (qsizetype i = 0; i + 1 < raw.size(); ++i) {
@@ -31,7 +31,7 @@ QStringList pageLines(const QByteArray& bytes) {
             line.chop(1);
         if (line.contains('\r'))
             ADD_FAILURE() << "line " << i + 1 << " holds a bare CR";
-        lines.append(decoder.decode(line));
+        lines.append(fromWindows1251(line));
     }
     return lines;
 }

@@ -1,5 +1,7 @@
 #include "TestFolder.h"
 
+#include "platform/FsPath.h"
+
 #include <QDir>
 #include <QFile>
 #include <filesystem>
@@ -14,7 +16,7 @@ TestFolder::TestFolder() : dir_(QDir::tempPath() + QStringLiteral("/photoalbum-t
 // folder's own removal: everything goes by its bytes, opened up first.
 TestFolder::~TestFolder() {
     namespace fs = std::filesystem;
-    const fs::path root = QFile::encodeName(dir_.path()).toStdString();
+    const fs::path root = toFsPath(dir_.path());
     std::error_code ec;
     fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
     for (auto it = fs::recursive_directory_iterator(root, ec);
@@ -63,6 +65,12 @@ QStringList TestFolder::entries(const QString& relative) const {
     QStringList names = QDir(dir_.filePath(relative))
                             .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     return names;
+}
+
+bool makeSymlink(const QString& target, const QString& link) {
+    std::error_code error;
+    std::filesystem::create_symlink(toFsPath(target), toFsPath(link), error);
+    return !error;
 }
 
 QString programFolder() {

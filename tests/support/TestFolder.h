@@ -32,5 +32,9 @@ private:
     QTemporaryDir dir_;
 };
 
+// Makes `link` a symbolic link to `target`; false where the system refuses
+// (Windows lets only some users make one; QFile::link makes a shortcut there).
+bool makeSymlink(const QString& target, const QString& link);
+
 // The folder holding the built programs and the navigation images.
 QString programFolder();

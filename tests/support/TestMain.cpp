@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     const QTemporaryDir userFolders;
     qputenv("XDG_STATE_HOME", userFolders.filePath(QStringLiteral("state")).toUtf8());
     qputenv("XDG_RUNTIME_DIR", userFolders.path().toUtf8());
+    qputenv("LOCALAPPDATA", userFolders.path().toUtf8());
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -107,7 +107,7 @@ TEST_F(WizardTest, FolderChangeListsJpegFilesInAnyCaseAndCountsThem) {
         QAccessible::queryAccessibleInterface(folders)->child(folders->currentRow());
     EXPECT_EQ(here->text(QAccessible::Name), "photos");
     EXPECT_EQ(here->text(QAccessible::Description),
-              QString("уровень %1").arg(photos.count('/') + 1));
+              QString("уровень %1").arg(photos.count(sep) + 1));
     click(form.prepareButton);
     EXPECT_EQ(desktop.texts(),
               QStringList{"Проверьте, пожалуйста настройки, выбрав кнопку: Настроить."});
@@ -154,8 +154,15 @@ TEST_F(WizardTest, FileClickPreviewsJpegFilesAndKeepsThePictureOtherwise) {
 // A name from an old Windows archive is no UTF-8: the preview reads it by its bytes.
 TEST_F(WizardTest, PreviewShowsAPhotoWhoseNameIsNotUtf8) {
     const QByteArray jpeg = makeJpeg(1, 640, 480);
-    std::ofstream(toFsPath(folder.path() + sep + fromFsBytes("\xcf\xf0\xe8.jpg")), std::ios::binary)
-        .write(jpeg.constData(), jpeg.size());
+    std::ofstream file(toFsPath(folder.path() + sep + fromFsBytes("\xcf\xf0\xe8.jpg")),
+                       std::ios::binary);
+#ifdef _WIN32
+    // Such a name is UTF-16 with lone surrogates there: NTFS keeps it, Wine cannot.
+    if (!file)
+        GTEST_SKIP() << "this file system takes no name that is not Unicode";
+#endif
+    file.write(jpeg.constData(), jpeg.size());
+    file.close();
     start();
     wizard->selectionWindow()->form().fileList->setCurrentRow(0);
     EXPECT_TRUE(wizard->selectionWindow()->form().preview->hasPicture());

@@ -139,6 +139,17 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
     if (made != madeFolders_.constEnd() &&
         (identityOf(moving.get(), identity) != 0 || identity != *made))
         return swappedFolder();
+    // Another name of the same file (a hard link) is not the entry itself, which
+    // a rename that only changes the case finds under the new name.
+    Handle existing;
+    HandleFacts named, moved;
+    if (openIn(target.handle(), target.name(), FILE_READ_ATTRIBUTES, ShareAll, FILE_OPEN,
+               AsItself, existing) == 0 &&
+        (factsOf(existing.get(), named) != 0 || factsOf(moving.get(), moved) != 0 ||
+         named.volume != moved.volume || named.id != moved.id ||
+         (!moved.isFolder() && moved.links > 1)))
+        return changeFailure(EEXIST);
+    existing.reset();
     // The new name as the kernel reads it: "\??\C:\..." for "\\?\C:\...".
     const std::wstring newName = L"\\??\\" + target.entryPath().substr(4);
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + newName.size() * sizeof(wchar_t));

@@ -74,7 +74,6 @@ int errnoOf(DWORD error) {
         return EEXIST;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
         return ENOSPC;
     case ERROR_WRITE_PROTECT:
         return EROFS;
@@ -118,8 +117,10 @@ int factsOf(HANDLE handle, HandleFacts& facts) {
     facts.link = (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
                  IsReparseTagNameSurrogate(tag.ReparseTag);
     FILE_STANDARD_INFO standard{};
-    if (::GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard))
+    if (::GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard)) {
         facts.size = static_cast<std::uint64_t>(standard.EndOfFile.QuadPart);
+        facts.links = standard.NumberOfLinks;
+    }
     // The 128-bit identity where the file system has one; the two halves are
     // folded into one number, which only ReFS fills beyond 64 bits.
     FILE_ID_INFO id{};

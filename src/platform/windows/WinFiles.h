@@ -66,6 +66,7 @@ struct HandleFacts {
     std::uint64_t volume = 0;
     std::uint64_t id = 0;
     std::uint64_t size = 0;
+    std::uint32_t links = 1;
     bool isFolder() const { return !link && (attributes & FILE_ATTRIBUTE_DIRECTORY); }
 };
 // 0 or the errno value.
