@@ -35,7 +35,8 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     const QString home = QDir::toNativeSeparators(QDir::homePath());
     addItem(home + tr(" [домашняя папка]"), home);
     for (const QString& root : roots) {
-        const QString label = QStorageInfo(root).displayName();
+        // A drive without a name is called by its root, "C:/" on Windows.
+        const QString label = QDir::toNativeSeparators(QStorageInfo(root).displayName());
         addItem(label.isEmpty() || label == root
                     ? root
                     : root + QStringLiteral(" [") + label + QStringLiteral("]"),

@@ -74,6 +74,53 @@ TEST(RealFileOps, RenameNeverReplacesAnExistingEntry) {
     EXPECT_EQ(folder.readFile(QStringLiteral("c.jpg")), "A");
 }
 
+// Nothing is replaced and no link is followed to the place a change is made:
+// an existing name, a link in a file's place and a link in a folder's place
+// all leave the file they point to as it was.
+TEST(RealFileOps, CreatesOnlyNewFilesAndNeverChangesThroughALink) {
+    TestFolder folder;
+    folder.writeFile(QStringLiteral("src.jpg"), "new");
+    folder.writeFile(QStringLiteral("dst.jpg"), "old");
+    folder.makeFolder(QStringLiteral("outside"));
+    folder.writeFile(QStringLiteral("outside/secret.txt"), "secret");
+    const QString outside = folder.filePath(QStringLiteral("outside"));
+    // Wine cannot make links: there only the plain rows run.
+    const bool links =
+        makeSymlink(folder.filePath(QStringLiteral("outside/secret.txt")),
+                    folder.filePath(QStringLiteral("link.htm"))) &&
+        makeSymlink(outside, folder.filePath(QStringLiteral("linked")));
+    RealFileOps ops;
+    QStringList targets = {QStringLiteral("dst.jpg")};
+    if (links)
+        targets << QStringLiteral("link.htm") << QStringLiteral("linked/secret.txt");
+    for (const QString& target : targets) {
+        EXPECT_FALSE(
+            ops.copyFile(folder.filePath(QStringLiteral("src.jpg")), folder.filePath(target)));
+        EXPECT_FALSE(ops.writeFile(folder.filePath(target), "page"));
+    }
+    if (links) {
+        EXPECT_FALSE(ops.removeFile(folder.filePath(QStringLiteral("linked/secret.txt"))));
+        EXPECT_TRUE(ops.removeFile(folder.filePath(QStringLiteral("link.htm"))));
+    }
+    EXPECT_EQ(folder.readFile(QStringLiteral("dst.jpg")), "old");
+    EXPECT_EQ(folder.readFile(QStringLiteral("outside/secret.txt")), "secret");
+
+    // A copy keeps the original's permission bits: a private photo stays private.
+    QFile::setPermissions(folder.filePath(QStringLiteral("src.jpg")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_TRUE(ops.copyFile(folder.filePath(QStringLiteral("src.jpg")),
+                             folder.filePath(QStringLiteral("copy.jpg"))));
+#ifndef _WIN32 // where a copy takes its folder's permissions
+    EXPECT_EQ(QFile::permissions(folder.filePath(QStringLiteral("copy.jpg"))).toInt() & 0x0077, 0);
+#else // a colon would write a hidden stream of the file
+    EXPECT_FALSE(ops.writeFile(folder.filePath(QStringLiteral("dst.jpg:hidden")), "x"));
+#endif
+
+    EXPECT_TRUE(ops.makeFolder(folder.filePath(QStringLiteral("Лето"))).ok());
+    EXPECT_FALSE(ops.makeFolder(folder.filePath(QStringLiteral("Лето"))).ok());
+    EXPECT_FALSE(ops.makeFolder(folder.filePath(QStringLiteral("src.jpg"))).ok());
+}
+
 TEST(RealFileOps, FailuresCarryARussianReason) {
     TestFolder folder;
     RealFileOps ops;

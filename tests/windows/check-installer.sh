@@ -22,6 +22,9 @@ appdata="$WINEPREFIX/drive_c/users/*/AppData"
 user_path() {
     wine64 reg query 'HKCU\Environment' /v Path | tr -d '\r' | sed -n 's/^ *Path *REG_EXPAND_SZ *//p'
 }
+# The prefix is made first and in full: on a busy machine a first program may
+# otherwise start before Wine has finished setting it up.
+wine64 wineboot --init >/dev/null 2>&1 && wineserver -w
 # A Path of the user's own, which the installer must extend and the
 # uninstaller give back as it was.
 wine64 reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d 'C:\tools' /f >/dev/null 2>&1 ||
