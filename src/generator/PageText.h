@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Windows1251.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include "platform/Windows1251.h"
 
 // One page being written: lines of markup, each followed by CR LF, in the
 // Windows-1251 code page the pages declare.

@@ -5,7 +5,9 @@
 
 namespace {
 
-// The characters of the bytes 0x80..0xFF; below 0x80 a byte is its ASCII self.
+// The characters of the bytes 0x80..0xFF, eight to a row; below 0x80 a byte
+// is its ASCII self.
+// clang-format off
 constexpr std::array<char16_t, 128> upperHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
@@ -24,6 +26,7 @@ constexpr std::array<char16_t, 128> upperHalf = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
+// clang-format on
 
 // The byte of one character, or 0 when the code page has none.
 char byteOf(char32_t code) {
@@ -41,8 +44,8 @@ QByteArray toWindows1251(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
-        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-                          text.at(i + 1).isLowSurrogate();
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         const char32_t code =
             pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
         i += pair ? 2 : 1;

@@ -85,10 +85,9 @@ TEST(RealFileOps, CreatesOnlyNewFilesAndNeverChangesThroughALink) {
     folder.writeFile(QStringLiteral("outside/secret.txt"), "secret");
     const QString outside = folder.filePath(QStringLiteral("outside"));
     // Wine cannot make links: there only the plain rows run.
-    const bool links =
-        makeSymlink(folder.filePath(QStringLiteral("outside/secret.txt")),
-                    folder.filePath(QStringLiteral("link.htm"))) &&
-        makeSymlink(outside, folder.filePath(QStringLiteral("linked")));
+    const bool links = makeSymlink(folder.filePath(QStringLiteral("outside/secret.txt")),
+                                   folder.filePath(QStringLiteral("link.htm"))) &&
+                       makeSymlink(outside, folder.filePath(QStringLiteral("linked")));
     RealFileOps ops;
     QStringList targets = {QStringLiteral("dst.jpg")};
     if (links)

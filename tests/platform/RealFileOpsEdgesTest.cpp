@@ -5,8 +5,8 @@
 
 #include <QFile>
 #include <cerrno>
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "platform/RealFileOps.h"
 
-#include "platform/posix/EntryFolder.h"
 #include "platform/ErrorText.h"
 #include "platform/FileOpsTexts.h"
 #include "platform/FileStatus.h"
 #include "platform/FsPath.h"
+#include "platform/posix/EntryFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -365,8 +365,8 @@ Outcome RealFileOps::removeLeftoverFolder(const QString& path, const QString& ma
             continue;
         struct stat file {};
         entries.append({fromFsBytes(QByteArray(item->d_name)),
-                         ::fstatat(folder, item->d_name, &file, AT_SYMLINK_NOFOLLOW) == 0 &&
-                             S_ISREG(file.st_mode)});
+                        ::fstatat(folder, item->d_name, &file, AT_SYMLINK_NOFOLLOW) == 0 &&
+                            S_ISREG(file.st_mode)});
     }
     ::closedir(listing);
     const Result<QStringList> order = leftoverRemovalOrder(entries, markName, isOwnName);
@@ -374,8 +374,8 @@ Outcome RealFileOps::removeLeftoverFolder(const QString& path, const QString& ma
         return refuse(order);
     for (const QString& name : order.value) {
         if (::unlinkat(folder, toFsBytes(name).constData(), 0) != 0)
-            return refuse(Outcome::failure(
-                QStringLiteral("«%1»: %2").arg(name, describeErrno(errno))));
+            return refuse(
+                Outcome::failure(QStringLiteral("«%1»: %2").arg(name, describeErrno(errno))));
     }
     ::close(folder);
     // Only an empty folder can go, so nothing is lost should another have

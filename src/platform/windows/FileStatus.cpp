@@ -11,10 +11,9 @@
 namespace {
 
 Handle openPath(const QString& path, DWORD access, bool followLink) {
-    return Handle(::CreateFileW(longPath(path).c_str(), access, ShareAll, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS |
-                                    (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT),
-                                nullptr));
+    return Handle(::CreateFileW(
+        longPath(path).c_str(), access, ShareAll, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr));
 }
 
 FileStatus statusThrough(const QString& path, bool followLink) {
@@ -26,7 +25,8 @@ FileStatus statusThrough(const QString& path, bool followLink) {
         return status;
     status.isSymlink = facts.link;
     status.isFolder = facts.isFolder();
-    status.isFile = !facts.link && !status.isFolder && ::GetFileType(handle.get()) == FILE_TYPE_DISK;
+    status.isFile =
+        !facts.link && !status.isFolder && ::GetFileType(handle.get()) == FILE_TYPE_DISK;
     status.device = facts.volume;
     status.inode = facts.id;
     return status;
@@ -51,10 +51,11 @@ Result<int> openOrdinary(const QString& path, bool followLink, HandleFacts& fact
         return failed(describeErrno(error));
     if (facts.link)
         return failed(QCoreApplication::translate("FileStatus", "это символическая ссылка"));
-    if (facts.isFolder() || (facts.attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+    if ((facts.attributes & FILE_ATTRIBUTE_DIRECTORY) ||
         ::GetFileType(handle.get()) != FILE_TYPE_DISK)
         return failed(QCoreApplication::translate("FileStatus", "это не обычный файл"));
-    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle.get()), _O_RDONLY | _O_BINARY);
+    const int fd =
+        ::_open_osfhandle(reinterpret_cast<intptr_t>(handle.get()), _O_RDONLY | _O_BINARY);
     if (fd < 0)
         return failed(describeErrno(errno));
     handle.release(); // the descriptor owns it now
@@ -85,9 +86,9 @@ Result<QString> realPath(const QString& path) {
         return Result<QString>::failure(describeErrno(lastErrno()));
     std::wstring resolved(MAX_PATH, L'\0');
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const DWORD size = ::GetFinalPathNameByHandleW(
-            handle.get(), resolved.data(), static_cast<DWORD>(resolved.size()),
-            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const DWORD size = ::GetFinalPathNameByHandleW(handle.get(), resolved.data(),
+                                                       static_cast<DWORD>(resolved.size()),
+                                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
         if (size == 0)
             return Result<QString>::failure(describeErrno(lastErrno()));
         if (size < resolved.size()) {

@@ -55,16 +55,14 @@ Result<FolderLock> FolderLocks::acquire(const QString& folder) {
         return Result<FolderLock>::failure(folderOfLocks.message);
     const QString lockPath = withTrailingSeparator(folderOfLocks.value) +
                              identityName(key.first, key.second) + QStringLiteral(".lock");
-    Handle file(::CreateFileW(longPath(lockPath).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0,
-                              nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE |
-                                  FILE_FLAG_OPEN_REPARSE_POINT,
-                              nullptr));
+    Handle file(::CreateFileW(
+        longPath(lockPath).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_ALWAYS,
+        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.valid()) {
         const DWORD why = ::GetLastError();
-        return Result<FolderLock>::failure(why == ERROR_SHARING_VIOLATION
-                                               ? folderBusy(folder)
-                                               : cannotHoldFolder(folder, describeErrno(errnoOf(why))));
+        return Result<FolderLock>::failure(
+            why == ERROR_SHARING_VIOLATION ? folderBusy(folder)
+                                           : cannotHoldFolder(folder, describeErrno(errnoOf(why))));
     }
     auto hold = std::make_shared<FolderLock::Hold>();
     hold->file = std::move(file);

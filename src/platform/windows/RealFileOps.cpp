@@ -143,8 +143,8 @@ Outcome RealFileOps::renameNoReplace(const QString& from, const QString& to) {
     // a rename that only changes the case finds under the new name.
     Handle existing;
     HandleFacts named, moved;
-    if (openIn(target.handle(), target.name(), FILE_READ_ATTRIBUTES, ShareAll, FILE_OPEN,
-               AsItself, existing) == 0 &&
+    if (openIn(target.handle(), target.name(), FILE_READ_ATTRIBUTES, ShareAll, FILE_OPEN, AsItself,
+               existing) == 0 &&
         (factsOf(existing.get(), named) != 0 || factsOf(moving.get(), moved) != 0 ||
          named.volume != moved.volume || named.id != moved.id ||
          (!moved.isFolder() && moved.links > 1)))
@@ -266,8 +266,8 @@ Outcome RealFileOps::removeLeftoverFolder(const QString& path, const QString& ma
         }
         for (std::size_t at = 0;;) {
             const auto* item = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(buffer.data() + at);
-            const QString name = QString::fromWCharArray(item->FileName,
-                                                         item->FileNameLength / sizeof(wchar_t));
+            const QString name =
+                QString::fromWCharArray(item->FileName, item->FileNameLength / sizeof(wchar_t));
             if (name != QLatin1String(".") && name != QLatin1String(".."))
                 entries.append({name, !(item->FileAttributes & (FILE_ATTRIBUTE_DIRECTORY |
                                                                 FILE_ATTRIBUTE_REPARSE_POINT))});

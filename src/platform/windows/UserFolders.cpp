@@ -1,8 +1,8 @@
 #include "platform/UserFolders.h"
 
 #include "platform/ErrorText.h"
-#include "platform/FileStatus.h"
 #include "platform/FileOpsTexts.h"
+#include "platform/FileStatus.h"
 #include "platform/FsPath.h"
 #include "platform/windows/WinFiles.h"
 

@@ -17,8 +17,8 @@ std::wstring longPath(const QString& path) {
     if (native.starts_with(LongPrefix))
         return native;
     std::wstring full(native.size() + MAX_PATH, L'\0');
-    DWORD size = ::GetFullPathNameW(native.c_str(), static_cast<DWORD>(full.size()), full.data(),
-                                    nullptr);
+    DWORD size =
+        ::GetFullPathNameW(native.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     if (size >= full.size()) {
         full.resize(size);
         size = ::GetFullPathNameW(native.c_str(), size, full.data(), nullptr);
@@ -152,10 +152,9 @@ int openIn(HANDLE folder, const std::wstring& name, ACCESS_MASK access, ULONG sh
     InitializeObjectAttributes(&attributes, &text, OBJ_CASE_INSENSITIVE, folder, nullptr);
     IO_STATUS_BLOCK status{};
     HANDLE handle = nullptr;
-    const NTSTATUS result =
-        ::NtCreateFile(&handle, access | SYNCHRONIZE, &attributes, &status, nullptr,
-                       FILE_ATTRIBUTE_NORMAL, share, disposition,
-                       options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+    const NTSTATUS result = ::NtCreateFile(&handle, access | SYNCHRONIZE, &attributes, &status,
+                                           nullptr, FILE_ATTRIBUTE_NORMAL, share, disposition,
+                                           options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
     if (result < 0)
         return errnoOf(::RtlNtStatusToDosError(result));
     opened = Handle(handle);
