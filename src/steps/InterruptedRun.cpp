@@ -3,6 +3,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
 #include "platform/FsPath.h"
+#include "platform/PathSyntax.h"
 #include "state/AlbumLayout.h"
 #include "steps/AlbumName.h"
 
@@ -189,10 +190,10 @@ QString renamedFolderOf(const QString& missingFolder, const QString& albumName) 
         return {};
     // A bare name ("F") is a folder of the current one; a root ("/", "C:\")
     // keeps its separator, as "C:" alone is the current folder of drive C.
-    const bool inRoot = at == 0 || (at > 0 && missing[at - 1] == QLatin1Char(':'));
-    const Result<QString> parent = realPath(at < 0   ? QStringLiteral(".")
-                                            : inRoot ? missing.left(at + 1)
-                                                     : missing.left(at));
+    const QString root = absoluteRoot(missing);
+    const Result<QString> parent = realPath(at < 0             ? QStringLiteral(".")
+                                            : at < root.size() ? root
+                                                               : missing.left(at));
     if (!parent)
         return {};
     const QString expected = withTrailingSeparator(parent.value) + missing.mid(at + 1);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 TestFolder::TestFolder() : dir_(QDir::tempPath() + QStringLiteral("/photoalbum-test-XXXXXX")) {
@@ -72,6 +73,17 @@ bool makeSymlink(const QString& target, const QString& link) {
     std::filesystem::create_symlink(toFsPath(target), toFsPath(link), error);
     // Wine says it made the link and makes nothing.
     return !error && QFileInfo(link).isSymLink();
+}
+
+bool writeByName(const QString& path, const QByteArray& bytes) {
+    std::ofstream file(toFsPath(path), std::ios::binary);
+#ifndef _WIN32
+    EXPECT_TRUE(file) << path.toStdString();
+#endif
+    if (!file)
+        return false;
+    file.write(bytes.constData(), bytes.size());
+    return true;
 }
 
 QString programFolder() {

@@ -36,5 +36,10 @@ private:
 // (Windows lets only some users make one; QFile::link makes a shortcut there).
 bool makeSymlink(const QString& target, const QString& link);
 
+// Writes a file by its name's bytes, a name that is not UTF-8 included; false
+// where the system takes no such name (Windows names are UTF-16, and Wine
+// refuses one with a lone surrogate). Elsewhere a failure fails the test.
+bool writeByName(const QString& path, const QByteArray& bytes);
+
 // The folder holding the built programs and the navigation images.
 QString programFolder();

@@ -301,19 +301,6 @@ Outcome RealFileOps::writeBytes(const QString& path, const QByteArray& bytes, bo
     return changeFailure(error);
 }
 
-Outcome RealFileOps::writeFile(const QString& path, const QByteArray& bytes) {
-    return writeBytes(path, bytes, false, nullptr);
-}
-
-Outcome RealFileOps::writeFileDurably(const QString& path, const QByteArray& bytes) {
-    return writeBytes(path, bytes, true, nullptr);
-}
-
-Outcome RealFileOps::writeFileLike(const QString& path, const QByteArray& bytes,
-                                   const PhotoReaders& readers) {
-    return writeBytes(path, bytes, false, &readers);
-}
-
 Outcome RealFileOps::removeEmptyFolder(const QString& path) {
     const EntryFolder entry(path);
     if (const Outcome same = checkMadeFolder(entry); !same)

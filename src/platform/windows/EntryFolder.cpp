@@ -16,12 +16,12 @@ EntryFolder::EntryFolder(const QString& path) {
     while (full.size() > root && full.ends_with(L'\\'))
         full.pop_back();
     const std::size_t slash = full.rfind(L'\\');
-    if (slash == std::wstring::npos || slash + 1 <= root - 1 || full.size() <= root) {
+    if (slash == std::wstring::npos || slash + 1 < root || full.size() <= root) {
         error_ = EINVAL; // a drive or share itself is no entry to change
         return;
     }
     name_ = full.substr(slash + 1);
-    folderPath_ = full.substr(0, std::max(slash, root - 1));
+    folderPath_ = full.substr(0, slash);
     // A colon would name a stream of a file rather than a file.
     if (name_ == L"." || name_ == L".." || name_.find_first_of(L":/") != std::wstring::npos ||
         name_.find(L'\0') != std::wstring::npos) {
